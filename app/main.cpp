@@ -1,0 +1,22 @@
+#include "app/programentry.h"
+#include "app/tmainform.h"
+#include "platform/terminationsignals.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Stifinder"));
+    std::unique_ptr<ProgramEntry> entry;
+    // The signal is taken in by the event loop, so a signal that arrives while the windows are
+    // being made closes them as soon as the loop runs.
+    platform::installTerminationHandler([&entry] {
+        if (entry)
+            entry->mainform().close();
+    });
+    entry = std::make_unique<ProgramEntry>(QApplication::applicationDirPath() + QStringLiteral("/Program"),
+                                           QApplication::arguments().mid(1));
+    entry->start();
+    return application.exec();
+}

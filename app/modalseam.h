@@ -1,0 +1,19 @@
+#pragma once
+
+#include <functional>
+
+class QDialog;
+
+// Every modal box and dialog of the program is shown through here. A test installs a script
+// that is given the box, ready to be shown, instead of the user, and returns the box's result
+// (QDialog::Accepted, QDialog::Rejected or the dialog's own codes); no window then waits.
+namespace modalseam {
+
+using Script = std::function<int(QDialog& box)>;
+
+// An empty script brings back real modal showing.
+void install(Script script);
+
+int exec(QDialog& box);
+
+}  // namespace modalseam

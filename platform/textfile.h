@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The program's plain text files: written as UTF-8 without byte-order mark with CR LF after every
+// line; read with the encoding a byte-order mark names, else as UTF-8 when the bytes are valid
+// UTF-8, else as Windows-1252 (files written by the Windows version of the program).
+namespace platform {
+
+QString decodeText(const QByteArray& bytes);
+
+// The lines of a text; CR LF and LF both end a line, and a line break at the very end does not
+// start another line.
+QStringList splitLines(const QString& text);
+
+// The lines of a file, or nothing when it is missing, not a regular file or unreadable.
+std::optional<QStringList> readTextLines(const QString& path);
+
+// Replaces the file with the lines as one step: a crash or a full disk midway leaves the old file
+// as it was. Returns false when the file could not be written.
+bool writeTextLines(const QString& path, const QStringList& lines);
+
+}  // namespace platform

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+// A fresh, empty home folder for one test: HOME and the XDG folders point into it while the
+// object lives, and the Danish locale is in force.
+class TestHome {
+public:
+    TestHome();
+    ~TestHome();
+    TestHome(const TestHome&) = delete;
+    TestHome& operator=(const TestHome&) = delete;
+
+    QString path() const { return dir.path(); }
+    // A path below the home folder.
+    QString operator/(const QString& relative) const { return dir.path() + u'/' + relative; }
+    // Writes bytes to a file below the home folder, making its folders.
+    void write(const QString& relative, const QByteArray& bytes) const;
+
+private:
+    QTemporaryDir dir;
+    QByteArray oldHome;
+};
