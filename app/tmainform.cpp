@@ -2,8 +2,10 @@
 
 #include "app/tinfform.h"
 #include "app/tspform.h"
+#include "platform/registry.h"
 #include "platform/textfile.h"
 #include "platform/useraccount.h"
+#include "platform/userfolders.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -63,7 +65,8 @@ void Tmainform::byggeVindue()
 
 void Tmainform::CreateMapper()
 {
-    folders = dataFoldersFor(QDir::homePath(), GetUserFromWindows());
+    folders = dataFoldersFor(platform::get<platform::UserFolders>().path(platform::UserFolder::Home),
+                             GetUserFromWindows());
     setWindowTitle(QStringLiteral("qvmMirvel: ") + folders.Abrugernavn);
     opstartsProblemer = createDataFolders(folders, shippedProgram);
 }

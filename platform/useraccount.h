@@ -14,6 +14,9 @@ public:
 
 std::unique_ptr<UserAccount> makeLinuxUserAccount();
 
+// The home folder the user database gives the user running the program; empty when unknown.
+QString accountHomeFolder();
+
 }  // namespace platform
 
 // The user name that names the user's data folder: the login name, or "Brugernavn" when the

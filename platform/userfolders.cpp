@@ -1,6 +1,7 @@
 #include "platform/userfolders.h"
 
 #include "platform/textfile.h"
+#include "platform/useraccount.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -36,11 +37,21 @@ QString fromEnvironment(const char* name, const QString& fallback)
     return value.startsWith(u'/') ? value : fallback;
 }
 
+// $HOME, or the home folder of the user's account when HOME is not set.
+QString homeFolder()
+{
+    const QString home = qEnvironmentVariable("HOME");
+    if (home.startsWith(u'/'))
+        return QDir::cleanPath(home);
+    const QString account = accountHomeFolder();
+    return account.startsWith(u'/') ? QDir::cleanPath(account) : QDir::rootPath();
+}
+
 class LinuxUserFolders final : public UserFolders {
 public:
     QString path(UserFolder folder) const override
     {
-        const QString home = QDir::cleanPath(QDir::homePath());
+        const QString home = homeFolder();
         const QString config = fromEnvironment("XDG_CONFIG_HOME", home + QStringLiteral("/.config"));
         const QString data = fromEnvironment("XDG_DATA_HOME", home + QStringLiteral("/.local/share"));
         switch (folder) {

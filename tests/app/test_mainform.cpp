@@ -189,8 +189,10 @@ void MainformTest::startFolderArgument()
     TestHome home;
     home.write(QStringLiteral("mappe med blanke/fil.txt"), "x");
     home.write(QStringLiteral("fil.txt"), "x");
+    const QString before = QDir::currentPath();
     QDir::setCurrent(home.path());
     const QString folder = Tmainform::startMappeFraArgumenter(arguments);
+    QDir::setCurrent(before);
     QCOMPARE(folder, shown ? home / QStringLiteral("mappe med blanke") : QString());
 }
 
