@@ -28,7 +28,8 @@ bool copyFile(const QString& source, const QString& target)
         if (out.write(buffer, got) != got)
             return false;
     }
-    return out.commit();
+    // Installed scripts stay executable.
+    return out.commit() && QFile::setPermissions(target, in.permissions());
 }
 
 bool copyContent(const QString& source, const QString& target)

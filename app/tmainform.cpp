@@ -187,7 +187,8 @@ bool Tmainform::maaLukke()
     if (MsRedigeret)
         return false;
     if (processCount > 0)
-        return spoergsmaal
+        // A second close request while the question is open is no answer to it.
+        return spoergsmaal && !spoergsmaal->isVisible()
             && spoergsmaal->spoerg(QStringLiteral("Der er en funktion kørende.\nSkal programmet lukkes "
                                                   "alligevel med risiko for fejl ved lukning?"));
     return true;

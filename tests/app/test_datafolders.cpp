@@ -125,6 +125,9 @@ void DataFoldersTest::wholeCopyNeverOverwritesAndSkipsLinks()
     TestHome home;
     home.write(QStringLiteral("kilde/a.txt"), "a");
     home.write(QStringLiteral("kilde/under/b.txt"), "b");
+    home.write(QStringLiteral("kilde/script.sh"), "#!/bin/sh\n");
+    QVERIFY(QFile::setPermissions(home / QStringLiteral("kilde/script.sh"),
+                                  QFile::permissions(home / QStringLiteral("kilde/script.sh")) | QFile::ExeOwner));
     QVERIFY(QFile::link(home / QStringLiteral("kilde/under"), home / QStringLiteral("kilde/link")));
     home.write(QStringLiteral("maal/a.txt"), "brugerens");
     QVERIFY(!copyFolderWhole(home / QStringLiteral("kilde"), home / QStringLiteral("maal")));
@@ -132,6 +135,8 @@ void DataFoldersTest::wholeCopyNeverOverwritesAndSkipsLinks()
 
     QVERIFY(copyFolderWhole(home / QStringLiteral("kilde"), home / QStringLiteral("ny")));
     QCOMPARE(contentOf(home / QStringLiteral("ny/under/b.txt")), QByteArray("b"));
+    QVERIFY(QFileInfo(home / QStringLiteral("ny/script.sh")).isExecutable());
+    QVERIFY(!QFileInfo(home / QStringLiteral("ny/a.txt")).isExecutable());
     QVERIFY(!QFileInfo(home / QStringLiteral("ny/link")).exists());
 }
 
