@@ -28,3 +28,13 @@ void TestHome::write(const QString& relative, const QByteArray& bytes) const
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
         qFatal("cannot write test file %s", qPrintable(file));
 }
+
+void TestHome::make(const QStringList& entries) const
+{
+    for (const QString& entry : entries) {
+        if (entry.endsWith(u'/'))
+            QDir().mkpath(*this / entry);
+        else
+            write(entry, QByteArray());
+    }
+}

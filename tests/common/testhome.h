@@ -18,6 +18,9 @@ public:
     QString operator/(const QString& relative) const { return dir.path() + u'/' + relative; }
     // Writes bytes to a file below the home folder, making its folders.
     void write(const QString& relative, const QByteArray& bytes) const;
+    // Makes folders and files below the home folder from a short list: a name ending in "/" is
+    // a folder, any other an empty file (its folders are made too).
+    void make(const QStringList& entries) const;
 
 private:
     QTemporaryDir dir;

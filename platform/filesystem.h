@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// True when anything stands at path: a file, a folder, a special file or a link, even a link
+// whose target is gone.
+bool entryExists(const QString& path);
+
+// Renames from to to in one step, and only when nothing stands at to: an entry that appears
+// there meanwhile is never replaced. Returns false when nothing was renamed.
+bool renameNoReplace(const QString& from, const QString& to);
+
+}  // namespace platform

@@ -1,0 +1,91 @@
+#include "tree/drev.h"
+
+#include "platform/registry.h"
+#include "tree/ikoner.h"
+
+#include <QFileInfo>
+
+using platform::DriveKind;
+
+QString TDrev::caption() const
+{
+    if (kind == DriveKind::Optical)
+        return QStringLiteral("Diskdrev(") + rod + u')';
+    return label + QStringLiteral(" (") + rod + u')';
+}
+
+int TDrev::ikon() const
+{
+    if (kind == DriveKind::Optical)
+        return ikoner::diskdrev;
+    return rod == u"/" ? ikoner::rodDrev : ikoner::andetDrev;
+}
+
+namespace {
+
+QString utenSlutSkraastreg(QString path)
+{
+    while (path.size() > 1 && path.endsWith(u'/'))
+        path.chop(1);
+    return path;
+}
+
+// The mounts in force: where several file systems are mounted at one place, the last one.
+QList<platform::DriveInfo> monteringer()
+{
+    QList<platform::DriveInfo> inForce;
+    for (const platform::DriveInfo& drive : platform::get<platform::Drives>().mounted()) {
+        const auto same = std::find_if(inForce.begin(), inForce.end(), [&](const platform::DriveInfo& d) {
+            return d.mountPoint == drive.mountPoint;
+        });
+        if (same != inForce.end())
+            *same = drive;
+        else
+            inForce.append(drive);
+    }
+    return inForce;
+}
+
+}  // namespace
+
+QList<TDrev> visteDrev()
+{
+    QList<TDrev> drev;
+    for (const platform::DriveInfo& d : monteringer()) {
+        const bool vist = d.kind == DriveKind::Removable || d.kind == DriveKind::Fixed || d.kind == DriveKind::Optical;
+        if (vist && QFileInfo(d.mountPoint).isDir())
+            drev.append({d.mountPoint, d.kind, d.label});
+    }
+    return drev;
+}
+
+QString drevDel(const QString& path)
+{
+    const QString sti = utenSlutSkraastreg(path);
+    QString best;
+    for (const platform::DriveInfo& d : monteringer()) {
+        const QString& rod = d.mountPoint;
+        const bool holder = sti == rod || rod == u"/" || sti.startsWith(rod + u'/');
+        if (holder && sti.startsWith(u'/') && rod.size() > best.size())
+            best = rod;
+    }
+    return best;
+}
+
+DriveKind getDrevKind(const QString& path)
+{
+    const QString sti = utenSlutSkraastreg(path);
+    for (const platform::DriveInfo& d : monteringer())
+        if (d.mountPoint == sti)
+            return d.kind;
+    return DriveKind::Pseudo;
+}
+
+QString drevLabel(const QString& rod)
+{
+    const QString sti = utenSlutSkraastreg(rod);
+    for (const platform::DriveInfo& d : monteringer())
+        if (d.mountPoint == sti)
+            return d.label;
+    return {};
+}
