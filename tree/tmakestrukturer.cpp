@@ -6,6 +6,7 @@
 #include "tree/ikoner.h"
 #include "tree/mappelaeser.h"
 #include "tree/pathhelpers.h"
+#include "tree/valgte.h"
 
 #include <QFileInfo>
 #include <QTreeWidget>
@@ -75,7 +76,7 @@ void TMakeStrukturer::makePreStruktur(bool asFirst)
     } else {
         // After the last node of the tree, at that node's level.
         QTreeWidgetItem* last = FStruktur1->topLevelItem(FStruktur1->topLevelItemCount() - 1);
-        while (last && last->childCount() > 0 && last->isExpanded())
+        while (last && last->childCount() > 0)
             last = last->child(last->childCount() - 1);
         if (last && last->parent())
             last->parent()->addChild(bruger);
@@ -182,12 +183,11 @@ QString TMakeStrukturer::udfoldDirectory()
     if (!FStruktur1 || FStruktur1->topLevelItemCount() == 0)
         return {};
     try {
-        QTreeWidgetItem* selected = FStruktur1->selectedItems().value(0);
-        if (!selected) {
-            selected = FStruktur1->topLevelItem(0);
-            vaelg(FStruktur1, selected);
+        TStrukturNode* node = valgtNode(FStruktur1);
+        if (!node) {
+            node = TStrukturNode::af(FStruktur1->topLevelItem(0));
+            vaelg(FStruktur1, node);
         }
-        auto* node = TStrukturNode::af(selected);
         if (!node)
             return {};
         qDeleteAll(node->takeChildren());
@@ -260,7 +260,7 @@ bool TMakeStrukturer::udfoldStruktur1(const QString& aDirectory, bool medAlleDre
         if (QFileInfo(dir).isFile())
             dir = QFileInfo(dir).absolutePath();
         if (!QFileInfo(dir).isDir()) {
-            auto* selected = TStrukturNode::af(FStruktur1->selectedItems().value(0));
+            auto* selected = valgtNode(FStruktur1);
             dir = selected ? selected->rec.mappe : QString();
             if (!QFileInfo(dir).isDir())
                 return false;

@@ -2,34 +2,13 @@
 
 #include "tree/ikoner.h"
 #include "tree/pathhelpers.h"
+#include "tree/valgte.h"
 
 #include <QFileInfo>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
 namespace {
-
-// The selected nodes of a tree, in tree order.
-QList<TStrukturNode*> valgteNoder(QTreeWidget* tree)
-{
-    QList<TStrukturNode*> nodes;
-    if (!tree)
-        return nodes;
-    for (QTreeWidgetItemIterator it(tree, QTreeWidgetItemIterator::Selected); *it; ++it)
-        if (auto* node = TStrukturNode::af(*it))
-            nodes.append(node);
-    return nodes;
-}
-
-TStrukturNode* valgtNode(QTreeWidget* tree)
-{
-    if (!tree)
-        return nullptr;
-    QTreeWidgetItem* current = tree->currentItem();
-    if (current && current->isSelected())
-        return TStrukturNode::af(current);
-    return valgteNoder(tree).value(0);
-}
 
 bool erMappe(const QString& path) { return !path.isEmpty() && QFileInfo(path).isDir(); }
 bool erFil(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
