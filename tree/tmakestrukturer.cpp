@@ -152,14 +152,19 @@ QString TMakeStrukturer::makeStruktur2(const QString& aDirectory)
         node->setIcon(0, mappeIkon);
         nodes.append(node);
     }
+    tilfoejFilNoder(nodes);
+    FStruktur2->addTopLevelItems(nodes);
+    return folder;
+}
+
+void TMakeStrukturer::tilfoejFilNoder(QList<QTreeWidgetItem*>& nodes) const
+{
     for (const StrukturEntry& entry : std::as_const(SLfil)) {
         const int slot = ikoner::filSlot(entry.caption);
         auto* node = new TStrukturNode(entry.caption, entry.rec, slot);
         node->setIcon(0, ikoner::filIkon(slot));
         nodes.append(node);
     }
-    FStruktur2->addTopLevelItems(nodes);
-    return folder;
 }
 
 bool TMakeStrukturer::fyldBoern(QTreeWidgetItem* node)

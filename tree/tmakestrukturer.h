@@ -50,6 +50,8 @@ protected:
     void addSLfil(const QString& dir);
     // The node of a drive as both trees' outlines and the drive tree show it.
     TStrukturNode* drevNode(const TDrev& drev) const;
+    // Nodes of the folder-and-file tree made from SLfil, appended to nodes.
+    void tilfoejFilNoder(QList<QTreeWidgetItem*>& nodes) const;
     // Children made from SL under node, replacing the ones it had; true when it got any.
     bool fyldBoern(QTreeWidgetItem* node);
     static void vaelg(QTreeWidget* tree, QTreeWidgetItem* node);

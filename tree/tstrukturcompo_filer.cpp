@@ -98,12 +98,7 @@ int TStrukturCompo::makeStrukturFil(QString aExt)
         SLfil.append(entry);
     }
     QList<QTreeWidgetItem*> nodes;
-    for (const StrukturEntry& entry : std::as_const(SLfil)) {
-        const int slot = ikoner::filSlot(entry.caption);
-        auto* node = new TStrukturNode(entry.caption, entry.rec, slot);
-        node->setIcon(0, ikoner::filIkon(slot));
-        nodes.append(node);
-    }
+    tilfoejFilNoder(nodes);
     FStruktur2->addTopLevelItems(nodes);
     return int(nodes.size());
 }
