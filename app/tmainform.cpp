@@ -12,10 +12,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QScreen>
-#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -47,15 +47,20 @@ void Tmainform::setBokse(Tinfform* infoBox, Tspform* questionBox)
 void Tmainform::byggeVindue()
 {
     auto* centre = new QWidget(this);
-    auto* row = new QHBoxLayout(centre);
-    row->setContentsMargins(0, 0, 0, 0);
+    auto* column = new QVBoxLayout(centre);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* row = new QHBoxLayout;
     row->setSpacing(0);
     mdiArea = new QMdiArea(centre);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
     row->addWidget(byggeVenstrePanel());
     row->addWidget(mdiArea, 1);
+    column->addLayout(row, 1);
+    column->addWidget(byggeStiPanel());
     setCentralWidget(centre);
-    statusBar()->setObjectName(QStringLiteral("infobar"));
+    byggeStatusbar();
+    byggeHandlinger();
 
     spTimer = new QTimer(this);
     spTimer->setObjectName(QStringLiteral("startProgTimer"));

@@ -5,7 +5,9 @@
 
 #include <QMainWindow>
 
+class QAction;
 class QLabel;
+class QLineEdit;
 class QMdiArea;
 class QPushButton;
 class QTabWidget;
@@ -37,6 +39,26 @@ public:
     void startProgTimerTimer();
     QTimer* startProgTimer() const { return spTimer; }
 
+    // Opening and running files, consoles and the system's file manager. Failures of the shell
+    // are shown in the information box through ErrorInfo.
+    void runFilname(const QString& aFilename, int fileRunNumber);
+    void OpenFilen(const QString& aFilnavn, bool forRedigering);
+    void OpenFilMedProgram(const QString& aProgram, const QString& aFilnavn);
+    void OpenTheEle();
+    void MenuExeParam(const QString& aProgram, const QString& aCaption);
+    void ErrorInfo(int Nr);
+    void dosKnapClick();
+    void SpeedButton81Click();
+    void aGoBoksExecute();
+    void aOpenStifinderExecute();
+
+    // The current element: the folder or file the explorer windows show.
+    QLineEdit* EditSti() const { return editSti; }
+    // The status bar: panel 0 the current program, panel 2 messages.
+    void InfoProg(const QString& S);
+    void UdskrivInfo(const QString& S);
+    QString statusTekst() const;
+
     // Runs the steps of the first activation; later activations do nothing.
     void FormActivate();
     void HovedbogChange();
@@ -63,6 +85,11 @@ protected:
 private:
     void byggeVindue();
     QWidget* byggeVenstrePanel();
+    QWidget* byggeStiPanel();
+    void byggeStatusbar();
+    void byggeHandlinger();
+    // Reports a shell result through ErrorInfo when it is a failure.
+    void rapporter(int resultat);
     void anvendIndstillinger();
     void hentVinduesTilstand();
     void bestemTabs();
@@ -82,4 +109,9 @@ private:
     QTabWidget* Programbog = nullptr;
     QTabWidget* genvejsBog = nullptr;
     QPushButton* startProgDoButton = nullptr;
+    QLineEdit* editSti = nullptr;
+    QLabel* infobarProgram = nullptr;
+    QLabel* infobarBesked = nullptr;
+    QAction* aGoBoks = nullptr;
+    QAction* aOpenStifinder = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "platform/registry.h"
 
 #include "platform/drives.h"
+#include "platform/shell.h"
 #include "platform/useraccount.h"
 #include "platform/userfolders.h"
 
@@ -17,6 +18,7 @@ std::unique_ptr<Interface>& slot()
 std::unique_ptr<UserAccount> makeLinux(UserAccount*) { return makeLinuxUserAccount(); }
 std::unique_ptr<UserFolders> makeLinux(UserFolders*) { return makeLinuxUserFolders(); }
 std::unique_ptr<Drives> makeLinux(Drives*) { return makeLinuxDrives(); }
+std::unique_ptr<Shell> makeLinux(Shell*) { return makeLinuxShell(); }
 
 }  // namespace
 
@@ -42,5 +44,6 @@ void install(std::unique_ptr<Interface> implementation)
 QVM_PLATFORM_INTERFACE(UserAccount)
 QVM_PLATFORM_INTERFACE(UserFolders)
 QVM_PLATFORM_INTERFACE(Drives)
+QVM_PLATFORM_INTERFACE(Shell)
 
 }  // namespace platform

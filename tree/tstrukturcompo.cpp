@@ -1,5 +1,6 @@
 #include "tree/tstrukturcompo.h"
 
+#include "platform/shell.h"
 #include "tree/ikoner.h"
 #include "tree/pathhelpers.h"
 #include "tree/valgte.h"
@@ -141,7 +142,7 @@ QString TStrukturCompo::makeParamString() const
     for (const TStrukturNode* node : valgteNoder(FStruktur2)) {
         const QString path = stiMed(FMappenavn, node->text(0));
         if (erFil(path))
-            quoted.append(u'"' + path + u'"');
+            quoted.append(platform::quoteArgument(path));
     }
     return quoted.join(u' ');
 }
