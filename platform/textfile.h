@@ -7,7 +7,7 @@
 
 // The program's plain text files: written as UTF-8 without byte-order mark with CR LF after every
 // line; read with the encoding a byte-order mark names, else as UTF-8 when the bytes are valid
-// UTF-8, else as Windows-1252 (files written by the Windows version of the program).
+// UTF-8, else as Windows-1252 (files written on Windows).
 namespace platform {
 
 QString decodeText(const QByteArray& bytes);
