@@ -1,5 +1,8 @@
 #include "app/tmainform.h"
 
+#include "app/boksbeskeder.h"
+#include "app/designs.h"
+#include "app/stifindervindue.h"
 #include "app/tinfform.h"
 #include "app/tspform.h"
 #include "platform/registry.h"
@@ -7,17 +10,22 @@
 #include "platform/useraccount.h"
 #include "platform/userfolders.h"
 
+#include <QStyle>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QScreen>
+#include <QStatusTipEvent>
+#include <QSystemTrayIcon>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace {
 constexpr int leastHeight = 776;
@@ -30,19 +38,33 @@ Tmainform::Tmainform(const QString& shippedProgram, const QStringList& arguments
     byggeVindue();
     CreateMapper();
     HentOpt();
+    if (opt.trayCheck)
+        bygTray();
     if (!QFileInfo(opt.PlaceringsMappe).isDir()) {
         opt.PlaceringsMappe = folders.BrugerMappe + QStringLiteral("/Genveje");
         QDir().mkpath(opt.PlaceringsMappe);
     }
     setMinimumHeight(leastHeight);
     startMappe = startMappeFraArgumenter(arguments);
+    loadMappeStruktur(false);
+    handlingsTimer->start();
+}
+
+Tmainform::~Tmainform()
+{
+    // Child windows that outlive the frame's parts must not report back to them.
+    for (const QMetaObject::Connection& forbindelse : std::as_const(elementForbindelser))
+        disconnect(forbindelse);
 }
 
 void Tmainform::setBokse(Tinfform* infoBox, Tspform* questionBox)
 {
     info = infoBox;
     spoergsmaal = questionBox;
+    boksBeskeder = std::make_unique<BoksBeskeder>(info, spoergsmaal);
 }
+
+Beskeder* Tmainform::beskeder() const { return boksBeskeder.get(); }
 
 void Tmainform::byggeVindue()
 {
@@ -50,10 +72,12 @@ void Tmainform::byggeVindue()
     auto* column = new QVBoxLayout(centre);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
+    column->addWidget(byggeTopPanel());
     auto* row = new QHBoxLayout;
     row->setSpacing(0);
     mdiArea = new QMdiArea(centre);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    mdiArea->setViewMode(QMdiArea::SubWindowView);
     row->addWidget(byggeVenstrePanel());
     row->addWidget(mdiArea, 1);
     column->addLayout(row, 1);
@@ -61,6 +85,10 @@ void Tmainform::byggeVindue()
     setCentralWidget(centre);
     byggeStatusbar();
     byggeHandlinger();
+    byggeSider();
+    byggeStrukturMenu();
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, &Tmainform::registrerElement);
+    connect(elementTabs, &QTabBar::currentChanged, this, &Tmainform::tcChange);
 
     spTimer = new QTimer(this);
     spTimer->setObjectName(QStringLiteral("startProgTimer"));
@@ -113,7 +141,10 @@ void Tmainform::anvendIndstillinger()
     Programbog->setCurrentIndex(opt.ProgrambogPage);
     funkBog->setCurrentIndex(opt.funkBogPage);
     genvejsBog->setCurrentIndex(opt.genvejsBogPage);
+    visIndstillinger();
+    anvendDesign(opt.designName);
     bestemTabs();
+    anvendBogfaner();
 }
 
 void Tmainform::hentVinduesTilstand()
@@ -130,6 +161,21 @@ void Tmainform::hentVinduesTilstand()
     opt.genvejsBogPage = genvejsBog->currentIndex();
 }
 
+void Tmainform::bygTray()
+{
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    tray = new QSystemTrayIcon(windowIcon().isNull() ? style()->standardIcon(QStyle::SP_DirIcon) : windowIcon(), this);
+    tray->setToolTip(QStringLiteral("qvmMirvel"));
+    connect(tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason != QSystemTrayIcon::Trigger)
+            return;
+        showNormal();
+        activateWindow();
+    });
+    tray->show();
+}
+
 QString Tmainform::startMappeFraArgumenter(const QStringList& arguments)
 {
     if (arguments.size() != 1 || !QFileInfo(arguments.first()).isDir())
@@ -141,7 +187,19 @@ bool Tmainform::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate && opstart)
         FormActivate();
+    if (event->type() == QEvent::StatusTip) {
+        UdskrivInfo(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
     return QMainWindow::event(event);
+}
+
+void Tmainform::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // With the tray icon, a minimised program lives in the notification area alone.
+    if (event->type() == QEvent::WindowStateChange && tray && isMinimized())
+        QTimer::singleShot(0, this, &QWidget::hide);
 }
 
 void Tmainform::showEvent(QShowEvent* event)
@@ -162,11 +220,14 @@ void Tmainform::FormActivate()
     if (!opstart)
         return;
     opstart = false;
+    QWidget* first = makeNewStifinder();
     HovedbogChange();
     if (!opstartsProblemer.isEmpty() && info)
         info->sig(QStringLiteral("Programmets data kan ikke gemmes, for disse mapper kunne ikke oprettes:\n")
                   + opstartsProblemer.join(u'\n')
                   + QStringLiteral("\nProgrammet starter med standardindstillingerne."));
+    if (auto* explorer = dynamic_cast<StifinderVindue*>(first); explorer && !startMappe.isEmpty())
+        explorer->gaaTilMappe(startMappe);
     if (!opt.TryedBefore) {
         opt.TryedBefore = true;
         Hovedbog->setCurrentIndex(4);
@@ -189,6 +250,9 @@ void Tmainform::closeEvent(QCloseEvent* event)
 
 bool Tmainform::maaLukke()
 {
+    for (QWidget* window : elementer())
+        if (auto* spoerg = dynamic_cast<MaaLukke*>(window); spoerg && !spoerg->maaLukke())
+            return false;
     if (MsRedigeret)
         return false;
     if (processCount > 0)
@@ -202,6 +266,16 @@ bool Tmainform::maaLukke()
 void Tmainform::FormClose()
 {
     spTimer->stop();
+    CloseAlleElementerExecute();
+    // Explorer windows close from the highest number down; whatever numbering leaves open is
+    // closed after them, so the program always ends.
+    for (int rest = int(stifindere().size()); rest > 0 && NewCount > 0; --rest)
+        CloseElementExecute();
     mdiArea->closeAllSubWindows();
+    static const char* const vaerktoejsOrden[] = {"aInfo", "opretGenveje", "progInsert", "OpretSmappe", "findTekst",
+                                                  "aBilledGal", "visKalender", "aWmi", "winApp"};
+    for (const char* navn : vaerktoejsOrden)
+        if (QWidget* window = vaerktoejer.value(QLatin1String(navn)).vindue)
+            window->close();
     GemOpt();
 }

@@ -3,15 +3,31 @@
 #include "app/datafolders.h"
 #include "app/mainsettings.h"
 
+#include <QHash>
 #include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <memory>
 
+class BoksBeskeder;
+class Beskeder;
 class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
 class QPushButton;
+class QSystemTrayIcon;
+class QTabBar;
 class QTabWidget;
 class QTimer;
+class QToolButton;
+class StifinderVindue;
 class Tinfform;
 class Tspform;
 
@@ -23,11 +39,14 @@ public:
     // shippedProgram: the installed tree "Program" that comes with the executable.
     // arguments: the command-line arguments after the program name.
     Tmainform(const QString& shippedProgram, const QStringList& arguments);
+    ~Tmainform() override;
 
     // The two message boxes of the run, made after the main window.
     void setBokse(Tinfform* info, Tspform* spoergsmaal);
     Tinfform* infform() const { return info; }
     Tspform* spform() const { return spoergsmaal; }
+    // The boxes as the engines use them.
+    Beskeder* beskeder() const;
 
     void CreateMapper();
     void HentOpt();
@@ -54,14 +73,47 @@ public:
 
     // The current element: the folder or file the explorer windows show.
     QLineEdit* EditSti() const { return editSti; }
-    // The status bar: panel 0 the current program, panel 2 messages.
+    // The status bar: panel 0 the current program, panel 2 messages and hints.
     void InfoProg(const QString& S);
     void UdskrivInfo(const QString& S);
     QString statusTekst() const;
+    // Posts a notification to the desktop's notification centre.
+    void makeInfo(const QString& overskrift, const QString& tekst);
+    int ncNumber = 0;
+
+    // Child windows. New explorer windows are made by the factory that the explorer registers.
+    using StifinderFabrik = std::function<QWidget*(Tmainform& main)>;
+    void setStifinderFabrik(StifinderFabrik fabrik) { stifinderFabrik = std::move(fabrik); }
+    // A tool window of one kind, by the name of the action that opens it.
+    void registrerVaerktoej(const QString& actionName, std::function<QWidget*()> fabrik);
+    QMdiArea* mdi() const { return mdiArea; }
+    QTabBar* tc() const { return elementTabs; }
+    // Shows a made child window inside the frame, maximised when asked.
+    QMdiSubWindow* visElement(QWidget* window, bool maksimeret = false);
+
+    void InsertTab();
+    void SetTCindex();
+    void fokusTab(const QString& aName);
+    void CloseTab(const QString& aCapNavn);
+    QWidget* makeNewStifinder();
+    void openStifinder();
+    void aktiverWinform(bool opdater, const QString& potMappe);
+    QWidget* getWinform(const QString& aCaption);
+    void CloseElementExecute();
+    void CloseAlleElementerExecute();
+
+    // The home-made structure menu.
+    QMenu* PuMappeStruk() const { return strukturMenu; }
+    void loadMappeStruktur(bool medMappestrukturform);
+    void CallOnClick();
+    void mMsOnClick(QAction* item);
 
     // Runs the steps of the first activation; later activations do nothing.
     void FormActivate();
     void HovedbogChange();
+    void aPanelVExecute();
+    // Applies a visual style by name; an unknown name changes nothing.
+    void anvendDesign(const QString& navn);
 
     // The folder to show in the first explorer window: the one argument, when it names an
     // existing folder; empty for any other argument list.
@@ -77,41 +129,106 @@ public:
     int SPtimerCount = 0;
     QString startMappe;  // handed to "Stifinder 1"
 
+Q_SIGNALS:
+    // The tree options changed; every explorer window applies them to its trees.
+    void traeFontAendret(int punkter, const QString& navn);
+    void strukturLinjerAendret(bool medLinjer);
+    void bogfanerAendret(int stil);
+    void fremFormAendret();
+    void blokerAendret(bool bloker);
+
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void byggeVindue();
+    QWidget* byggeTopPanel();
     QWidget* byggeVenstrePanel();
+    void byggeSider();
+    QWidget* byggeEgenskaber();
+    QWidget* byggeSikkerhed();
+    QWidget* byggePanelIndhold();
+    QWidget* byggeAabningsmaader();
     QWidget* byggeStiPanel();
     void byggeStatusbar();
     void byggeHandlinger();
-    // Reports a shell result through ErrorInfo when it is a failure.
-    void rapporter(int resultat);
+    QAction* handling(const char* navn, const QString& tekst, const QString& hint, const QKeySequence& genvej,
+                      std::function<void()> udfoer);
+    void byggeVaerktoejer();
+    void byggeStrukturMenu();
+    void opdaterHandlinger();
+    // Tiles the child windows side by side (Qt::Horizontal) or one above the other (Qt::Vertical).
+    void arrangerElementer(Qt::Orientation retning);
+    void tcChange(int index);
+    void registrerElement(QMdiSubWindow* sub);
     void anvendIndstillinger();
+    void visIndstillinger();
     void hentVinduesTilstand();
     void bestemTabs();
+    void visSide(int side, int inderSide, const QString& titel);
+    void visPanel(bool vis);
+    void anvendBogfaner();
+    void anvendTraeFont();
+    void setMaxElementer(int antal);
+    void bygTray();
     bool maaLukke();
     void FormClose();
+    // Reports a shell result through ErrorInfo when it is a failure.
+    void rapporter(int resultat);
+    QList<QWidget*> elementer() const;
+    QList<QWidget*> stifindere() const;
+    QWidget* aktivtElement() const;
+    StifinderVindue* aktivStifinder();
+
+    struct Vaerktoej {
+        QAction* action = nullptr;
+        int MainSettings::*aabning = nullptr;  // "Internt" or "Externt"; none: always a child window
+        std::function<QWidget*()> fabrik;
+        QPointer<QWidget> vindue;
+    };
+    void aabnVaerktoej(Vaerktoej& vaerktoej);
 
     QString shippedProgram;
     QStringList opstartsProblemer;
     Tinfform* info = nullptr;
     Tspform* spoergsmaal = nullptr;
+    std::unique_ptr<BoksBeskeder> boksBeskeder;
+    StifinderFabrik stifinderFabrik;
+    QHash<QString, Vaerktoej> vaerktoejer;
+    QHash<QString, QAction*> handlinger;
+    QTimer* handlingsTimer = nullptr;
     QTimer* spTimer = nullptr;
     QMdiArea* mdiArea = nullptr;
+    QTabBar* elementTabs = nullptr;
     QWidget* mainPanel = nullptr;
+    QToolButton* informationsKnappen = nullptr;
     QLabel* informationsKnappenL = nullptr;
     QTabWidget* Hovedbog = nullptr;
     QTabWidget* funkBog = nullptr;
     QTabWidget* Programbog = nullptr;
     QTabWidget* genvejsBog = nullptr;
-    QPushButton* startProgDoButton = nullptr;
     QLineEdit* editSti = nullptr;
     QLabel* infobarProgram = nullptr;
     QLabel* infobarBesked = nullptr;
-    QAction* aGoBoks = nullptr;
-    QAction* aOpenStifinder = nullptr;
+    QLabel* breddeLabel = nullptr;
+    QLabel* hoejdeLabel = nullptr;
+    QPushButton* standardSize = nullptr;
+    QLineEdit* maxFindEdit = nullptr;
+    QComboBox* designBox = nullptr;
+    QMenu* strukturMenu = nullptr;
+    QMenu* PuProgrammer = nullptr;
+    QSystemTrayIcon* tray = nullptr;
+    QGroupBox* valgGruppe(const char* navn, const QString& titel, const QStringList& valg, int MainSettings::*felt,
+                          std::function<void()> effekt, QWidget* parent);
+    QCheckBox* afkrydsning(const char* navn, const QString& tekst, bool MainSettings::*felt,
+                           std::function<void()> effekt, QWidget* parent);
+    QList<std::function<void()>> kontrolVisere;
+    QHash<QString, QButtonGroup*> valgGrupper;
+    QHash<QString, QCheckBox*> afkrydsninger;
+    QList<QWidget*> registreredeElementer;
+    QList<QMetaObject::Connection> elementForbindelser;
 };

@@ -4,22 +4,22 @@
 
 #include "app/errorinfo.h"
 #include "app/tinfform.h"
+#include "platform/notifications.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/userfolders.h"
 #include "tree/pathhelpers.h"
 
-#include <QAction>
+#include <QStyle>
+#include <QClipboard>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QStatusBar>
-#include <QTabWidget>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -52,9 +52,34 @@ QWidget* Tmainform::byggeStiPanel()
     editSti->setObjectName(QStringLiteral("EditSti"));
     editSti->setReadOnly(true);
     row->addWidget(editSti, 1);
-    auto* infMappe = new QToolButton(panel);
-    infMappe->setObjectName(QStringLiteral("infMappe"));
-    row->addWidget(infMappe);
+    const auto knap = [&](const char* name, const QString& hint, QStyle::StandardPixmap ikon) {
+        auto* button = new QToolButton(panel);
+        button->setObjectName(QLatin1String(name));
+        button->setToolTip(hint);
+        button->setStatusTip(hint);
+        button->setIcon(style()->standardIcon(ikon));
+        row->addWidget(button);
+        return button;
+    };
+    connect(knap("klipbordStiKnap", QStringLiteral("Kopier aktuelle sti til klipbordet"), QStyle::SP_DirIcon),
+            &QToolButton::clicked, this, [this] {
+                const QString sti = editSti->text();
+                QGuiApplication::clipboard()->setText(QFileInfo(sti).isFile() ? QFileInfo(sti).absolutePath() : sti);
+                UdskrivInfo(QStringLiteral("Stien blev kopieret til klipbordet"));
+            });
+    connect(knap("klipbordStiFilKnap", QStringLiteral("Kopier aktuelle sti med filnavn til klipbordet"),
+                 QStyle::SP_FileIcon),
+            &QToolButton::clicked, this, [this] {
+                const QString sti = editSti->text();
+                if (!QFileInfo(sti).isFile()) {
+                    UdskrivInfo(QStringLiteral("Der er ikke valgt et filnavn"));
+                    return;
+                }
+                QGuiApplication::clipboard()->setText(sti);
+                UdskrivInfo(QStringLiteral("Filnavnet blev kopieret til klipbordet"));
+            });
+    knap("SpeedButton25", QString(), QStyle::SP_ArrowLeft);
+    knap("infMappe", QString(), QStyle::SP_DirOpenIcon);
     return panel;
 }
 
@@ -72,39 +97,6 @@ void Tmainform::byggeStatusbar()
     statusBar()->addWidget(infobarProgram);
     statusBar()->addWidget(mellem);
     statusBar()->addWidget(infobarBesked, 1);
-}
-
-void Tmainform::byggeHandlinger()
-{
-    aGoBoks = new QAction(QStringLiteral("Kørkassen"), this);
-    aGoBoks->setObjectName(QStringLiteral("aGoBoks"));
-    aGoBoks->setToolTip(QStringLiteral("Åbner Kør-kassen"));
-    aGoBoks->setShortcut(QKeySequence(Qt::META | Qt::Key_R));
-    connect(aGoBoks, &QAction::triggered, this, &Tmainform::aGoBoksExecute);
-    aOpenStifinder = new QAction(this);
-    aOpenStifinder->setObjectName(QStringLiteral("aOpenStifinder"));
-    aOpenStifinder->setToolTip(QStringLiteral("Åben aktuelle mappe i Window Stifinder: Ctrl+Alt+S"));
-    aOpenStifinder->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
-    connect(aOpenStifinder, &QAction::triggered, this, &Tmainform::aOpenStifinderExecute);
-    addActions({aGoBoks, aOpenStifinder});
-    findChild<QToolButton*>(QStringLiteral("infMappe"))->setDefaultAction(aOpenStifinder);
-
-    QWidget* dosSide = funkBog->widget(2);
-    auto* knapper = new QVBoxLayout(dosSide);
-    const auto knap = [&](const char* name, const QString& tekst, const QString& hint) {
-        auto* button = new QPushButton(tekst, dosSide);
-        button->setObjectName(QLatin1String(name));
-        button->setToolTip(hint);
-        knapper->addWidget(button, 0, Qt::AlignLeft);
-        return button;
-    };
-    connect(knap("dosKnap", QStringLiteral("Konsol"), QStringLiteral("Åben en dos-konsol")), &QPushButton::clicked,
-            this, &Tmainform::dosKnapClick);
-    connect(knap("SpeedButton81", QStringLiteral("PowerShell"), QStringLiteral("Åben en PowerShell-konsol")),
-            &QPushButton::clicked, this, &Tmainform::SpeedButton81Click);
-    auto* gobox = knap("goboxButton", aGoBoks->text(), aGoBoks->toolTip());
-    connect(gobox, &QPushButton::clicked, aGoBoks, &QAction::trigger);
-    knapper->addStretch();
 }
 
 void Tmainform::InfoProg(const QString& S)
@@ -199,4 +191,10 @@ void Tmainform::aOpenStifinderExecute()
         shell().open(sti, {}, QString());
     else
         UdskrivInfo(QStringLiteral("Mappen blev ikke fundet."));
+}
+
+void Tmainform::makeInfo(const QString& overskrift, const QString& tekst)
+{
+    ++ncNumber;
+    platform::postNotification(QStringLiteral("qvm Mirvel %1").arg(ncNumber), overskrift, tekst, folders.lydFil);
 }

@@ -1,23 +1,29 @@
-// The left panel: its page control "Hovedbog", the inner page controls and the panel title.
+// The top bar and the left panel: the page control "Hovedbog" with its pages, the panel title,
+// showing and hiding the panel, and the actions that turn to a page.
 #include "app/tmainform.h"
 
+#include <QStyle>
+#include <QAction>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr int panelWidth = 302;
+constexpr int leastWidth = 1228;
 
 QTabWidget* makeBook(const char* name, const QStringList& pages, QWidget* parent)
 {
     auto* book = new QTabWidget(parent);
     book->setObjectName(QLatin1String(name));
-    for (const QString& page : pages) {
-        auto* sheet = new QWidget(book);
-        book->addTab(sheet, page);
-    }
+    for (const QString& page : pages)
+        book->addTab(new QWidget(book), page);
     return book;
 }
 
@@ -29,17 +35,48 @@ QWidget* pageWith(QWidget* content, const char* name, QWidget* parent)
     layout->setContentsMargins(2, 2, 2, 2);
     if (content)
         layout->addWidget(content);
+    else
+        layout->addStretch();
     return page;
 }
 
-// The titles of the inner pages, by the page control they stand in.
+QToolButton* knap(const char* name, QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoRaise(true);
+    return button;
+}
+
 const QStringList funkBogTitler = {QStringLiteral("Programmer med funktioner"),
-                                   QStringLiteral("Programmer: Egenskaber"),
-                                   QStringLiteral("Dos kommandoer")};
+                                   QStringLiteral("Programmer: Egenskaber"), QStringLiteral("Dos kommandoer")};
 const QStringList ProgrambogTitler = {QStringLiteral("Program Egenskaber"), QStringLiteral("Klipbord"),
                                       QStringLiteral("Strukturer"), QStringLiteral("Sikkerhed"), QString()};
 
 }  // namespace
+
+QWidget* Tmainform::byggeTopPanel()
+{
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("topPanel"));
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(2, 2, 2, 2);
+    auto* openButton = knap("openButton", panel);
+    auto* progMenu = knap("progMenu", panel);
+    progMenu->setPopupMode(QToolButton::InstantPopup);
+    auto* closeButton = knap("closeButton", panel);
+    auto* SpeedButton3 = knap("SpeedButton3", panel);
+    elementTabs = new QTabBar(panel);
+    elementTabs->setObjectName(QStringLiteral("tc"));
+    elementTabs->setExpanding(false);
+    elementTabs->setDrawBase(false);
+    auto* SpeedButton1 = knap("SpeedButton1", panel);
+    for (QWidget* w : std::initializer_list<QWidget*>{openButton, progMenu, closeButton, SpeedButton3})
+        row->addWidget(w);
+    row->addWidget(elementTabs, 1);
+    row->addWidget(SpeedButton1);
+    return panel;
+}
 
 QWidget* Tmainform::byggeVenstrePanel()
 {
@@ -49,16 +86,28 @@ QWidget* Tmainform::byggeVenstrePanel()
     auto* layout = new QVBoxLayout(mainPanel);
     layout->setContentsMargins(0, 0, 0, 0);
 
+    auto* titleRow = new QHBoxLayout;
+    informationsKnappen = knap("informationsKnappen", mainPanel);
+    informationsKnappen->setToolTip(QStringLiteral("Information om aktuelle side"));
+    informationsKnappen->setProperty("ikon", 56);
+    informationsKnappen->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
     informationsKnappenL = new QLabel(mainPanel);
     informationsKnappenL->setObjectName(QStringLiteral("informationsKnappenL"));
-    layout->addWidget(informationsKnappenL);
+    auto* genvejsinfoButton = knap("genvejsinfoButton", mainPanel);
+    genvejsinfoButton->setToolTip(QStringLiteral("Information: Genvejstaster"));
+    genvejsinfoButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    titleRow->addWidget(informationsKnappen);
+    titleRow->addWidget(informationsKnappenL, 1);
+    titleRow->addWidget(genvejsinfoButton);
+    layout->addLayout(titleRow);
 
     Hovedbog = new QTabWidget(mainPanel);
     Hovedbog->setObjectName(QStringLiteral("Hovedbog"));
     Hovedbog->setTabPosition(QTabWidget::West);
     layout->addWidget(Hovedbog, 1);
 
-    funkBog = makeBook("funkBog", {QStringLiteral("Programmer"), QStringLiteral("Egenskaber"), QStringLiteral("Dos")}, Hovedbog);
+    funkBog = makeBook("funkBog", {QStringLiteral("Programmer"), QStringLiteral("Egenskaber"), QStringLiteral("Dos")},
+                       Hovedbog);
     Programbog = makeBook("Programbog",
                           {QStringLiteral("Egenskaber"), QStringLiteral("Klipbord"), QStringLiteral("Strukturer"),
                            QStringLiteral("Sikkerhed"), QStringLiteral("Panel")},
@@ -67,26 +116,27 @@ QWidget* Tmainform::byggeVenstrePanel()
                           {QStringLiteral("Funktioner"), QStringLiteral("Programmer"), QStringLiteral("F taster"),
                            QStringLiteral("Ctrl+Bogstav")},
                           Hovedbog);
-
-    auto* egenskaber = new QVBoxLayout(Programbog->widget(0));
-    auto* startLabel = new QLabel(QStringLiteral("StartUp-program"), Programbog->widget(0));
-    startProgDoButton = new QPushButton(QStringLiteral("Udfør"), Programbog->widget(0));
-    startProgDoButton->setObjectName(QStringLiteral("startProgDoButton"));
-    startProgDoButton->setToolTip(QStringLiteral("Tilføj eller fjern programmet som StartUp-program"));
-    connect(startProgDoButton, &QPushButton::clicked, this, &Tmainform::startProgDoButtonClick);
-    egenskaber->addWidget(startLabel);
-    egenskaber->addWidget(startProgDoButton, 0, Qt::AlignLeft);
-    egenskaber->addStretch();
-
-    Hovedbog->addTab(pageWith(funkBog, "openProgramSide", Hovedbog), QStringLiteral("Programmer"));
-    Hovedbog->addTab(pageWith(nullptr, "programmerSide", Hovedbog), QStringLiteral("Udvalgte"));
-    Hovedbog->addTab(pageWith(nullptr, "globusSide", Hovedbog), QStringLiteral("Søg"));
-    Hovedbog->addTab(pageWith(nullptr, "notatSide", Hovedbog), QStringLiteral("Notater"));
-    Hovedbog->addTab(pageWith(Programbog, "programSide", Hovedbog), QStringLiteral("Egenskaber"));
-    Hovedbog->addTab(pageWith(nullptr, "TabSheet1", Hovedbog), QStringLiteral("Velkommen"));
-    Hovedbog->addTab(pageWith(genvejsBog, "genvejsSide", Hovedbog), QStringLiteral("Genveje"));
-    Hovedbog->addTab(pageWith(nullptr, "oversigtSide", Hovedbog), QStringLiteral("Indhold"));
-
+    struct Side {
+        QWidget* indhold;
+        const char* navn;
+        const char* hint;
+        QStyle::StandardPixmap ikon;
+    };
+    const Side sider[] = {
+        {funkBog, "openProgramSide", "Programmer med funktioner", QStyle::SP_DesktopIcon},
+        {nullptr, "programmerSide", "Udvalgte programmer", QStyle::SP_ComputerIcon},
+        {nullptr, "globusSide", "Søg på nettet", QStyle::SP_DriveNetIcon},
+        {nullptr, "notatSide", "Notater", QStyle::SP_FileDialogDetailedView},
+        {Programbog, "programSide", "Egenskaber", QStyle::SP_FileDialogInfoView},
+        {nullptr, "TabSheet1", "Velkommen", QStyle::SP_MessageBoxInformation},
+        {genvejsBog, "genvejsSide", "Program genveje", QStyle::SP_FileDialogListView},
+        {nullptr, "oversigtSide", "Indhold", QStyle::SP_FileDialogContentsView},
+    };
+    for (const Side& side : sider) {
+        const int index = Hovedbog->addTab(pageWith(side.indhold, side.navn, Hovedbog), style()->standardIcon(side.ikon),
+                                           QString());
+        Hovedbog->setTabToolTip(index, QString::fromUtf8(side.hint));
+    }
     connect(Hovedbog, &QTabWidget::currentChanged, this, &Tmainform::HovedbogChange);
     connect(funkBog, &QTabWidget::currentChanged, this, &Tmainform::HovedbogChange);
     connect(Programbog, &QTabWidget::currentChanged, this, [this](int page) {
@@ -112,6 +162,7 @@ void Tmainform::HovedbogChange()
         informationsKnappenL->setText(ProgrambogTitler.value(Programbog->currentIndex()));
     else
         informationsKnappenL->setText(titler.value(page));
+    informationsKnappen->setProperty("ikon", page == 7 ? 55 : 56);
 }
 
 void Tmainform::bestemTabs()
@@ -120,4 +171,28 @@ void Tmainform::bestemTabs()
     Hovedbog->setTabVisible(3, opt.tabVisCheck2);
     Hovedbog->setTabVisible(6, opt.tabVisCheck3);
     Hovedbog->setTabVisible(7, opt.tabVisCheck4);
+}
+
+void Tmainform::visPanel(bool vis)
+{
+    if (vis == !mainPanel->isHidden())
+        return;
+    setMinimumWidth(0);
+    mainPanel->setVisible(vis);
+    resize(width() + (vis ? panelWidth : -panelWidth), height());
+    setMinimumWidth(vis ? leastWidth : leastWidth - panelWidth);
+    opt.mainPanelVisible = vis;
+}
+
+void Tmainform::aPanelVExecute() { visPanel(mainPanel->isHidden()); }
+
+void Tmainform::visSide(int side, int inderSide, const QString& titel)
+{
+    visPanel(true);
+    Hovedbog->setCurrentIndex(side);
+    QTabWidget* indre = side == 0 ? funkBog : side == 4 ? Programbog : side == 6 ? genvejsBog : nullptr;
+    if (indre)
+        indre->setCurrentIndex(inderSide);
+    if (!titel.isNull())
+        informationsKnappenL->setText(titel);
 }

@@ -65,6 +65,7 @@ void Tmainform::startProgTimerTimer()
             const bool written = platform::writeAutostartEntry(entry, link.symLinkTarget());
             info->sig(written ? QStringLiteral("Programmet er indført som StartUp-program.") : failedText);
         }
+        aktiverWinform(true, startupFolder);
         return;
     }
     if (SPtimerCount >= maxTicks) {

@@ -1,0 +1,325 @@
+// The properties pages and what their options do at once.
+#include "app/designs.h"
+#include "app/tmainform.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int standardBredde = 1270;
+constexpr int standardHoejde = 870;
+const QStringList fontStoerrelser = {QStringLiteral("Lille"), QStringLiteral("Mellem"), QStringLiteral("Stor")};
+const QStringList fontNavne = {QStringLiteral("Tahoma"),  QStringLiteral("Lucida Fax"), QStringLiteral("Lucida Sans"),
+                               QStringLiteral("Arial"),   QStringLiteral("Verdana"),    QStringLiteral("Default")};
+
+QLabel* forklaring(const QString& tekst, QWidget* parent)
+{
+    auto* label = new QLabel(tekst, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+// The tab look of one page control or tab bar: 0 flat buttons, 1 buttons, 2 tabs.
+QString fanestil(int stil)
+{
+    switch (stil) {
+    case 0:
+        return QStringLiteral("QTabBar::tab { border: none; padding: 4px 8px; margin: 1px; }"
+                              "QTabBar::tab:selected { background: palette(highlight); color: palette(highlighted-text); }");
+    case 1:
+        return QStringLiteral("QTabBar::tab { border: 1px solid palette(mid); border-radius: 3px; padding: 3px 8px;"
+                              " margin: 1px; background: palette(button); }"
+                              "QTabBar::tab:selected { background: palette(light); border-color: palette(highlight); }");
+    default:
+        return {};
+    }
+}
+
+}  // namespace
+
+// A radio group bound to an index setting: a change is stored and its effect applied at once.
+QGroupBox* Tmainform::valgGruppe(const char* navn, const QString& titel, const QStringList& valg,
+                                 int MainSettings::*felt, std::function<void()> effekt, QWidget* parent)
+{
+    auto* box = new QGroupBox(titel, parent);
+    box->setObjectName(QLatin1String(navn));
+    auto* layout = new QVBoxLayout(box);
+    auto* gruppe = new QButtonGroup(box);
+    for (int i = 0; i < valg.size(); ++i) {
+        auto* knap = new QRadioButton(valg[i], box);
+        gruppe->addButton(knap, i);
+        layout->addWidget(knap);
+    }
+    valgGrupper.insert(QLatin1String(navn), gruppe);
+    connect(gruppe, &QButtonGroup::idClicked, this, [this, felt, effekt](int id) {
+        opt.*felt = id;
+        if (effekt)
+            effekt();
+    });
+    kontrolVisere.append([this, gruppe, felt] {
+        if (QAbstractButton* knap = gruppe->button(opt.*felt))
+            knap->setChecked(true);
+    });
+    return box;
+}
+
+// A check box bound to an on/off setting.
+QCheckBox* Tmainform::afkrydsning(const char* navn, const QString& tekst, bool MainSettings::*felt,
+                                  std::function<void()> effekt, QWidget* parent)
+{
+    auto* check = new QCheckBox(tekst, parent);
+    check->setObjectName(QLatin1String(navn));
+    afkrydsninger.insert(QLatin1String(navn), check);
+    connect(check, &QCheckBox::clicked, this, [this, felt, effekt](bool on) {
+        opt.*felt = on;
+        if (effekt)
+            effekt();
+    });
+    kontrolVisere.append([this, check, felt] { check->setChecked(opt.*felt); });
+    return check;
+}
+
+void Tmainform::byggeSider()
+{
+    auto* egenskaber = new QVBoxLayout(Programbog->widget(0));
+    egenskaber->addWidget(byggeEgenskaber());
+
+    QWidget* klipbordSide = Programbog->widget(1);
+    auto* klipbord = new QVBoxLayout(klipbordSide);
+    auto* KlipbordsCheck = new QCheckBox(handlinger.value("aSammeKlipbord")->text(), klipbordSide);
+    KlipbordsCheck->setObjectName(QStringLiteral("KlipbordsCheck"));
+    QAction* sammeKlipbord = handlinger.value("aSammeKlipbord");
+    connect(KlipbordsCheck, &QCheckBox::clicked, sammeKlipbord, &QAction::trigger);
+    connect(sammeKlipbord, &QAction::changed, KlipbordsCheck, [KlipbordsCheck, sammeKlipbord] {
+        KlipbordsCheck->setChecked(sammeKlipbord->isChecked());
+        KlipbordsCheck->setEnabled(sammeKlipbord->isEnabled());
+        KlipbordsCheck->setToolTip(sammeKlipbord->toolTip());
+    });
+    klipbord->addWidget(KlipbordsCheck);
+    klipbord->addWidget(forklaring(QStringLiteral("Denne egenskab kan kun ændres, hvis alle stifindere og andre "
+                                                  "elementer er lukkede."),
+                                   klipbordSide));
+    klipbord->addStretch();
+
+    QWidget* strukturSide = Programbog->widget(2);
+    auto* strukturer = new QVBoxLayout(strukturSide);
+    strukturer->addWidget(valgGruppe("FremFormCheck", QStringLiteral("Vis strukturer som"),
+                                     {QStringLiteral("Niveaustruktur"), QStringLiteral("Punktstruktur")},
+                                     &MainSettings::FremFormCheck, [this] { Q_EMIT fremFormAendret(); }, strukturSide));
+    strukturer->addWidget(forklaring(QStringLiteral("Niveaustruktur:\nViser punkterne i deres egentlige sammenhæng."),
+                                     strukturSide));
+    strukturer->addWidget(forklaring(QStringLiteral("Punktstruktur:\nViser punkterne punkt for punkt."), strukturSide));
+    strukturer->addStretch();
+
+    auto* sikkerhed = new QVBoxLayout(Programbog->widget(3));
+    sikkerhed->addWidget(byggeSikkerhed());
+    auto* panelIndhold = new QVBoxLayout(Programbog->widget(4));
+    panelIndhold->addWidget(byggePanelIndhold());
+    auto* aabning = new QVBoxLayout(funkBog->widget(1));
+    aabning->addWidget(byggeAabningsmaader());
+}
+
+QWidget* Tmainform::byggeEgenskaber()
+{
+    auto* side = new QWidget(this);
+    auto* layout = new QVBoxLayout(side);
+    layout->addWidget(new QLabel(QStringLiteral("qvmMirvel version ") + QStringLiteral(QVM_VERSION), side));
+
+    designBox = new QComboBox(side);
+    designBox->setObjectName(QStringLiteral("designBox"));
+    designBox->addItems(designNavne());
+    designBox->setMaxVisibleItems(designBox->count());
+    connect(designBox, &QComboBox::textActivated, this, [this](const QString& navn) {
+        opt.designName = navn;
+        anvendDesign(navn);
+    });
+    auto* designRow = new QHBoxLayout;
+    designRow->addWidget(new QLabel(QStringLiteral("Design"), side));
+    designRow->addWidget(designBox, 1);
+    layout->addLayout(designRow);
+
+    const auto fontEffekt = [this] { anvendTraeFont(); };
+    layout->addWidget(valgGruppe("Fontbox", QStringLiteral("Skriftstørrelse"), fontStoerrelser, &MainSettings::Fontbox,
+                                 fontEffekt, side));
+    layout->addWidget(valgGruppe("FontnavnBox", QStringLiteral("Skrifttype"), fontNavne, &MainSettings::FontnavnBox,
+                                 fontEffekt, side));
+    layout->addWidget(afkrydsning("CheckStrukturLinjer", QStringLiteral("Mappestruktur med linjer"),
+                                  &MainSettings::CheckStrukturLinjer,
+                                  [this] { Q_EMIT strukturLinjerAendret(opt.CheckStrukturLinjer); }, side));
+    layout->addWidget(valgGruppe("bogfanerBox", QStringLiteral("Fremstillings muligheder"),
+                                 {QStringLiteral("Fladknapper"), QStringLiteral("Knapper"), QStringLiteral("Tabs")},
+                                 &MainSettings::bogfanerBox, [this] { anvendBogfaner(); }, side));
+
+    auto* maxRow = new QHBoxLayout;
+    maxRow->addWidget(new QLabel(QStringLiteral("Maximum antal"), side));
+    maxFindEdit = new QLineEdit(side);
+    maxFindEdit->setObjectName(QStringLiteral("maxFindEdit"));
+    maxFindEdit->setReadOnly(true);
+    maxFindEdit->setMaximumWidth(60);
+    maxRow->addWidget(maxFindEdit);
+    const auto maxKnap = [&](const char* navn, const QString& tekst, std::function<int()> nyVaerdi) {
+        auto* knap = new QPushButton(tekst, side);
+        knap->setObjectName(QLatin1String(navn));
+        knap->setMaximumWidth(44);
+        connect(knap, &QPushButton::clicked, this, [this, nyVaerdi] { setMaxElementer(nyVaerdi()); });
+        maxRow->addWidget(knap);
+    };
+    maxKnap("maxOpKnap", QStringLiteral("+"), [this] { return opt.maxElementer + 10; });
+    maxKnap("maxNedKnap", QStringLiteral("-"), [this] { return std::max(10, opt.maxElementer - 10); });
+    layout->addLayout(maxRow);
+    auto* presetRow = new QHBoxLayout;
+    for (const int antal : {120, 240, 360, 480}) {
+        auto* knap = new QPushButton(QString::number(antal), side);
+        knap->setObjectName(QStringLiteral("max%1Knap").arg(antal));
+        connect(knap, &QPushButton::clicked, this, [this, antal] { setMaxElementer(antal); });
+        presetRow->addWidget(knap);
+    }
+    layout->addLayout(presetRow);
+
+    auto* sizeRow = new QHBoxLayout;
+    breddeLabel = new QLabel(side);
+    hoejdeLabel = new QLabel(side);
+    standardSize = new QPushButton(QStringLiteral("Standard"), side);
+    standardSize->setObjectName(QStringLiteral("standardSize"));
+    standardSize->setToolTip(QStringLiteral("Sæt standard størrelse"));
+    connect(standardSize, &QPushButton::clicked, this, [this] { resize(standardBredde, standardHoejde); });
+    sizeRow->addWidget(breddeLabel);
+    sizeRow->addWidget(hoejdeLabel);
+    layout->addLayout(sizeRow);
+    layout->addWidget(standardSize, 0, Qt::AlignLeft);
+
+    const QString naesteStart = QStringLiteral("Fungerer ved næste programopstart");
+    layout->addWidget(afkrydsning("trayCheck", QStringLiteral("Minimer til system bakken"), &MainSettings::trayCheck, {},
+                                  side));
+    layout->addWidget(afkrydsning("minimerCheck", QStringLiteral("Minimer ved opstart"), &MainSettings::minimerCheck, {},
+                                  side));
+    afkrydsninger.value("trayCheck")->setToolTip(naesteStart);
+    afkrydsninger.value("minimerCheck")->setToolTip(naesteStart);
+
+    auto* startRow = new QHBoxLayout;
+    startRow->addWidget(new QLabel(QStringLiteral("StartUp-program"), side));
+    auto* startProgDoButton = new QPushButton(QStringLiteral("Udfør"), side);
+    startProgDoButton->setObjectName(QStringLiteral("startProgDoButton"));
+    startProgDoButton->setToolTip(QStringLiteral("Tilføj eller fjern programmet som StartUp-program"));
+    connect(startProgDoButton, &QPushButton::clicked, this, &Tmainform::startProgDoButtonClick);
+    startRow->addWidget(startProgDoButton);
+    startRow->addStretch();
+    layout->addLayout(startRow);
+    layout->addStretch();
+    return side;
+}
+
+QWidget* Tmainform::byggeSikkerhed()
+{
+    auto* side = new QWidget(this);
+    auto* layout = new QVBoxLayout(side);
+    const auto bloker = [this] { Q_EMIT blokerAendret(opt.blokerCheck); };
+    layout->addWidget(afkrydsning("sikkerhedsCheck", QStringLiteral("Informer"), &MainSettings::sikkerhedsCheck, {}, side));
+    layout->addWidget(forklaring(QStringLiteral("Spørger før kopiering, flytning og sletning."), side));
+    layout->addWidget(afkrydsning("blokerCheck", QStringLiteral("Bloker funktioner"), &MainSettings::blokerCheck, bloker,
+                                  side));
+    layout->addWidget(forklaring(QStringLiteral("Funktioner, der kan komme i vejen for en kørende handling, spærres."), side));
+    layout->addWidget(afkrydsning("beskedCheck", QStringLiteral("Informer via besked-centeret"),
+                                  &MainSettings::beskedCheck, {}, side));
+    layout->addWidget(forklaring(QStringLiteral("Afsluttede kopieringer og sletninger meldes i skrivebordets "
+                                                "besked-center."),
+                                 side));
+    layout->addWidget(afkrydsning("vhaFunkCheck", QStringLiteral("Vis hints"), &MainSettings::vhaFunkCheck, bloker, side));
+    layout->addWidget(forklaring(QStringLiteral("Viser hints, mens en handling kører."), side));
+    layout->addStretch();
+    return side;
+}
+
+QWidget* Tmainform::byggePanelIndhold()
+{
+    auto* side = new QGroupBox(QStringLiteral("Panel indhold"), this);
+    auto* layout = new QVBoxLayout(side);
+    const auto skift = [this] { bestemTabs(); };
+    layout->addWidget(afkrydsning("tabVisCheck1", QStringLiteral("Søg på nettet"), &MainSettings::tabVisCheck1, skift, side));
+    layout->addWidget(afkrydsning("tabVisCheck2", QStringLiteral("Notater"), &MainSettings::tabVisCheck2, skift, side));
+    layout->addWidget(afkrydsning("tabVisCheck3", QStringLiteral("Program genveje"), &MainSettings::tabVisCheck3, skift, side));
+    layout->addWidget(afkrydsning("tabVisCheck4", QStringLiteral("Indhold"), &MainSettings::tabVisCheck4, skift, side));
+    layout->addStretch();
+    return side;
+}
+
+QWidget* Tmainform::byggeAabningsmaader()
+{
+    auto* side = new QWidget(this);
+    auto* layout = new QVBoxLayout(side);
+    layout->addWidget(forklaring(QStringLiteral("Programmer kan åbnes internt i eller externt altså uden for programmet."),
+                                 side));
+    const QStringList maader = {QStringLiteral("Internt"), QStringLiteral("Externt")};
+    const struct {
+        const char* navn;
+        const char* titel;
+        int MainSettings::*felt;
+    } grupper[] = {
+        {"openInfo", "Information", &MainSettings::openInfo},
+        {"openGenveje", "Genveje", &MainSettings::openGenveje},
+        {"openProgrammer", "Programmer", &MainSettings::openProgrammer},
+        {"openStrukturer", "Strukturer", &MainSettings::openStrukturer},
+        {"openTekstfiler", "Tekstfiler", &MainSettings::openTekstfiler},
+        {"openBilleder", "Billeder", &MainSettings::openBilleder},
+        {"openKalender", "Kalender", &MainSettings::openKalender},
+        {"openWmi", "WMI", &MainSettings::openWmi},
+    };
+    for (const auto& gruppe : grupper)
+        layout->addWidget(valgGruppe(gruppe.navn, QString::fromUtf8(gruppe.titel), maader, gruppe.felt, {}, side));
+    layout->addStretch();
+    return side;
+}
+
+void Tmainform::visIndstillinger()
+{
+    for (const auto& vis : std::as_const(kontrolVisere))
+        vis();
+    designBox->setCurrentText(opt.designName);
+    maxFindEdit->setText(QString::number(opt.maxElementer));
+}
+
+void Tmainform::setMaxElementer(int antal)
+{
+    opt.maxElementer = antal;
+    maxFindEdit->setText(QString::number(antal));
+}
+
+void Tmainform::anvendBogfaner()
+{
+    const QString stil = fanestil(opt.bogfanerBox);
+    elementTabs->setStyleSheet(stil);
+    funkBog->setStyleSheet(stil);
+    Programbog->setStyleSheet(stil);
+    Q_EMIT bogfanerAendret(opt.bogfanerBox);
+}
+
+void Tmainform::anvendTraeFont()
+{
+    Q_EMIT traeFontAendret(8 + opt.Fontbox, fontNavne.value(opt.FontnavnBox));
+}
+
+void Tmainform::anvendDesign(const QString& navn)
+{
+    if (!anvendDesignNavn(navn))
+        return;
+    designBox->setCurrentText(navn);
+}
+
+void Tmainform::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    breddeLabel->setText(QStringLiteral("Bredde: %1").arg(width()));
+    hoejdeLabel->setText(QStringLiteral("Højde: %1").arg(height()));
+    standardSize->setEnabled(size() != QSize(standardBredde, standardHoejde));
+}

@@ -1,0 +1,279 @@
+// The child windows: the element tabs, the numbering of explorer windows, and the one pattern by
+// which every tool window is opened.
+#include "app/stifindervindue.h"
+#include "app/tinfform.h"
+#include "app/tmainform.h"
+#include "tree/pathhelpers.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTabBar>
+#include <QTimer>
+
+QList<QWidget*> Tmainform::elementer() const
+{
+    QList<QWidget*> windows;
+    for (QMdiSubWindow* sub : mdiArea->subWindowList(QMdiArea::CreationOrder))
+        if (sub->widget())
+            windows.append(sub->widget());
+    return windows;
+}
+
+QList<QWidget*> Tmainform::stifindere() const
+{
+    QList<QWidget*> windows;
+    for (QWidget* window : elementer())
+        if (elementType(window) == ElementType::Stifinder)
+            windows.append(window);
+    return windows;
+}
+
+QWidget* Tmainform::aktivtElement() const
+{
+    QMdiSubWindow* sub = mdiArea->activeSubWindow();
+    return sub ? sub->widget() : nullptr;
+}
+
+StifinderVindue* Tmainform::aktivStifinder() { return dynamic_cast<StifinderVindue*>(aktivtElement()); }
+
+QMdiSubWindow* Tmainform::visElement(QWidget* window, bool maksimeret)
+{
+    QMdiSubWindow* sub = mdiArea->addSubWindow(window);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    if (maksimeret)
+        sub->showMaximized();
+    else
+        sub->show();
+    mdiArea->setActiveSubWindow(sub);
+    return sub;
+}
+
+void Tmainform::registrerElement(QMdiSubWindow* sub)
+{
+    QWidget* window = sub ? sub->widget() : nullptr;
+    if (!window)
+        return;
+    if (registreredeElementer.contains(window)) {
+        fokusTab(window->windowTitle());
+        return;
+    }
+    registreredeElementer.append(window);
+    InsertTab();
+    SetTCindex();
+    const QString caption = window->windowTitle();
+    elementForbindelser.append(connect(sub, &QObject::destroyed, this, [this, window, caption] {
+        registreredeElementer.removeAll(window);
+        CloseTab(caption);
+        handlingsTimer->start();
+    }));
+}
+
+void Tmainform::InsertTab()
+{
+    QWidget* aktiv = aktivtElement();
+    if (!aktiv)
+        return;
+    if (elementType(aktiv) == ElementType::Klipbord) {
+        int klipborde = 0;
+        for (QWidget* window : elementer())
+            klipborde += elementType(window) == ElementType::Klipbord;
+        elementTabs->insertTab(std::max(0, klipborde - 1), aktiv->windowTitle());
+    } else {
+        elementTabs->addTab(aktiv->windowTitle());
+    }
+}
+
+void Tmainform::SetTCindex()
+{
+    QWidget* aktiv = aktivtElement();
+    const int children = int(elementer().size());
+    if (!aktiv || children == 0 || elementTabs->count() == 0)
+        return;
+    for (int i = 0; i < elementTabs->count() && i < children; ++i) {
+        if (sammeTekst(elementTabs->tabText(i), aktiv->windowTitle())) {
+            const QSignalBlocker quiet(elementTabs);
+            elementTabs->setCurrentIndex(i);
+            return;
+        }
+    }
+}
+
+void Tmainform::fokusTab(const QString& aName)
+{
+    for (int i = 0; i < elementTabs->count(); ++i) {
+        if (sammeTekst(elementTabs->tabText(i), aName)) {
+            const QSignalBlocker quiet(elementTabs);
+            elementTabs->setCurrentIndex(i);
+            return;
+        }
+    }
+}
+
+void Tmainform::CloseTab(const QString& aCapNavn)
+{
+    for (int i = 0; i < elementTabs->count(); ++i) {
+        if (sammeTekst(elementTabs->tabText(i), aCapNavn)) {
+            elementTabs->removeTab(i);
+            break;
+        }
+    }
+    if (elementTabs->count() == 0)
+        NewCount = 0;
+}
+
+void Tmainform::tcChange(int index)
+{
+    const QString text = elementTabs->tabText(index);
+    for (QMdiSubWindow* sub : mdiArea->subWindowList(QMdiArea::CreationOrder)) {
+        if (sub->widget() && sammeTekst(sub->widget()->windowTitle(), text)) {
+            sub->show();
+            mdiArea->setActiveSubWindow(sub);
+            return;
+        }
+    }
+}
+
+QWidget* Tmainform::makeNewStifinder()
+{
+    if (!stifinderFabrik)
+        return nullptr;
+    if (stifindere().isEmpty())
+        NewCount = 0;
+    ++NewCount;
+    QWidget* window = stifinderFabrik(*this);
+    if (!window) {
+        --NewCount;
+        return nullptr;
+    }
+    setElementType(window, ElementType::Stifinder);
+    visElement(window);
+    QApplication::processEvents();
+    return window;
+}
+
+void Tmainform::openStifinder()
+{
+    const QList<QWidget*> explorers = stifindere();
+    if (explorers.isEmpty()) {
+        makeNewStifinder();
+        return;
+    }
+    auto* sub = qobject_cast<QMdiSubWindow*>(explorers.first()->parentWidget());
+    sub->show();
+    mdiArea->setActiveSubWindow(sub);
+}
+
+void Tmainform::aktiverWinform(bool opdater, const QString& potMappe)
+{
+    if (stifindere().isEmpty()) {
+        makeNewStifinder();
+        return;
+    }
+    openStifinder();
+    auto* explorer = dynamic_cast<StifinderVindue*>(stifindere().first());
+    if (!explorer)
+        return;
+    if (!potMappe.isEmpty() && QFileInfo(potMappe).isDir())
+        explorer->gaaTilMappe(potMappe);
+    else if (opdater)
+        explorer->opdater();
+}
+
+QWidget* Tmainform::getWinform(const QString& aCaption)
+{
+    for (QWidget* window : stifindere())
+        if (sammeTekst(window->windowTitle(), aCaption))
+            return window;
+    info->sig(QStringLiteral("Der blev ikke fundet en Filfinder.\nDer skal være en Filfinder for at udføre funktionen."));
+    return nullptr;
+}
+
+void Tmainform::CloseElementExecute()
+{
+    const QList<QWidget*> explorers = stifindere();
+    QWidget* lukkes = nullptr;
+    if (NewCount <= 1 && opt.sammeKlipbord) {
+        lukkes = explorers.isEmpty() ? nullptr : explorers.last();
+    } else {
+        for (QWidget* window : explorers)
+            if (window->windowTitle() == QStringLiteral("Stifinder %1").arg(NewCount))
+                lukkes = window;
+    }
+    if (lukkes) {
+        auto* sub = qobject_cast<QMdiSubWindow*>(lukkes->parentWidget());
+        sub->show();
+        sub->close();
+    }
+    QApplication::processEvents();
+}
+
+void Tmainform::CloseAlleElementerExecute()
+{
+    const QList<QMdiSubWindow*> subs = mdiArea->subWindowList(QMdiArea::CreationOrder);
+    for (auto it = subs.rbegin(); it != subs.rend(); ++it)
+        if (elementType((*it)->widget()) == ElementType::Andet)
+            (*it)->close();
+}
+
+void Tmainform::registrerVaerktoej(const QString& actionName, std::function<QWidget*()> fabrik)
+{
+    vaerktoejer[actionName].fabrik = std::move(fabrik);
+    handlingsTimer->start();
+}
+
+void Tmainform::aabnVaerktoej(Vaerktoej& vaerktoej)
+{
+    if (!vaerktoej.vindue) {
+        for (QWidget* window : elementer())
+            if (window->objectName() == vaerktoej.action->objectName())
+                vaerktoej.vindue = window;
+    }
+    if (!vaerktoej.vindue && vaerktoej.fabrik) {
+        QWidget* window = vaerktoej.fabrik();
+        if (!window)
+            return;
+        window->setObjectName(vaerktoej.action->objectName());
+        vaerktoej.vindue = window;
+        const bool externt = vaerktoej.aabning && opt.*vaerktoej.aabning == 1;
+        if (externt) {
+            window->setParent(nullptr);
+            window->setAttribute(Qt::WA_DeleteOnClose);
+            window->show();
+        } else {
+            visElement(window, true);
+        }
+        return;
+    }
+    if (QWidget* window = vaerktoej.vindue) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget())) {
+            sub->show();
+            mdiArea->setActiveSubWindow(sub);
+        } else {
+            window->show();
+            window->raise();
+            window->activateWindow();
+        }
+    }
+}
+
+void Tmainform::arrangerElementer(Qt::Orientation retning)
+{
+    const QList<QMdiSubWindow*> subs = mdiArea->subWindowList(QMdiArea::CreationOrder);
+    if (subs.isEmpty())
+        return;
+    const QRect area = mdiArea->viewport()->rect();
+    const int count = int(subs.size());
+    for (int i = 0; i < count; ++i) {
+        subs[i]->showNormal();
+        if (retning == Qt::Horizontal) {
+            const int w = area.width() / count;
+            subs[i]->setGeometry(i * w, 0, w, area.height());
+        } else {
+            const int h = area.height() / count;
+            subs[i]->setGeometry(0, i * h, area.width(), h);
+        }
+    }
+}

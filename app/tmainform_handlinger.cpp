@@ -1,0 +1,210 @@
+// The main window's actions, the buttons that carry them, and their enable rules.
+#include "app/stifindervindue.h"
+#include "app/tmainform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QStyle>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+QAction* Tmainform::handling(const char* navn, const QString& tekst, const QString& hint, const QKeySequence& genvej,
+                             std::function<void()> udfoer)
+{
+    auto* action = new QAction(tekst, this);
+    action->setObjectName(QLatin1String(navn));
+    action->setToolTip(hint);
+    action->setStatusTip(hint);
+    action->setShortcut(genvej);
+    connect(action, &QAction::triggered, this, [this, udfoer] {
+        udfoer();
+        handlingsTimer->start();
+    });
+    addAction(action);
+    handlinger.insert(QLatin1String(navn), action);
+    return action;
+}
+
+void Tmainform::byggeHandlinger()
+{
+    handlingsTimer = new QTimer(this);
+    handlingsTimer->setSingleShot(true);
+    handlingsTimer->setInterval(0);
+    connect(handlingsTimer, &QTimer::timeout, this, &Tmainform::opdaterHandlinger);
+
+    // The tool windows, each opened by one pattern.
+    struct Kind {
+        const char* navn;
+        const char* tekst;
+        const char* hint;
+        QKeySequence genvej;
+        int MainSettings::*aabning;
+    };
+    const Kind kinds[] = {
+        {"opretGenveje", "Genveje", "Opret genveje til mapper og programmer: Ctrl+2", Qt::CTRL | Qt::Key_2, &MainSettings::openGenveje},
+        {"progInsert", "Indfør", "Indfør, rediger eller fjern program: Ctrl+3", Qt::CTRL | Qt::Key_3, &MainSettings::openProgrammer},
+        {"OpretSmappe", "Opret", "Åben boksen til oprettelse af strukturmapper: Ctrl+4", Qt::CTRL | Qt::Key_4, &MainSettings::openStrukturer},
+        {"findTekst", "Søg", "Søg i tekstdokumenter i mapper: Ctrl+5", Qt::CTRL | Qt::Key_5, &MainSettings::openTekstfiler},
+        {"aBilledGal", "Billeder", "Åben Galleri til bmp, jpg samt ico billedfiler: Ctrl+6", Qt::CTRL | Qt::Key_6, &MainSettings::openBilleder},
+        {"visKalender", "Kalender", "Vis kalender: Ctrl+7", Qt::CTRL | Qt::Key_7, &MainSettings::openKalender},
+        {"aWmi", "WMI", "WMI: Ctrl+8", Qt::CTRL | Qt::Key_8, &MainSettings::openWmi},
+        {"winApp", "Applets", "Åben Window Applets: Ctrl+9", Qt::CTRL | Qt::Key_9, nullptr},
+        {"aInfo", "Information", "Information angående aktive element: F1", Qt::Key_F1, &MainSettings::openInfo},
+    };
+    for (const Kind& kind : kinds) {
+        const QString navn = QLatin1String(kind.navn);
+        Vaerktoej& vaerktoej = vaerktoejer[navn];
+        vaerktoej.aabning = kind.aabning;
+        vaerktoej.action = handling(kind.navn, QString::fromUtf8(kind.tekst), QString::fromUtf8(kind.hint), kind.genvej,
+                                    [this, navn] { aabnVaerktoej(vaerktoejer[navn]); });
+    }
+    // The same window from the top bar; F1 belongs to aInfo alone, so the key stays unambiguous.
+    handling("aInfo2", QStringLiteral("Information"), QStringLiteral("Information angående aktive struktur eller program: F1"),
+             {}, [this] { aabnVaerktoej(vaerktoejer[QStringLiteral("aInfo")]); });
+
+    handling("aStifinder", QStringLiteral("Stifinder"), QStringLiteral("Åben en ny stifinder: Ctrl+1"),
+             Qt::CTRL | Qt::Key_1, [this] { makeNewStifinder(); });
+    handling("aVisKlipbordet", QStringLiteral("Klipbord"), QStringLiteral("Åben eller vis klipbord: Ctrl+0"),
+             Qt::CTRL | Qt::Key_0, [this] {
+                 for (QWidget* window : elementer())
+                     if (elementType(window) == ElementType::Klipbord) {
+                         mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
+                         return;
+                     }
+             });
+    handling("aVisStifinder", QStringLiteral("Stifinder"),
+             QStringLiteral("Vis eller åben en Stifinder, hvis der ikke er en inde: Ctrl+S"), Qt::CTRL | Qt::Key_S,
+             [this] { openStifinder(); });
+    handling("OpenElement", QString(), QStringLiteral("Åben nyt element: F10"), Qt::Key_F10, [this] {
+        visSide(0, 0, QStringLiteral("Programmer med funktioner"));
+        informationsKnappen->setProperty("ikon", 56);
+    });
+    handling("programmerAction", QStringLiteral("Programmer"), QStringLiteral("Programmer"), {}, [] {});
+    handling("CloseElement", QString(), QStringLiteral("Luk sidst åbnede Stifinder og dets Klipbord"), {},
+             [this] { CloseElementExecute(); });
+    handling("CloseAlleElementer", QString(), QStringLiteral("Luk alle elementer undtagen Stifinder"), {},
+             [this] { CloseAlleElementerExecute(); });
+    handling("aPanelV", QStringLiteral("Vis/Skjul"), QStringLiteral("Luk eller åben venstre panel: F8"), Qt::Key_F8,
+             [this] { aPanelVExecute(); });
+    handling("aVisInfoStruk", QStringLiteral("Vis infoside"), QStringLiteral("Vis informationsstrukturen"), {},
+             [this] { visSide(5, 0, QStringLiteral("Velkommen")); });
+    const char* const genvejslister[][3] = {{"visGT1", "Funktioner", "Genvejstaster til funktioner"},
+                                            {"visGT2", "Programmer", "Genvejstaster til programmer"},
+                                            {"visGT3", "F taster", "Liste over F-taster"},
+                                            {"visGT4", "Ctrl+Bogstav", "Liste over Ctrl+Bogstav genveje"}};
+    for (int i = 0; i < 4; ++i)
+        handling(genvejslister[i][0], QString::fromUtf8(genvejslister[i][1]), QString::fromUtf8(genvejslister[i][2]), {},
+                 [this, i] { visSide(6, i, QStringLiteral("Program genveje")); });
+    handling("mVisEside", QStringLiteral("Bestem fremstillingsform"),
+             QStringLiteral("Strukturer kan fremstilles som punkt eller niveau strukturer"), {},
+             [this] { visSide(4, 2, QString()); });
+    QAction* samme = handling("aSammeKlipbord", QStringLiteral("Anvend samme klipbord"),
+                              QStringLiteral("Hvis valgt bruger alle stifindere samme klipbord og ellers hvert sit"), {},
+                              [this] { opt.sammeKlipbord = handlinger.value("aSammeKlipbord")->isChecked(); });
+    samme->setCheckable(true);
+    handling("WindowClose1", QStringLiteral("Luk"), QStringLiteral("Luk aktuelle"), {},
+             [this] { mdiArea->closeActiveSubWindow(); });
+    handling("WindowCascade1", QStringLiteral("På stribe"), QStringLiteral("Arranger på stribe"), {},
+             [this] { mdiArea->cascadeSubWindows(); });
+    handling("WindowTileHorizontal1", QStringLiteral("Horisontalt"), QStringLiteral("Arranger horisontalt"), {},
+             [this] { arrangerElementer(Qt::Vertical); });
+    handling("WindowTileVertical1", QStringLiteral("Vertikalt"), QStringLiteral("Arranger vertikalt"), {},
+             [this] { arrangerElementer(Qt::Horizontal); });
+    handling("LukProgram", QStringLiteral("Luk programmet"), QStringLiteral("Lukker programmet: Ctrl+Q"),
+             Qt::CTRL | Qt::Key_Q, [this] { close(); });
+    handling("minimizeProgram", QStringLiteral("Minimer"), QStringLiteral("Minimer programmet: Alt+M"),
+             Qt::ALT | Qt::Key_M, [this] { showMinimized(); });
+    handling("aGoBoks", QStringLiteral("Kørkassen"), QStringLiteral("Åbner Kør-kassen"), Qt::META | Qt::Key_R,
+             [this] { aGoBoksExecute(); });
+    handling("aOpenStifinder", QString(), QStringLiteral("Åben aktuelle mappe i Window Stifinder: Ctrl+Alt+S"),
+             Qt::CTRL | Qt::ALT | Qt::Key_S, [this] { aOpenStifinderExecute(); });
+
+    const struct {
+        const char* navn;
+        QStyle::StandardPixmap ikon;
+    } ikoner[] = {{"OpenElement", QStyle::SP_FileDialogNewFolder},  {"CloseElement", QStyle::SP_DialogCloseButton},
+                  {"CloseAlleElementer", QStyle::SP_DialogDiscardButton}, {"aPanelV", QStyle::SP_ArrowLeft},
+                  {"aOpenStifinder", QStyle::SP_DirOpenIcon},       {"aInfo2", QStyle::SP_MessageBoxInformation},
+                  {"aStifinder", QStyle::SP_DirHomeIcon},           {"aVisStifinder", QStyle::SP_DirHomeIcon}};
+    for (const auto& ikon : ikoner)
+        handlinger.value(QLatin1String(ikon.navn))->setIcon(style()->standardIcon(ikon.ikon));
+    const auto paaKnap = [this](const char* knap, const char* navn) {
+        findChild<QToolButton*>(QLatin1String(knap))->setDefaultAction(handlinger.value(QLatin1String(navn)));
+    };
+    paaKnap("openButton", "OpenElement");
+    paaKnap("progMenu", "programmerAction");
+    paaKnap("closeButton", "CloseElement");
+    paaKnap("SpeedButton3", "CloseAlleElementer");
+    paaKnap("SpeedButton1", "aInfo2");
+    paaKnap("SpeedButton25", "aPanelV");
+    paaKnap("infMappe", "aOpenStifinder");
+    connect(informationsKnappen, &QToolButton::clicked, this, [this] { aabnVaerktoej(vaerktoejer[QStringLiteral("aInfo")]); });
+
+    PuProgrammer = new QMenu(this);
+    PuProgrammer->setObjectName(QStringLiteral("PuProgrammer"));
+    PuProgrammer->addAction(handlinger.value("aStifinder"));
+    PuProgrammer->addSeparator();
+    for (const char* navn : {"aInfo", "opretGenveje", "progInsert", "OpretSmappe", "findTekst", "aBilledGal"})
+        PuProgrammer->addAction(handlinger.value(QLatin1String(navn)));
+    PuProgrammer->addSeparator();
+    for (const char* navn : {"visKalender", "aWmi", "winApp"})
+        PuProgrammer->addAction(handlinger.value(QLatin1String(navn)));
+    PuProgrammer->addSeparator();
+    QMenu* mProgrammer = PuProgrammer->addMenu(QStringLiteral("Programmer"));
+    mProgrammer->setObjectName(QStringLiteral("mProgrammer"));
+    findChild<QToolButton*>(QStringLiteral("progMenu"))->setMenu(PuProgrammer);
+
+    // The buttons of the "Dos" page.
+    QWidget* dosSide = funkBog->widget(2);
+    auto* knapper = new QVBoxLayout(dosSide);
+    const auto knap = [&](const char* name, const QString& tekst, const QString& hint, std::function<void()> klik) {
+        auto* button = new QPushButton(tekst, dosSide);
+        button->setObjectName(QLatin1String(name));
+        button->setToolTip(hint);
+        knapper->addWidget(button, 0, Qt::AlignLeft);
+        connect(button, &QPushButton::clicked, this, klik);
+    };
+    knap("dosKnap", QStringLiteral("Konsol"), QStringLiteral("Åben en dos-konsol"), [this] { dosKnapClick(); });
+    knap("SpeedButton81", QStringLiteral("PowerShell"), QStringLiteral("Åben en PowerShell-konsol"),
+         [this] { SpeedButton81Click(); });
+    knap("goboxButton", QStringLiteral("Kørkassen"), QStringLiteral("Åbner Kør-kassen"), [this] { aGoBoksExecute(); });
+    knapper->addStretch();
+
+    connect(mdiArea, &QMdiArea::subWindowActivated, handlingsTimer, qOverload<>(&QTimer::start));
+    connect(Hovedbog, &QTabWidget::currentChanged, handlingsTimer, qOverload<>(&QTimer::start));
+    connect(genvejsBog, &QTabWidget::currentChanged, handlingsTimer, qOverload<>(&QTimer::start));
+    connect(editSti, &QLineEdit::textChanged, handlingsTimer, qOverload<>(&QTimer::start));
+}
+
+void Tmainform::opdaterHandlinger()
+{
+    QWidget* aktiv = aktivtElement();
+    const ElementType type = elementType(aktiv);
+    const bool stifinder = aktiv && type == ElementType::Stifinder;
+    const bool panelVist = !mainPanel->isHidden();
+    const auto saet = [this](const char* navn, bool enabled) { handlinger.value(QLatin1String(navn))->setEnabled(enabled); };
+    saet("OpenElement", !panelVist);
+    saet("aVisInfoStruk", !(panelVist && Hovedbog->currentIndex() == 5));
+    for (int i = 0; i < 4; ++i)
+        saet(QStringLiteral("visGT%1").arg(i + 1).toLatin1().constData(),
+             !(panelVist && Hovedbog->currentIndex() == 6 && genvejsBog->currentIndex() == i));
+    saet("aVisStifinder", !stifinder);
+    saet("aVisKlipbordet", !(aktiv && type == ElementType::Klipbord));
+    saet("CloseElement", !elementer().isEmpty() && processCount == 0 && stifinder);
+    saet("CloseAlleElementer", aktiv && type == ElementType::Andet);
+    saet("aSammeKlipbord", elementer().isEmpty());
+    saet("aStifinder", bool(stifinderFabrik));
+    for (auto it = vaerktoejer.begin(); it != vaerktoejer.end(); ++it)
+        it->action->setEnabled(bool(it->fabrik) || it->vindue);
+    handlinger.value("aInfo2")->setEnabled(handlinger.value("aInfo")->isEnabled());
+    if (vaerktoejer.value(QStringLiteral("opretGenveje")).fabrik)
+        saet("opretGenveje", !editSti->text().isEmpty());
+    handlinger.value("aSammeKlipbord")->setChecked(opt.sammeKlipbord);
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// Posts a notification to the desktop's notification centre (org.freedesktop.Notifications on
+// the session bus), with a sound file to play. Returns at once; without a notification service
+// nothing happens.
+void postNotification(const QString& appName, const QString& title, const QString& body, const QString& soundFile);
+
+}  // namespace platform

@@ -1,0 +1,322 @@
+#include "app/designs.h"
+#include "app/programentry.h"
+#include "app/stifindervindue.h"
+#include "app/tmainform.h"
+#include "platform/textfile.h"
+#include "tests/common/scriptedboxes.h"
+#include "tests/common/testhome.h"
+#include "tree/tstrukturcompo.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QResource>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+
+// An explorer window as the main window sees one: it names itself by the count and lowers the
+// count as it closes.
+class TestStifinder : public QWidget, public StifinderVindue {
+public:
+    explicit TestStifinder(Tmainform& main) : main(main)
+    {
+        setWindowTitle(QStringLiteral("Stifinder %1").arg(main.NewCount));
+        compo.setStruktur1(&struktur1);
+        compo.setStruktur2(&struktur2);
+    }
+    void closeEvent(QCloseEvent* event) override
+    {
+        --main.NewCount;
+        QWidget::closeEvent(event);
+    }
+    TStrukturCompo& strukturCompo() override { return compo; }
+    void gaaTilMappe(const QString& folder) override { besoegt.append(folder); }
+    void visStruktur1() override { compo.setAktiveStruktur(1); }
+    void opdater() override { ++opdateringer; }
+
+    Tmainform& main;
+    QTreeWidget struktur1;
+    QTreeWidget struktur2;
+    TStrukturCompo compo;
+    QStringList besoegt;
+    int opdateringer = 0;
+};
+
+QWidget* klipbord(Tmainform& main, const QString& caption)
+{
+    auto* window = new QWidget;
+    window->setWindowTitle(caption);
+    setElementType(window, ElementType::Klipbord);
+    main.visElement(window);
+    return window;
+}
+
+QStringList tabs(Tmainform& main)
+{
+    QStringList texts;
+    for (int i = 0; i < main.tc()->count(); ++i)
+        texts.append(main.tc()->tabText(i));
+    return texts;
+}
+
+void lukElement(Tmainform& main, const QString& caption)
+{
+    for (QMdiSubWindow* sub : main.mdi()->subWindowList())
+        if (sub->widget()->windowTitle() == caption) {
+            sub->close();
+            break;
+        }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QAction* handling(Tmainform& main, const char* navn) { return main.findChild<QAction*>(QLatin1String(navn)); }
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void explorerNumberingAndTabs();
+    void clipboardTabsStandFirst();
+    void everyWindowKindHasItsAction_data();
+    void everyWindowKindHasItsAction();
+    void maximumButtons();
+    void panelWidthRules();
+    void propertiesPageFourHasNoTitle();
+    void stylesAndUnknownStyle();
+    void optionsSurviveARestart();
+    void structureMenu();
+
+private:
+    std::unique_ptr<TestHome> home;
+    std::unique_ptr<ScriptedBoxes> boxes;
+    std::unique_ptr<ProgramEntry> entry;
+    Tmainform* main = nullptr;
+};
+
+void MainWindowTest::init()
+{
+    home = std::make_unique<TestHome>();
+    boxes = std::make_unique<ScriptedBoxes>();
+    entry = std::make_unique<ProgramEntry>(QStringLiteral(QVM_CONTENT_DIR), QStringList());
+    main = &entry->mainform();
+    main->setStifinderFabrik([](Tmainform& m) { return new TestStifinder(m); });
+    entry->start();
+    main->FormActivate();
+}
+
+void MainWindowTest::cleanup()
+{
+    entry.reset();
+    boxes.reset();
+    home.reset();
+}
+
+void MainWindowTest::explorerNumberingAndTabs()
+{
+    QCOMPARE(tabs(*main), QStringList{"Stifinder 1"});
+    handling(*main, "aStifinder")->trigger();
+    main->makeNewStifinder();
+    QCOMPARE(tabs(*main), QStringList({"Stifinder 1", "Stifinder 2", "Stifinder 3"}));
+    QCOMPARE(main->tc()->currentIndex(), 2);
+
+    lukElement(*main, "Stifinder 1");
+    QCOMPARE(main->NewCount, 2);
+    main->makeNewStifinder();
+    QCOMPARE(tabs(*main), QStringList({"Stifinder 2", "Stifinder 3", "Stifinder 3"}));
+    QVERIFY(main->getWinform("stifinder 2"));
+    QVERIFY(!main->getWinform("Stifinder 9"));
+    QCOMPARE(boxes->texts(), QStringList{"Der blev ikke fundet en Filfinder.\nDer skal være en Filfinder for at "
+                                         "udføre funktionen."});
+
+    // Choosing a tab shows its window.
+    main->tc()->setCurrentIndex(0);
+    QCOMPARE(main->mdi()->activeSubWindow()->widget()->windowTitle(), QStringLiteral("Stifinder 2"));
+
+    for (const char* caption : {"Stifinder 2", "Stifinder 3", "Stifinder 3"})
+        lukElement(*main, caption);
+    QVERIFY(tabs(*main).isEmpty());
+    QCOMPARE(main->NewCount, 0);
+    main->makeNewStifinder();
+    QCOMPARE(tabs(*main), QStringList{"Stifinder 1"});
+
+    auto* explorer = dynamic_cast<TestStifinder*>(main->getWinform("Stifinder 1"));
+    main->aktiverWinform(true, home->path());
+    main->aktiverWinform(true, home->path() + "/findes ikke");
+    QCOMPARE(explorer->besoegt, QStringList{home->path()});
+    QCOMPARE(explorer->opdateringer, 1);
+}
+
+void MainWindowTest::clipboardTabsStandFirst()
+{
+    klipbord(*main, "Klipbord 1");
+    klipbord(*main, "Klipbord 2");
+    main->makeNewStifinder();
+    klipbord(*main, "Klipbord 3");
+    QCOMPARE(tabs(*main), QStringList({"Klipbord 1", "Klipbord 2", "Klipbord 3", "Stifinder 1", "Stifinder 2"}));
+}
+
+void MainWindowTest::everyWindowKindHasItsAction_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<QKeySequence>("key");
+    QTest::newRow("aStifinder") << "aStifinder" << "Stifinder" << "Åben en ny stifinder: Ctrl+1" << QKeySequence("Ctrl+1");
+    QTest::newRow("opretGenveje") << "opretGenveje" << "Genveje" << "Opret genveje til mapper og programmer: Ctrl+2"
+                                  << QKeySequence("Ctrl+2");
+    QTest::newRow("progInsert") << "progInsert" << "Indfør" << "Indfør, rediger eller fjern program: Ctrl+3"
+                                << QKeySequence("Ctrl+3");
+    QTest::newRow("OpretSmappe") << "OpretSmappe" << "Opret" << "Åben boksen til oprettelse af strukturmapper: Ctrl+4"
+                                 << QKeySequence("Ctrl+4");
+    QTest::newRow("findTekst") << "findTekst" << "Søg" << "Søg i tekstdokumenter i mapper: Ctrl+5" << QKeySequence("Ctrl+5");
+    QTest::newRow("aBilledGal") << "aBilledGal" << "Billeder" << "Åben Galleri til bmp, jpg samt ico billedfiler: Ctrl+6"
+                                << QKeySequence("Ctrl+6");
+    QTest::newRow("visKalender") << "visKalender" << "Kalender" << "Vis kalender: Ctrl+7" << QKeySequence("Ctrl+7");
+    QTest::newRow("aWmi") << "aWmi" << "WMI" << "WMI: Ctrl+8" << QKeySequence("Ctrl+8");
+    QTest::newRow("winApp") << "winApp" << "Applets" << "Åben Window Applets: Ctrl+9" << QKeySequence("Ctrl+9");
+    QTest::newRow("aVisKlipbordet") << "aVisKlipbordet" << "Klipbord" << "Åben eller vis klipbord: Ctrl+0"
+                                    << QKeySequence("Ctrl+0");
+    QTest::newRow("aInfo") << "aInfo" << "Information" << "Information angående aktive element: F1" << QKeySequence("F1");
+    QTest::newRow("LukProgram") << "LukProgram" << "Luk programmet" << "Lukker programmet: Ctrl+Q" << QKeySequence("Ctrl+Q");
+    QTest::newRow("minimizeProgram") << "minimizeProgram" << "Minimer" << "Minimer programmet: Alt+M"
+                                     << QKeySequence("Alt+M");
+}
+
+void MainWindowTest::everyWindowKindHasItsAction()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, hint);
+    QFETCH(QKeySequence, key);
+    QAction* action = handling(*main, name.toLatin1().constData());
+    QVERIFY(action);
+    QCOMPARE(action->text(), caption);
+    QCOMPARE(action->toolTip(), hint);
+    QCOMPARE(action->shortcut(), key);
+}
+
+void MainWindowTest::maximumButtons()
+{
+    auto* ned = main->findChild<QPushButton*>("maxNedKnap");
+    auto* op = main->findChild<QPushButton*>("maxOpKnap");
+    auto* felt = main->findChild<QLineEdit*>("maxFindEdit");
+    main->opt.maxElementer = 15;
+    ned->click();
+    QCOMPARE(main->opt.maxElementer, 10);
+    ned->click();
+    QCOMPARE(main->opt.maxElementer, 10);
+    main->findChild<QPushButton*>("max480Knap")->click();
+    for (int i = 0; i < 3; ++i)
+        op->click();
+    QCOMPARE(main->opt.maxElementer, 510);
+    QCOMPARE(felt->text(), QStringLiteral("510"));
+}
+
+void MainWindowTest::panelWidthRules()
+{
+    auto* panel = main->findChild<QWidget*>("mainPanel");
+    const int width = main->width();
+    handling(*main, "aPanelV")->trigger();
+    QVERIFY(panel->isHidden());
+    QCOMPARE(main->width(), width - 302);
+    QCOMPARE(main->minimumWidth(), 1228 - 302);
+    QTRY_VERIFY(handling(*main, "OpenElement")->isEnabled());
+    handling(*main, "OpenElement")->trigger();
+    QVERIFY(!panel->isHidden());
+    QCOMPARE(main->width(), width);
+    QCOMPARE(main->minimumWidth(), 1228);
+    QCOMPARE(main->findChild<QTabWidget*>("Hovedbog")->currentIndex(), 0);
+    QCOMPARE(main->findChild<QLabel*>("informationsKnappenL")->text(), QStringLiteral("Programmer med funktioner"));
+    QTRY_VERIFY(!handling(*main, "OpenElement")->isEnabled());
+}
+
+void MainWindowTest::propertiesPageFourHasNoTitle()
+{
+    auto* title = main->findChild<QLabel*>("informationsKnappenL");
+    main->findChild<QTabWidget*>("Hovedbog")->setCurrentIndex(4);
+    main->findChild<QTabWidget*>("Programbog")->setCurrentIndex(4);
+    QCOMPARE(title->text(), QString());
+    main->findChild<QTabWidget*>("Programbog")->setCurrentIndex(0);
+    QCOMPARE(title->text(), QStringLiteral("Egenskaber"));
+}
+
+void MainWindowTest::stylesAndUnknownStyle()
+{
+    QCOMPARE(designNavne().size(), 10);
+    QCOMPARE(designNavne().first(), QStringLiteral("Windows"));
+    QCOMPARE(QResource(":/designs/sky.design").compressionAlgorithm(), QResource::ZlibCompression);
+    QCOMPARE(qApp->palette().color(QPalette::Window), QColor("#e6f0fa"));  // "Sky" from the start
+    auto* box = main->findChild<QComboBox*>("designBox");
+    QCOMPARE(box->maxVisibleItems(), 10);
+    Q_EMIT box->textActivated(QStringLiteral("Zircon"));
+    QCOMPARE(main->opt.designName, QStringLiteral("Zircon"));
+    QCOMPARE(qApp->palette().color(QPalette::Window), QColor("#eef2f0"));
+    QVERIFY(qApp->styleSheet().contains("#226b59"));
+    main->anvendDesign(QStringLiteral("Ukendt"));
+    QCOMPARE(qApp->palette().color(QPalette::Window), QColor("#eef2f0"));
+    QCOMPARE(box->currentText(), QStringLiteral("Zircon"));
+    main->anvendDesign(QStringLiteral("Windows"));
+    QVERIFY(qApp->styleSheet().isEmpty());
+}
+
+void MainWindowTest::optionsSurviveARestart()
+{
+    main->resize(1300, 900);
+    main->findChild<QPushButton*>("max240Knap")->click();
+    main->findChild<QGroupBox*>("bogfanerBox")->findChildren<QAbstractButton*>().first()->click();
+    handling(*main, "aPanelV")->trigger();
+    QVERIFY(main->close());
+    const auto lines = platform::readTextLines(main->folders.optFilnavn);
+    QCOMPARE(lines->size(), 45);
+    entry = std::make_unique<ProgramEntry>(QStringLiteral(QVM_CONTENT_DIR), QStringList());
+    main = &entry->mainform();
+    QCOMPARE(main->opt.maxElementer, 240);
+    QCOMPARE(main->opt.bogfanerBox, 0);
+    QCOMPARE(main->opt.mainPanelVisible, false);
+    QCOMPARE(main->size(), QSize(1300 - 302, 900));
+    QVERIFY(main->findChild<QWidget*>("mainPanel")->isHidden());
+    QCOMPARE(main->findChild<QLineEdit*>("maxFindEdit")->text(), QStringLiteral("240"));
+}
+
+void MainWindowTest::structureMenu()
+{
+    const QString folder = main->folders.mappestrukturDir;
+    home->make({"a/b/"});
+    QVERIFY(platform::writeTextLines(folder + "Mine.txt", {home->path() + "/a/b"}));
+    home->write(folder.mid(home->path().size() + 1) + "ikke en struktur.doc", "x");
+    main->loadMappeStruktur(false);
+    QMenu* menu = main->PuMappeStruk();
+    QCOMPARE(menu->actions().size(), 3);
+    QCOMPARE(menu->actions()[2]->text(), QStringLiteral("Mine"));
+    QCOMPARE(menu->actions()[2]->toolTip(), QStringLiteral("Aktiver Mine"));
+
+    menu->actions()[2]->trigger();
+    QCOMPARE(main->opt.OnClickIndex, 2);
+    QCOMPARE(main->opt.OnClickCaption, QStringLiteral("Mine"));
+    auto* explorer = dynamic_cast<TestStifinder*>(main->getWinform("Stifinder 1"));
+    QVERIFY(explorer->struktur1.topLevelItemCount() > 0);
+
+    QVERIFY(QFile::remove(folder + "Mine.txt"));
+    main->loadMappeStruktur(false);
+    main->CallOnClick();
+    QCOMPARE(boxes->texts(), QStringList{"Sidste hjemmelavede struktur:\nMine\nblev ikke fundet.\nStrukturmenuen må "
+                                         "være blevet ændret siden sidst."});
+    QCOMPARE(main->opt.OnClickIndex, -1);
+    QCOMPARE(main->opt.OnClickCaption, QString());
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "test_mainwindow.moc"
