@@ -2,7 +2,7 @@
 
 #include "app/boksbeskeder.h"
 #include "app/designs.h"
-#include "app/stifindervindue.h"
+#include "app/elementvinduer.h"
 #include "app/tinfform.h"
 #include "app/tspform.h"
 #include "platform/registry.h"

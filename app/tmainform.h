@@ -102,6 +102,20 @@ public:
     void CloseElementExecute();
     void CloseAlleElementerExecute();
 
+    // The clipboards: a new clipboard window is made by the factory the clipboard registers.
+    void setKlipbordFabrik(StifinderFabrik fabrik) { klipbordFabrik = std::move(fabrik); }
+    QWidget* getKlipbord();
+    void setKlipbord(QWidget* aWinform);
+    void kopierKlipbordsdata(const QString& aCaption, const QStringList& Mliste, const QStringList& Fliste);
+    void udskivKlipbordInf(const QString& antMapper, const QString& antFiler);
+
+    // Acting on the current element through an explorer or a tool window.
+    void aInsertMappeExecute();
+    void aFindDocExecute();
+    void aInsertGenvejExecute();
+    void selectFromGal(const QString& aFilnavn, bool medDelete);
+    void RegisterEleFromGal(const QString& aEleNavn);
+
     // The home-made structure menu.
     QMenu* PuMappeStruk() const { return strukturMenu; }
     void loadMappeStruktur(bool medMappestrukturform);
@@ -190,7 +204,9 @@ private:
         std::function<QWidget*()> fabrik;
         QPointer<QWidget> vindue;
     };
-    void aabnVaerktoej(Vaerktoej& vaerktoej);
+    // Shows the tool window, making it first when needed; the window, or none when the tool
+    // has not come with its factory.
+    QWidget* aabnVaerktoej(Vaerktoej& vaerktoej);
 
     QString shippedProgram;
     QStringList opstartsProblemer;
@@ -198,6 +214,7 @@ private:
     Tspform* spoergsmaal = nullptr;
     std::unique_ptr<BoksBeskeder> boksBeskeder;
     StifinderFabrik stifinderFabrik;
+    StifinderFabrik klipbordFabrik;
     QHash<QString, Vaerktoej> vaerktoejer;
     QHash<QString, QAction*> handlinger;
     QTimer* handlingsTimer = nullptr;

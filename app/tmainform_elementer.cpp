@@ -1,6 +1,6 @@
 // The child windows: the element tabs, the numbering of explorer windows, and the one pattern by
 // which every tool window is opened.
-#include "app/stifindervindue.h"
+#include "app/elementvinduer.h"
 #include "app/tinfform.h"
 #include "app/tmainform.h"
 #include "tree/pathhelpers.h"
@@ -224,7 +224,7 @@ void Tmainform::registrerVaerktoej(const QString& actionName, std::function<QWid
     handlingsTimer->start();
 }
 
-void Tmainform::aabnVaerktoej(Vaerktoej& vaerktoej)
+QWidget* Tmainform::aabnVaerktoej(Vaerktoej& vaerktoej)
 {
     if (!vaerktoej.vindue) {
         for (QWidget* window : elementer())
@@ -234,7 +234,7 @@ void Tmainform::aabnVaerktoej(Vaerktoej& vaerktoej)
     if (!vaerktoej.vindue && vaerktoej.fabrik) {
         QWidget* window = vaerktoej.fabrik();
         if (!window)
-            return;
+            return nullptr;
         window->setObjectName(vaerktoej.action->objectName());
         vaerktoej.vindue = window;
         const bool externt = vaerktoej.aabning && opt.*vaerktoej.aabning == 1;
@@ -245,7 +245,7 @@ void Tmainform::aabnVaerktoej(Vaerktoej& vaerktoej)
         } else {
             visElement(window, true);
         }
-        return;
+        return window;
     }
     if (QWidget* window = vaerktoej.vindue) {
         if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget())) {
@@ -257,6 +257,7 @@ void Tmainform::aabnVaerktoej(Vaerktoej& vaerktoej)
             window->activateWindow();
         }
     }
+    return vaerktoej.vindue;
 }
 
 void Tmainform::arrangerElementer(Qt::Orientation retning)

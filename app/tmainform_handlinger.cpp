@@ -1,5 +1,5 @@
 // The main window's actions, the buttons that carry them, and their enable rules.
-#include "app/stifindervindue.h"
+#include "app/elementvinduer.h"
 #include "app/tmainform.h"
 
 #include <QAction>
@@ -109,6 +109,13 @@ void Tmainform::byggeHandlinger()
                               QStringLiteral("Hvis valgt bruger alle stifindere samme klipbord og ellers hvert sit"), {},
                               [this] { opt.sammeKlipbord = handlinger.value("aSammeKlipbord")->isChecked(); });
     samme->setCheckable(true);
+    handling("aInsertMappe", QStringLiteral("Tilføj"),
+             QStringLiteral("Indfør aktuelle mappe i ny hjemmelavet struktur: Ctrl+T"), Qt::CTRL | Qt::Key_T,
+             [this] { aInsertMappeExecute(); });
+    handling("aFindDoc", QStringLiteral("Søg"), QStringLiteral("Søg efter tekst i tekstdokumenter"), {},
+             [this] { aFindDocExecute(); });
+    handling("aInsertGenvej", QStringLiteral("Opret"), QStringLiteral("Opret genvej til aktuelle element"), {},
+             [this] { aInsertGenvejExecute(); });
     handling("WindowClose1", QStringLiteral("Luk"), QStringLiteral("Luk aktuelle"), {},
              [this] { mdiArea->closeActiveSubWindow(); });
     handling("WindowCascade1", QStringLiteral("På stribe"), QStringLiteral("Arranger på stribe"), {},
@@ -160,6 +167,10 @@ void Tmainform::byggeHandlinger()
     QMenu* mProgrammer = PuProgrammer->addMenu(QStringLiteral("Programmer"));
     mProgrammer->setObjectName(QStringLiteral("mProgrammer"));
     findChild<QToolButton*>(QStringLiteral("progMenu"))->setMenu(PuProgrammer);
+    connect(PuProgrammer, &QMenu::aboutToShow, this, [this] {
+        QAction* vis = handlinger.value("aVisStifinder");
+        vis->setProperty("ikon", vis->isEnabled() ? 22 : 73);
+    });
 
     // The buttons of the "Dos" page.
     QWidget* dosSide = funkBog->widget(2);
@@ -201,6 +212,9 @@ void Tmainform::opdaterHandlinger()
     saet("CloseAlleElementer", aktiv && type == ElementType::Andet);
     saet("aSammeKlipbord", elementer().isEmpty());
     saet("aStifinder", bool(stifinderFabrik));
+    saet("aInsertMappe", stifinder);
+    saet("aFindDoc", stifinder);
+    saet("aInsertGenvej", stifinder);
     for (auto it = vaerktoejer.begin(); it != vaerktoejer.end(); ++it)
         it->action->setEnabled(bool(it->fabrik) || it->vindue);
     handlinger.value("aInfo2")->setEnabled(handlinger.value("aInfo")->isEnabled());

@@ -1,5 +1,5 @@
 // The menu of home-made structures: named lists of folders shown as outlines in an explorer.
-#include "app/stifindervindue.h"
+#include "app/elementvinduer.h"
 #include "app/tinfform.h"
 #include "app/tmainform.h"
 #include "platform/textfile.h"

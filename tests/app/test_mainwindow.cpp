@@ -1,6 +1,6 @@
 #include "app/designs.h"
 #include "app/programentry.h"
-#include "app/stifindervindue.h"
+#include "app/elementvinduer.h"
 #include "app/tmainform.h"
 #include "platform/textfile.h"
 #include "tests/common/scriptedboxes.h"
@@ -43,6 +43,15 @@ public:
     void gaaTilMappe(const QString& folder) override { besoegt.append(folder); }
     void visStruktur1() override { compo.setAktiveStruktur(1); }
     void opdater() override { ++opdateringer; }
+    QWidget* klipbord() const override { return eget; }
+    void brugKlipbord(QWidget* klipbord) override { eget = klipbord; }
+    void modtagKlipbordsdata(const QStringList& mapper, const QStringList& filer) override
+    {
+        modtaget.append(mapper + filer);
+    }
+    void visKlipbordAntal(const QString& mapper, const QString& filer) override { antal = {mapper, filer}; }
+    void registrerElement(const QString& element) override { registreret.append(element); }
+    void gaaTilFil(const QString& fil, bool slet) override { besoegt.append(fil + (slet ? " slettet" : "")); }
 
     Tmainform& main;
     QTreeWidget struktur1;
@@ -50,6 +59,27 @@ public:
     TStrukturCompo compo;
     QStringList besoegt;
     int opdateringer = 0;
+    QWidget* eget = nullptr;
+    QStringList modtaget;
+    QStringList antal;
+    QStringList registreret;
+};
+
+// The tool windows that take the current element, recording what they were given.
+class TestVaerktoej : public QWidget, public StrukturVindue, public TekstSoegVindue, public GenvejsVindue {
+public:
+    explicit TestVaerktoej(QStringList& modtaget) : modtaget(modtaget) {}
+    void tilfoejMappe(const QString& mappe) override { modtaget.append(mappe); }
+    bool visType(const QString& moenster) override
+    {
+        modtaget.append(moenster);
+        return moenster == u"*.txt";
+    }
+    void forbered(const QString& maal, const QString& placering, const QString& navn) override
+    {
+        modtaget += QStringList{maal, placering, navn};
+    }
+    QStringList& modtaget;
 };
 
 QWidget* klipbord(Tmainform& main, const QString& caption)
@@ -98,6 +128,9 @@ private Q_SLOTS:
     void stylesAndUnknownStyle();
     void optionsSurviveARestart();
     void structureMenu();
+    void clipboardSide();
+    void currentElementToToolWindows();
+    void callsFromTheGallery();
 
 private:
     std::unique_ptr<TestHome> home;
@@ -316,6 +349,83 @@ void MainWindowTest::structureMenu()
                                          "være blevet ændret siden sidst."});
     QCOMPARE(main->opt.OnClickIndex, -1);
     QCOMPARE(main->opt.OnClickCaption, QString());
+}
+
+void MainWindowTest::clipboardSide()
+{
+    home->make({"m/", "f.txt"});
+    main->makeNewStifinder();
+    auto* first = dynamic_cast<TestStifinder*>(main->getWinform("Stifinder 1"));
+    auto* second = dynamic_cast<TestStifinder*>(main->getWinform("Stifinder 2"));
+    QWidget shared;
+    first->brugKlipbord(&shared);
+    main->setKlipbord(second);
+    QCOMPARE(second->klipbord(), &shared);
+
+    main->kopierKlipbordsdata("stifinder 1", {" " + *home / "m" + " ", *home / "væk"}, {*home / "f.txt", *home / "m"});
+    QCOMPARE(first->modtaget, QStringList());
+    QCOMPARE(second->modtaget, QStringList({*home / "m", *home / "f.txt"}));
+    main->udskivKlipbordInf("3", "");
+    QCOMPARE(first->antal, QStringList({"3", ""}));
+
+    lukElement(*main, "Stifinder 1");
+    main->makeNewStifinder();
+    main->makeNewStifinder();
+    QCOMPARE(tabs(*main), QStringList({"Stifinder 2", "Stifinder 2", "Stifinder 3"}));
+    main->setKlipbord(main->getWinform("Stifinder 3"));
+    QCOMPARE(boxes->texts(), QStringList{"Der opstod en fejl.\n"});
+}
+
+void MainWindowTest::currentElementToToolWindows()
+{
+    QStringList modtaget;
+    for (const char* navn : {"OpretSmappe", "findTekst", "opretGenveje"})
+        main->registrerVaerktoej(navn, [&modtaget] { return new TestVaerktoej(modtaget); });
+    auto* explorer = dynamic_cast<TestStifinder*>(main->getWinform("Stifinder 1"));
+    home->make({"d/a.txt", "d/b.doc"});
+    explorer->compo.setMappenavn(*home / "d");
+    main->mdi()->setActiveSubWindow(main->mdi()->subWindowList().first());
+
+    main->aInsertMappeExecute();
+    QVERIFY(main->MsRedigeret);
+    QCOMPARE(main->statusTekst(), QStringLiteral("Mappen er tilføjet til strukturen."));
+
+    explorer->compo.setAktiveStruktur(2);
+    explorer->compo.setFilnavn(*home / "d/a.txt");
+    main->mdi()->setActiveSubWindow(main->mdi()->subWindowList().first());
+    main->aFindDocExecute();
+    explorer->compo.setFilnavn(*home / "d/b.doc");
+    main->mdi()->setActiveSubWindow(main->mdi()->subWindowList().first());
+    main->aFindDocExecute();
+    explorer->compo.setAktiveStruktur(1);
+    main->mdi()->setActiveSubWindow(main->mdi()->subWindowList().first());
+    main->aFindDocExecute();
+
+    main->EditSti()->setText(*home / "d/a.txt");
+    main->aInsertGenvejExecute();
+    main->EditSti()->setText("");
+    main->aInsertGenvejExecute();
+
+    QCOMPARE(modtaget, QStringList({*home / "d", "*.txt", "*.doc", *home / "d/a.txt",
+                                               main->opt.PlaceringsMappe, "a"}));
+    QCOMPARE(boxes->texts(),
+             QStringList({"Filtypen er ikke registreret.\nDu må selv registrere filtypen, hvis der er tale om en "
+                          "tekstfil.",
+                          "Der skal være valgt en tekstfiltype.\nTekstfiler kan for eksempel være filer med følgende "
+                          "efternavne:\ntxt, rtf, asp, html, inc, css, js, asa, wsf, vbs, xml, bat eller ps1",
+                          "Ukendt fejl: fil eller mappe synes ikke at eksistere."}));
+}
+
+void MainWindowTest::callsFromTheGallery()
+{
+    home->make({"g/p.jpg"});
+    auto* explorer = dynamic_cast<TestStifinder*>(main->getWinform("Stifinder 1"));
+    main->selectFromGal(*home / "g/p.jpg", true);
+    main->RegisterEleFromGal(*home / "g");
+    main->RegisterEleFromGal(*home / "væk");
+    QCOMPARE(explorer->besoegt, QStringList{*home / "g/p.jpg slettet"});
+    QCOMPARE(explorer->registreret, QStringList{*home / "g"});
+    QCOMPARE(boxes->texts(), QStringList{"Elementet blev ikke fundet."});
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,4 +1,4 @@
-#include "app/stifindervindue.h"
+#include "app/elementvinduer.h"
 
 #include <QWidget>
 

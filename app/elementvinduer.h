@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+class TStrukturCompo;
+
+// The child windows as the main window sees them: their kind, and what it asks of each kind.
+// A child window tells its kind through a property, so the main window knows it without knowing
+// its class.
+enum class ElementType { Andet, Stifinder, Klipbord };
+
+void setElementType(QWidget* window, ElementType type);
+ElementType elementType(const QWidget* window);
+
+// An explorer window.
+class StifinderVindue {
+public:
+    virtual ~StifinderVindue() = default;
+    virtual TStrukturCompo& strukturCompo() = 0;
+    // Fills the folder-and-file tree with folder, makes it the active tree and goes there.
+    virtual void gaaTilMappe(const QString& folder) = 0;
+    // Makes the folder tree active and shows it again without changing folder.
+    virtual void visStruktur1() = 0;
+    // The window's refresh action.
+    virtual void opdater() = 0;
+    // The clipboard window the explorer uses, and the one it is to use from now on.
+    virtual QWidget* klipbord() const = 0;
+    virtual void brugKlipbord(QWidget* klipbord) = 0;
+    // Adds existing folders and files to the explorer's clipboard, ticked, as another explorer
+    // copied them.
+    virtual void modtagKlipbordsdata(const QStringList& mapper, const QStringList& filer) = 0;
+    // Shows the clipboard's counts of folders and files.
+    virtual void visKlipbordAntal(const QString& antMapper, const QString& antFiler) = 0;
+    // Registers a folder or file in the clipboard and goes to it.
+    virtual void registrerElement(const QString& element) = 0;
+    // Goes to a file, and moves it to the trash when asked.
+    virtual void gaaTilFil(const QString& fil, bool sletTilPapirkurv) = 0;
+};
+
+// A child window that may refuse to close, asking the user first (unsaved edits).
+class MaaLukke {
+public:
+    virtual ~MaaLukke() = default;
+    virtual bool maaLukke() = 0;
+};
+
+// The window of home-made structures.
+class StrukturVindue {
+public:
+    virtual ~StrukturVindue() = default;
+    // Appends a folder to the structure being made and shows that list.
+    virtual void tilfoejMappe(const QString& mappe) = 0;
+};
+
+// The window of text search in documents.
+class TekstSoegVindue {
+public:
+    virtual ~TekstSoegVindue() = default;
+    // True, and the search page shown, when the pattern ("*.txt") is a known text type; else the
+    // page of types is shown.
+    virtual bool visType(const QString& moenster) = 0;
+};
+
+// The window that makes shortcuts.
+class GenvejsVindue {
+public:
+    virtual ~GenvejsVindue() = default;
+    virtual void forbered(const QString& maal, const QString& placering, const QString& navn) = 0;
+};

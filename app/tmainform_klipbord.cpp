@@ -1,0 +1,138 @@
+// The main window's side of the clipboards, and the calls that act on the current element through
+// an explorer or a tool window.
+#include "app/elementvinduer.h"
+#include "app/tinfform.h"
+#include "app/tmainform.h"
+#include "tree/pathhelpers.h"
+#include "tree/tstrukturcompo.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLineEdit>
+
+QWidget* Tmainform::getKlipbord()
+{
+    QWidget* window = klipbordFabrik ? klipbordFabrik(*this) : nullptr;
+    if (!window)
+        return nullptr;
+    setElementType(window, ElementType::Klipbord);
+    visElement(window);
+    return window;
+}
+
+void Tmainform::setKlipbord(QWidget* aWinform)
+{
+    if (NewCount <= 1 || !opt.sammeKlipbord)
+        return;
+    auto* nyt = dynamic_cast<StifinderVindue*>(aWinform);
+    StifinderVindue* foerste = nullptr;
+    for (QWidget* window : stifindere())
+        if (window->windowTitle() == QStringLiteral("Stifinder 1"))
+            foerste = dynamic_cast<StifinderVindue*>(window);
+    if (!nyt || !foerste) {
+        info->sig(QStringLiteral("Der opstod en fejl.\n"));
+        return;
+    }
+    nyt->brugKlipbord(foerste->klipbord());
+}
+
+void Tmainform::kopierKlipbordsdata(const QString& aCaption, const QStringList& Mliste, const QStringList& Fliste)
+{
+    QStringList mapper;
+    for (const QString& mappe : Mliste)
+        if (QFileInfo(mappe.trimmed()).isDir())
+            mapper.append(mappe.trimmed());
+    QStringList filer;
+    for (const QString& fil : Fliste)
+        if (QFileInfo(fil).isFile())
+            filer.append(fil);
+    for (QWidget* window : stifindere()) {
+        if (sammeTekst(window->windowTitle(), aCaption))
+            continue;
+        if (auto* explorer = dynamic_cast<StifinderVindue*>(window)) {
+            explorer->modtagKlipbordsdata(mapper, filer);
+            QApplication::processEvents();
+        }
+    }
+}
+
+void Tmainform::udskivKlipbordInf(const QString& antMapper, const QString& antFiler)
+{
+    for (QWidget* window : stifindere())
+        if (auto* explorer = dynamic_cast<StifinderVindue*>(window))
+            explorer->visKlipbordAntal(antMapper, antFiler);
+}
+
+void Tmainform::aInsertMappeExecute()
+{
+    StifinderVindue* explorer = aktivStifinder();
+    if (!explorer)
+        return;
+    auto* strukturer = dynamic_cast<StrukturVindue*>(aabnVaerktoej(vaerktoejer[QStringLiteral("OpretSmappe")]));
+    if (!strukturer)
+        return;
+    strukturer->tilfoejMappe(explorer->strukturCompo().Mappenavn());
+    MsRedigeret = true;
+    UdskrivInfo(QStringLiteral("Mappen er tilføjet til strukturen."));
+}
+
+void Tmainform::aFindDocExecute()
+{
+    StifinderVindue* explorer = aktivStifinder();
+    if (!explorer)
+        return;
+    const TStrukturCompo& compo = explorer->strukturCompo();
+    if (compo.AktiveStruktur() == 1 || compo.Filnavn().isEmpty()) {
+        info->sig(QStringLiteral("Der skal være valgt en tekstfiltype.\nTekstfiler kan for eksempel være filer med "
+                                 "følgende efternavne:\ntxt, rtf, asp, html, inc, css, js, asa, wsf, vbs, xml, bat "
+                                 "eller ps1"));
+        return;
+    }
+    auto* soeg = dynamic_cast<TekstSoegVindue*>(aabnVaerktoej(vaerktoejer[QStringLiteral("findTekst")]));
+    if (soeg && !soeg->visType(u'*' + filExt(compo.Filnavn())))
+        info->sig(QStringLiteral("Filtypen er ikke registreret.\nDu må selv registrere filtypen, hvis der er tale om "
+                                 "en tekstfil."));
+}
+
+void Tmainform::aInsertGenvejExecute()
+{
+    const QString sti = editSti->text();
+    const QFileInfo element(sti);
+    QString mappe = sti;
+    QString navn = getLastDirectory(sti);
+    if (element.isFile()) {
+        mappe = element.absolutePath();
+        navn = element.fileName().chopped(filExt(sti).size());
+    }
+    if (navn.isEmpty()) {
+        info->sig(QStringLiteral("Ukendt fejl: fil eller mappe synes ikke at eksistere."));
+        return;
+    }
+    if (auto* genveje = dynamic_cast<GenvejsVindue*>(aabnVaerktoej(vaerktoejer[QStringLiteral("opretGenveje")])))
+        genveje->forbered(sti, QFileInfo(opt.PlaceringsMappe).isDir() ? opt.PlaceringsMappe : mappe, navn);
+}
+
+void Tmainform::selectFromGal(const QString& aFilnavn, bool medDelete)
+{
+    aktiverWinform(false, QString());
+    auto* explorer = dynamic_cast<StifinderVindue*>(stifindere().value(0));
+    if (!explorer)
+        return;
+    TStrukturCompo& compo = explorer->strukturCompo();
+    compo.SelectFil(aFilnavn);
+    if (QFileInfo(compo.Filnavn()).isFile()) {
+        explorer->gaaTilFil(compo.Filnavn(), medDelete);
+        QApplication::processEvents();
+    }
+}
+
+void Tmainform::RegisterEleFromGal(const QString& aEleNavn)
+{
+    if (!QFileInfo::exists(aEleNavn)) {
+        info->sig(QStringLiteral("Elementet blev ikke fundet."));
+        return;
+    }
+    aktiverWinform(false, QString());
+    if (auto* explorer = dynamic_cast<StifinderVindue*>(stifindere().value(0)))
+        explorer->registrerElement(aEleNavn);
+}
