@@ -178,6 +178,8 @@ private:
     // Tiles the child windows side by side (Qt::Horizontal) or one above the other (Qt::Vertical).
     void arrangerElementer(Qt::Orientation retning);
     void tcChange(int index);
+    // The first tab whose text is tekst, without regard to case; -1 when none is.
+    int tabMed(const QString& tekst) const;
     void registrerElement(QMdiSubWindow* sub);
     void anvendIndstillinger();
     void visIndstillinger();

@@ -101,25 +101,26 @@ void Tmainform::SetTCindex()
     }
 }
 
+int Tmainform::tabMed(const QString& tekst) const
+{
+    for (int i = 0; i < elementTabs->count(); ++i)
+        if (sammeTekst(elementTabs->tabText(i), tekst))
+            return i;
+    return -1;
+}
+
 void Tmainform::fokusTab(const QString& aName)
 {
-    for (int i = 0; i < elementTabs->count(); ++i) {
-        if (sammeTekst(elementTabs->tabText(i), aName)) {
-            const QSignalBlocker quiet(elementTabs);
-            elementTabs->setCurrentIndex(i);
-            return;
-        }
+    if (const int i = tabMed(aName); i >= 0) {
+        const QSignalBlocker quiet(elementTabs);
+        elementTabs->setCurrentIndex(i);
     }
 }
 
 void Tmainform::CloseTab(const QString& aCapNavn)
 {
-    for (int i = 0; i < elementTabs->count(); ++i) {
-        if (sammeTekst(elementTabs->tabText(i), aCapNavn)) {
-            elementTabs->removeTab(i);
-            break;
-        }
-    }
+    if (const int i = tabMed(aCapNavn); i >= 0)
+        elementTabs->removeTab(i);
     if (elementTabs->count() == 0)
         NewCount = 0;
 }
