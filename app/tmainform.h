@@ -114,6 +114,12 @@ public:
     void aFindDocExecute();
     void aInsertGenvejExecute();
     void selectFromGal(const QString& aFilnavn, bool medDelete);
+    // The first explorer window shows a folder, or a level structure of folders and then a folder.
+    void visKalMappe(const QString& aMappe);
+    void opretKalenderStruk(QStringList aList, const QString& aMappe);
+    // Every explorer window takes the tree font of the options (each new one asks too).
+    void FontboxClick();
+    void FontnavnBoxClick();
     void RegisterEleFromGal(const QString& aEleNavn);
 
     // The home-made structure menu.

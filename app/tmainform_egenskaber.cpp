@@ -304,6 +304,10 @@ void Tmainform::anvendBogfaner()
     Q_EMIT bogfanerAendret(opt.bogfanerBox);
 }
 
+void Tmainform::FontboxClick() { anvendTraeFont(); }
+
+void Tmainform::FontnavnBoxClick() { anvendTraeFont(); }
+
 void Tmainform::anvendTraeFont()
 {
     Q_EMIT traeFontAendret(8 + opt.Fontbox, fontNavne.value(opt.FontnavnBox));

@@ -136,3 +136,16 @@ void Tmainform::RegisterEleFromGal(const QString& aEleNavn)
     if (auto* explorer = dynamic_cast<StifinderVindue*>(stifindere().value(0)))
         explorer->registrerElement(aEleNavn);
 }
+
+void Tmainform::visKalMappe(const QString& aMappe) { aktiverWinform(false, aMappe); }
+
+void Tmainform::opretKalenderStruk(QStringList aList, const QString& aMappe)
+{
+    aktiverWinform(false, QString());
+    auto* explorer = dynamic_cast<StifinderVindue*>(stifindere().value(0));
+    if (!explorer)
+        return;
+    explorer->strukturCompo().makeHistoryStruktur(aList);
+    if (QFileInfo(aMappe).isDir())
+        explorer->gaaTilMappe(aMappe);
+}

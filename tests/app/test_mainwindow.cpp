@@ -423,7 +423,10 @@ void MainWindowTest::callsFromTheGallery()
     main->selectFromGal(*home / "g/p.jpg", true);
     main->RegisterEleFromGal(*home / "g");
     main->RegisterEleFromGal(*home / "væk");
-    QCOMPARE(explorer->besoegt, QStringList{*home / "g/p.jpg slettet"});
+    main->visKalMappe(*home / "g");
+    main->opretKalenderStruk({*home / "g"}, *home / "g");
+    QCOMPARE(explorer->besoegt, QStringList({*home / "g/p.jpg slettet", *home / "g", *home / "g"}));
+    QVERIFY(explorer->struktur1.topLevelItemCount() > 0);
     QCOMPARE(explorer->registreret, QStringList{*home / "g"});
     QCOMPARE(boxes->texts(), QStringList{"Elementet blev ikke fundet."});
 }
