@@ -86,7 +86,6 @@ void Tmainform::byggeHandlinger()
         visSide(0, 0, QStringLiteral("Programmer med funktioner"));
         informationsKnappen->setProperty("ikon", 56);
     });
-    handling("programmerAction", QStringLiteral("Programmer"), QStringLiteral("Programmer"), {}, [] {});
     handling("CloseElement", QString(), QStringLiteral("Luk sidst åbnede Stifinder og dets Klipbord"), {},
              [this] { CloseElementExecute(); });
     handling("CloseAlleElementer", QString(), QStringLiteral("Luk alle elementer undtagen Stifinder"), {},
@@ -146,7 +145,6 @@ void Tmainform::byggeHandlinger()
         findChild<QToolButton*>(QLatin1String(knap))->setDefaultAction(handlinger.value(QLatin1String(navn)));
     };
     paaKnap("openButton", "OpenElement");
-    paaKnap("progMenu", "programmerAction");
     paaKnap("closeButton", "CloseElement");
     paaKnap("SpeedButton3", "CloseAlleElementer");
     paaKnap("SpeedButton1", "aInfo2");
@@ -166,7 +164,12 @@ void Tmainform::byggeHandlinger()
     PuProgrammer->addSeparator();
     QMenu* mProgrammer = PuProgrammer->addMenu(QStringLiteral("Programmer"));
     mProgrammer->setObjectName(QStringLiteral("mProgrammer"));
-    findChild<QToolButton*>(QStringLiteral("progMenu"))->setMenu(PuProgrammer);
+    // The program button only drops the menu down, just below itself.
+    auto* programmerAction = new QAction(QStringLiteral("Programmer"), this);
+    programmerAction->setObjectName(QStringLiteral("programmerAction"));
+    programmerAction->setToolTip(QStringLiteral("Programmer"));
+    programmerAction->setMenu(PuProgrammer);
+    findChild<QToolButton*>(QStringLiteral("progMenu"))->setDefaultAction(programmerAction);
     connect(PuProgrammer, &QMenu::aboutToShow, this, [this] {
         QAction* vis = handlinger.value("aVisStifinder");
         vis->setProperty("ikon", vis->isEnabled() ? 22 : 73);
