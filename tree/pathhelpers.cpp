@@ -18,20 +18,25 @@ QString stiMed(const QString& base, const QString& name)
     return delimKon(base) + name;
 }
 
+namespace {
+char16_t foldAZ(char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; }
+}  // namespace
+
 bool sammeTekst(const QString& a, const QString& b)
 {
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        const char16_t x = a[i].unicode();
-        const char16_t y = b[i].unicode();
-        if (x == y)
-            continue;
-        const auto fold = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
-        if (fold(x) != fold(y))
-            return false;
+    return a.size() == b.size() && sammenlignTekst(a, b) == 0;
+}
+
+int sammenlignTekst(const QString& a, const QString& b)
+{
+    const qsizetype common = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        const char16_t x = foldAZ(a[i].unicode());
+        const char16_t y = foldAZ(b[i].unicode());
+        if (x != y)
+            return x < y ? -1 : 1;
     }
-    return true;
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
 namespace {

@@ -12,6 +12,8 @@ QString stiMed(const QString& base, const QString& name);
 
 // Texts equal when only the letters A to Z differ in case.
 bool sammeTekst(const QString& a, const QString& b);
+// Orders texts by character code with the letters A to Z folded: below 0, 0 or above 0.
+int sammenlignTekst(const QString& a, const QString& b);
 
 // The extension of a path's file name with its dot (".txt"), or empty; a name whose only dot is
 // its first character (".bashrc") has none.

@@ -1,0 +1,239 @@
+#include "explorer/treopenfiler.h"
+
+#include "platform/textfile.h"
+#include "tree/pathhelpers.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// One line of a list: a small coloured square, the caption, and a grey line along the bottom.
+class LinjeTegner : public QStyledItemDelegate {
+public:
+    LinjeTegner(QColor firkant, QObject* parent) : QStyledItemDelegate(parent), firkant(firkant) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const QRect r = option.rect;
+        const bool valgt = option.state & QStyle::State_Selected;
+        painter->fillRect(r, valgt ? option.palette.highlight() : option.palette.base());
+        painter->fillRect(QRect(r.left() + 2, r.top() + 5, 10, 10), firkant);
+        painter->setPen(valgt ? option.palette.highlightedText().color() : option.palette.text().color());
+        painter->drawText(r.adjusted(14, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, index.data().toString());
+        painter->setPen(QColor(192, 192, 192));
+        painter->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const QSize size = QStyledItemDelegate::sizeHint(option, index);
+        return {size.width() + 14, std::max(size.height() + 2, 18)};
+    }
+
+private:
+    QColor firkant;
+};
+
+}  // namespace
+
+TReopenFiler::TReopenFiler(QObject* owner) : QObject(owner) {}
+
+void TReopenFiler::setListeBoks(QListWidget* liste_)
+{
+    liste = liste_;
+    if (!liste)
+        return;
+    const QColor firkant = Itemtype == itFil ? liste->palette().color(QPalette::Highlight) : QColor(192, 220, 192);
+    liste->setItemDelegate(new LinjeTegner(firkant, liste));
+    connect(liste, &QListWidget::itemClicked, this, [this] { klik(false); });
+    connect(liste, &QListWidget::itemDoubleClicked, this, [this] { klik(true); });
+}
+
+QString TReopenFiler::GetCaption(int index) const { return index >= 0 && index < Antal() ? Ropen[index].Caption : QString(); }
+
+QString TReopenFiler::GetFilnavn(int index) const { return index >= 0 && index < Antal() ? Ropen[index].Filnavn : QString(); }
+
+qsizetype TReopenFiler::indexAfSti(const QString& FNavn) const
+{
+    for (qsizetype i = 0; i < Ropen.size(); ++i)
+        if (sammeTekst(Ropen[i].Filnavn, FNavn))
+            return i;
+    return -1;
+}
+
+void TReopenFiler::fjern(qsizetype index, bool opdater)
+{
+    if (index < 0 || index >= Ropen.size())
+        return;
+    Ropen.removeAt(index);
+    if (!opdater)
+        return;
+    MakeListeMenu();
+    if (gemVedSletning())
+        GemReopenFiler();
+}
+
+void TReopenFiler::DeleteItem(int index) { fjern(index, true); }
+
+void TReopenFiler::DeleteItemFilnavn(const QString& FNavn, bool Opdater) { fjern(indexAfSti(FNavn), Opdater); }
+
+void TReopenFiler::DeleteItemCaption(const QString& CapNavn)
+{
+    for (qsizetype i = 0; i < Ropen.size(); ++i)
+        if (sammeTekst(Ropen[i].Caption, CapNavn)) {
+            fjern(i, true);
+            return;
+        }
+}
+
+void TReopenFiler::DeleteAlleItems()
+{
+    Ropen.clear();
+    MakeListeMenu();
+    if (gemVedSletning())
+        GemReopenFiler();
+}
+
+bool TReopenFiler::SletAlleItems()
+{
+    if (!FBeskeder
+        || !FBeskeder->spoerg(QStringLiteral("Skal alle indførte elementer i listen slettes?"), alleCheckVedSletning()).ja)
+        return false;
+    DeleteAlleItems();
+    return true;
+}
+
+bool TReopenFiler::flytOp(int index)
+{
+    if (index <= 0 || index >= Antal())
+        return false;
+    Ropen.swapItemsAt(index - 1, index);
+    return true;
+}
+
+bool TReopenFiler::flytNed(int index)
+{
+    if (index < 0 || index >= Antal() - 1)
+        return false;
+    Ropen.swapItemsAt(index, index + 1);
+    return true;
+}
+
+void TReopenFiler::sorterListe()
+{
+    if (Antal() < 2)
+        return;
+    for (int i = 0; i <= Antal() - 2; ++i)
+        for (int j = 0; j <= Antal() - i - 2; ++j)
+            if (sammenlignTekst(Ropen[j].Caption, Ropen[j + 1].Caption) > 0)
+                Ropen.swapItemsAt(j, j + 1);
+    GemReopenFiler();
+    MakeListeMenu();
+}
+
+void TReopenFiler::MakeListeMenu()
+{
+    if (!liste)
+        return;
+    liste->clear();
+    for (const TReopenRec& rec : std::as_const(Ropen))
+        liste->addItem(rec.Caption);
+    liste->setCurrentRow(-1);
+}
+
+void TReopenFiler::HentReopenFiler()
+{
+    Ropen.clear();
+    const auto lines = platform::readTextLines(Itemfile);
+    if (lines)
+        for (qsizetype i = 0; i < lines->size(); i += 2)
+            Ropen.append({lines->at(i), lines->value(i + 1)});
+    MakeListeMenu();
+}
+
+void TReopenFiler::GemReopenFiler()
+{
+    if (Itemfile.isEmpty())
+        return;
+    QStringList lines;
+    for (const TReopenRec& rec : std::as_const(Ropen))
+        lines << rec.Caption << rec.Filnavn;
+    if (!platform::writeTextLines(Itemfile, lines) && FBeskeder)
+        FBeskeder->sig(QStringLiteral("Listen kunne ikke gemmes i filen:\n") + Itemfile);
+}
+
+void TReopenFiler::DeleteItemFile()
+{
+    if (Itemfile.isEmpty() || !QFileInfo::exists(Itemfile))
+        return;
+    Ropen.clear();
+    MakeListeMenu();
+    QFile::remove(Itemfile);
+    Itemfile.clear();
+}
+
+bool TReopenFiler::findes(const TReopenRec& rec) const
+{
+    switch (Itemtype) {
+    case itBibliotek: return QFileInfo(rec.Filnavn).isDir();
+    case itFil: return QFileInfo(rec.Filnavn).isFile();
+    case itAndet: return true;
+    }
+    return true;
+}
+
+void TReopenFiler::klik(bool dobbelt)
+{
+    const int row = liste ? liste->currentRow() : -1;
+    if (row < 0 || row >= Antal())
+        return;
+    const TReopenRec rec = Ropen[row];
+    if (!findes(rec)) {
+        if (FBeskeder)
+            FBeskeder->sig(Itemtype == itFil ? QStringLiteral("Filen blev ikke fundet.\nSlet eventuelt elementet fra listen.")
+                                              : QStringLiteral("Mappen blev ikke fundet.\nSlet eventuelt elementet fra listen."));
+        return;
+    }
+    const auto& handler = dobbelt ? OnDblListeKlik : OnListeKlik;
+    if (handler)
+        handler(rec.Caption, rec.Filnavn);
+}
+
+void TReopenFilerY::InsertItem(const QString& FNavn, const QString& MenuCaption)
+{
+    if (Itemtype == itFil && !QFileInfo(FNavn).isFile())
+        return;
+    if (Itemtype != itAndet && indexAfSti(FNavn) >= 0)
+        return;
+    if (Antal() < Filantal)
+        Ropen.append({MenuCaption, FNavn});
+    else if (!Ropen.isEmpty())
+        Ropen.last() = {MenuCaption, FNavn};
+    if (!liste)
+        return;
+    MakeListeMenu();
+    liste->setCurrentRow(Antal() - 1);
+}
+
+void TReopenFilerX::InsertItem(const QString& FNavn, const QString& MenuCaption)
+{
+    if (Itemtype == itFil && !QFileInfo(FNavn).isFile())
+        return;
+    if (const qsizetype same = indexAfSti(FNavn); same >= 0)
+        Ropen.removeAt(same);
+    Ropen.prepend({MenuCaption, FNavn});
+    MakeListeMenu();
+}
+
+void TReopenFilerX::SetCaption(int index, const QString& NewCaption)
+{
+    if (index < 0 || index >= Antal())
+        return;
+    Ropen[index].Caption = NewCaption;
+    MakeListeMenu();
+    GemReopenFiler();
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "tree/beskeder.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QListWidget;
+
+enum TItemtype { itFil = 0, itBibliotek = 1, itAndet = 2 };
+
+struct TReopenRec {
+    QString Caption;
+    QString Filnavn;
+
+    bool operator==(const TReopenRec&) const = default;
+};
+
+// A list that the user can reopen: entries of a caption and a path, kept in a file of pairs of
+// lines, shown in a list box that the component fills and draws itself.
+class TReopenFiler : public QObject {
+    Q_OBJECT
+public:
+    explicit TReopenFiler(QObject* owner = nullptr);
+
+    QString Itemfile;
+    TItemtype Itemtype = itBibliotek;
+    std::function<void(const QString& caption, const QString& filnavn)> OnListeKlik;
+    std::function<void(const QString& caption, const QString& filnavn)> OnDblListeKlik;
+
+    void setListeBoks(QListWidget* liste);
+    QListWidget* ListeBoks() const { return liste; }
+    void setBeskeder(Beskeder* beskeder) { FBeskeder = beskeder; }
+
+    int Antal() const { return int(Ropen.size()); }
+    virtual void InsertItem(const QString& FNavn, const QString& MenuCaption) = 0;
+    QString GetCaption(int index) const;
+    QString GetFilnavn(int index) const;
+
+    void DeleteItem(int index);
+    // The first entry with that path, or caption; without regard to case. Opdater false neither
+    // refills the list box nor saves.
+    void DeleteItemFilnavn(const QString& FNavn, bool Opdater = true);
+    void DeleteItemCaption(const QString& CapNavn);
+    void DeleteAlleItems();
+    // Asks first; true when the list was emptied.
+    bool SletAlleItems();
+    bool flytOp(int index);
+    bool flytNed(int index);
+    void sorterListe();
+    void MakeListeMenu();
+    void HentReopenFiler();
+    void GemReopenFiler();
+    void DeleteItemFile();
+
+protected:
+    // Whether removing entries saves the file at once.
+    virtual bool gemVedSletning() const = 0;
+    // What the question box does with its check box before the question of clearing the list.
+    virtual Beskeder::AlleCheck alleCheckVedSletning() const = 0;
+    void fjern(qsizetype index, bool opdater);
+    bool findes(const TReopenRec& rec) const;
+    qsizetype indexAfSti(const QString& FNavn) const;
+
+    QList<TReopenRec> Ropen;
+    QListWidget* liste = nullptr;
+    Beskeder* FBeskeder = nullptr;
+
+private:
+    void klik(bool dobbelt);
+};
+
+// The history list: a new path goes last, at most Filantal entries, the last one replaced when full.
+class TReopenFilerY : public TReopenFiler {
+    Q_OBJECT
+public:
+    using TReopenFiler::TReopenFiler;
+    int Filantal = 24;
+    void InsertItem(const QString& FNavn, const QString& MenuCaption) override;
+
+protected:
+    bool gemVedSletning() const override { return false; }
+    Beskeder::AlleCheck alleCheckVedSletning() const override { return Beskeder::AlleCheck::Uaendret; }
+};
+
+// The favourite and search lists: a new path goes first, without limit, and changes are saved.
+class TReopenFilerX : public TReopenFiler {
+    Q_OBJECT
+public:
+    using TReopenFiler::TReopenFiler;
+    void InsertItem(const QString& FNavn, const QString& MenuCaption) override;
+    void SetCaption(int index, const QString& NewCaption);
+
+protected:
+    bool gemVedSletning() const override { return true; }
+    Beskeder::AlleCheck alleCheckVedSletning() const override { return Beskeder::AlleCheck::Skjul; }
+};
