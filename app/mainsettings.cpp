@@ -1,89 +1,34 @@
 #include "app/mainsettings.h"
 
-#include <array>
+#include "app/optionlinjer.h"
 
 namespace {
 
-// How one line of the file is read and written.
-struct LineRule {
-    enum Kind { Text, Number, Flag, ExactFlag, Choice } kind;
-    QString MainSettings::*text = nullptr;
-    int MainSettings::*number = nullptr;
-    bool MainSettings::*flag = nullptr;
-    int choices = 0;  // Choice: the number of items; the line holds an index below it
-};
-
-LineRule text(QString MainSettings::*field) { return {LineRule::Text, field}; }
-LineRule number(int MainSettings::*field) { return {LineRule::Number, nullptr, field}; }
-LineRule choice(int MainSettings::*field, int choices) { return {LineRule::Choice, nullptr, field, nullptr, choices}; }
-LineRule flag(bool MainSettings::*field) { return {LineRule::Flag, nullptr, nullptr, field}; }
-// A page switch: exactly "1" turns it on, any other number off.
-LineRule exactFlag(bool MainSettings::*field) { return {LineRule::ExactFlag, nullptr, nullptr, field}; }
-
 using S = MainSettings;
-const std::array<LineRule, mainSettingsLineCount> lineRules = {
-    text(&S::designName),          number(&S::mainTop),          number(&S::mainLeft),
-    number(&S::mainWidth),         number(&S::mainHeight),       number(&S::maxElementer),
-    choice(&S::Fontbox, 3),        flag(&S::trayCheck),          flag(&S::mainPanelVisible),
-    choice(&S::FontnavnBox, 6),    text(&S::exeProgram),         choice(&S::openInfo, 2),
-    choice(&S::openGenveje, 2),    choice(&S::openProgrammer, 2), choice(&S::openStrukturer, 2),
-    choice(&S::openTekstfiler, 2), choice(&S::openBilleder, 2),  choice(&S::openKalender, 2),
-    number(&S::OnClickIndex),      text(&S::OnClickCaption),     choice(&S::FremFormCheck, 2),
-    choice(&S::openWmi, 2),        choice(&S::HovedbogPage, 8),  choice(&S::ProgrambogPage, 5),
-    text(&S::PlaceringsMappe),     choice(&S::visProgrammer, 2), choice(&S::funkBogPage, 3),
-    number(&S::GBoxV),             number(&S::GBoxL),            number(&S::colIndex),
-    flag(&S::CheckStrukturLinjer), flag(&S::TryedBefore),        flag(&S::Vistoppanel),
-    choice(&S::bogfanerBox, 3),    choice(&S::genvejsBogPage, 4), flag(&S::sammeKlipbord),
-    flag(&S::minimerCheck),        flag(&S::sikkerhedsCheck),    flag(&S::blokerCheck),
-    exactFlag(&S::tabVisCheck1),   exactFlag(&S::tabVisCheck2),  exactFlag(&S::tabVisCheck3),
-    exactFlag(&S::tabVisCheck4),   flag(&S::beskedCheck),        flag(&S::vhaFunkCheck),
+using L = OptionLinje<MainSettings>;
+const std::array<L, mainSettingsLineCount> lineRules = {
+    L::tekstLinje(&S::designName),          L::talLinje(&S::mainTop),            L::talLinje(&S::mainLeft),
+    L::talLinje(&S::mainWidth),             L::talLinje(&S::mainHeight),         L::talLinje(&S::maxElementer),
+    L::valgLinje(&S::Fontbox, 3),           L::flagLinje(&S::trayCheck),         L::flagLinje(&S::mainPanelVisible),
+    L::valgLinje(&S::FontnavnBox, 6),       L::tekstLinje(&S::exeProgram),       L::valgLinje(&S::openInfo, 2),
+    L::valgLinje(&S::openGenveje, 2),       L::valgLinje(&S::openProgrammer, 2), L::valgLinje(&S::openStrukturer, 2),
+    L::valgLinje(&S::openTekstfiler, 2),    L::valgLinje(&S::openBilleder, 2),   L::valgLinje(&S::openKalender, 2),
+    L::talLinje(&S::OnClickIndex),          L::tekstLinje(&S::OnClickCaption),   L::valgLinje(&S::FremFormCheck, 2),
+    L::valgLinje(&S::openWmi, 2),           L::valgLinje(&S::HovedbogPage, 8),   L::valgLinje(&S::ProgrambogPage, 5),
+    L::tekstLinje(&S::PlaceringsMappe),     L::valgLinje(&S::visProgrammer, 2),  L::valgLinje(&S::funkBogPage, 3),
+    L::talLinje(&S::GBoxV),                 L::talLinje(&S::GBoxL),              L::talLinje(&S::colIndex),
+    L::flagLinje(&S::CheckStrukturLinjer),  L::flagLinje(&S::TryedBefore),       L::flagLinje(&S::Vistoppanel),
+    L::valgLinje(&S::bogfanerBox, 3),       L::valgLinje(&S::genvejsBogPage, 4), L::flagLinje(&S::sammeKlipbord),
+    L::flagLinje(&S::minimerCheck),         L::flagLinje(&S::sikkerhedsCheck),   L::flagLinje(&S::blokerCheck),
+    L::eksaktFlagLinje(&S::tabVisCheck1),   L::eksaktFlagLinje(&S::tabVisCheck2), L::eksaktFlagLinje(&S::tabVisCheck3),
+    L::eksaktFlagLinje(&S::tabVisCheck4),   L::flagLinje(&S::beskedCheck),       L::flagLinje(&S::vhaFunkCheck),
 };
-
-bool applyLine(const LineRule& rule, const QString& line, MainSettings& settings)
-{
-    if (rule.kind == LineRule::Text) {
-        settings.*rule.text = line;
-        return true;
-    }
-    bool ok = false;
-    const int value = line.trimmed().toInt(&ok);
-    if (!ok)
-        return false;
-    switch (rule.kind) {
-    case LineRule::Number: settings.*rule.number = value; return true;
-    case LineRule::Flag: settings.*rule.flag = value != 0; return true;
-    case LineRule::ExactFlag: settings.*rule.flag = value == 1; return true;
-    case LineRule::Choice:
-        if (value < 0 || value >= rule.choices)
-            return false;
-        settings.*rule.number = value;
-        return true;
-    case LineRule::Text: break;
-    }
-    return false;
-}
-
-QString lineOf(const LineRule& rule, const MainSettings& settings)
-{
-    switch (rule.kind) {
-    case LineRule::Text: return settings.*rule.text;
-    case LineRule::Number:
-    case LineRule::Choice: return QString::number(settings.*rule.number);
-    case LineRule::Flag:
-    case LineRule::ExactFlag: return settings.*rule.flag ? QStringLiteral("1") : QStringLiteral("0");
-    }
-    return {};
-}
 
 }  // namespace
 
 bool applyMainSettingsLines(const QStringList& lines, MainSettings& settings)
 {
-    const qsizetype count = qsizetype(lineRules.size());
-    for (qsizetype i = 0; i < count && i < lines.size(); ++i)
-        if (!applyLine(lineRules[size_t(i)], lines[i], settings))
-            return false;
-    return lines.size() >= count;
+    return anvendOptionLinjer(lineRules, lines, settings);
 }
 
 void applyDefaultOpt(MainSettings& settings)
@@ -106,10 +51,4 @@ void applyDefaultOpt(MainSettings& settings)
     settings.sammeKlipbord = designed.sammeKlipbord;
 }
 
-QStringList mainSettingsLines(const MainSettings& settings)
-{
-    QStringList lines;
-    for (const LineRule& rule : lineRules)
-        lines.append(lineOf(rule, settings));
-    return lines;
-}
+QStringList mainSettingsLines(const MainSettings& settings) { return optionLinjer(lineRules, settings); }
