@@ -25,6 +25,14 @@ public:
     virtual void visStruktur1() = 0;
     // The window's refresh action.
     virtual void opdater() = 0;
+    // Makes the file the current element and goes there.
+    virtual void gaaTilFil(const QString& fil) = 0;
+};
+
+// An explorer window's side of the clipboards.
+class StifinderKlipbord {
+public:
+    virtual ~StifinderKlipbord() = default;
     // The clipboard window the explorer uses, and the one it is to use from now on.
     virtual QWidget* klipbord() const = 0;
     virtual void brugKlipbord(QWidget* klipbord) = 0;
@@ -35,8 +43,13 @@ public:
     virtual void visKlipbordAntal(const QString& antMapper, const QString& antFiler) = 0;
     // Registers a folder or file in the clipboard and goes to it.
     virtual void registrerElement(const QString& element) = 0;
-    // Goes to a file, and moves it to the trash when asked.
-    virtual void gaaTilFil(const QString& fil, bool sletTilPapirkurv) = 0;
+};
+
+// An explorer window's deletion of its current element to the trash.
+class StifinderSletning {
+public:
+    virtual ~StifinderSletning() = default;
+    virtual void sletTilPapirkurv() = 0;
 };
 
 // A child window that may refuse to close, asking the user first (unsaved edits).

@@ -24,11 +24,11 @@ void Tmainform::setKlipbord(QWidget* aWinform)
 {
     if (NewCount <= 1 || !opt.sammeKlipbord)
         return;
-    auto* nyt = dynamic_cast<StifinderVindue*>(aWinform);
-    StifinderVindue* foerste = nullptr;
+    auto* nyt = dynamic_cast<StifinderKlipbord*>(aWinform);
+    StifinderKlipbord* foerste = nullptr;
     for (QWidget* window : stifindere())
         if (window->windowTitle() == QStringLiteral("Stifinder 1"))
-            foerste = dynamic_cast<StifinderVindue*>(window);
+            foerste = dynamic_cast<StifinderKlipbord*>(window);
     if (!nyt || !foerste) {
         info->sig(QStringLiteral("Der opstod en fejl.\n"));
         return;
@@ -49,7 +49,7 @@ void Tmainform::kopierKlipbordsdata(const QString& aCaption, const QStringList& 
     for (QWidget* window : stifindere()) {
         if (sammeTekst(window->windowTitle(), aCaption))
             continue;
-        if (auto* explorer = dynamic_cast<StifinderVindue*>(window)) {
+        if (auto* explorer = dynamic_cast<StifinderKlipbord*>(window)) {
             explorer->modtagKlipbordsdata(mapper, filer);
             QApplication::processEvents();
         }
@@ -59,7 +59,7 @@ void Tmainform::kopierKlipbordsdata(const QString& aCaption, const QStringList& 
 void Tmainform::udskivKlipbordInf(const QString& antMapper, const QString& antFiler)
 {
     for (QWidget* window : stifindere())
-        if (auto* explorer = dynamic_cast<StifinderVindue*>(window))
+        if (auto* explorer = dynamic_cast<StifinderKlipbord*>(window))
             explorer->visKlipbordAntal(antMapper, antFiler);
 }
 
@@ -120,10 +120,12 @@ void Tmainform::selectFromGal(const QString& aFilnavn, bool medDelete)
         return;
     TStrukturCompo& compo = explorer->strukturCompo();
     compo.SelectFil(aFilnavn);
-    if (QFileInfo(compo.Filnavn()).isFile()) {
-        explorer->gaaTilFil(compo.Filnavn(), medDelete);
-        QApplication::processEvents();
-    }
+    if (!QFileInfo(compo.Filnavn()).isFile())
+        return;
+    explorer->gaaTilFil(compo.Filnavn());
+    QApplication::processEvents();
+    if (auto* sletning = dynamic_cast<StifinderSletning*>(explorer); sletning && medDelete)
+        sletning->sletTilPapirkurv();
 }
 
 void Tmainform::RegisterEleFromGal(const QString& aEleNavn)
@@ -133,7 +135,7 @@ void Tmainform::RegisterEleFromGal(const QString& aEleNavn)
         return;
     }
     aktiverWinform(false, QString());
-    if (auto* explorer = dynamic_cast<StifinderVindue*>(stifindere().value(0)))
+    if (auto* explorer = dynamic_cast<StifinderKlipbord*>(stifindere().value(0)))
         explorer->registrerElement(aEleNavn);
 }
 

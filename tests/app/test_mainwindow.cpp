@@ -26,7 +26,7 @@ namespace {
 
 // An explorer window as the main window sees one: it names itself by the count and lowers the
 // count as it closes.
-class TestStifinder : public QWidget, public StifinderVindue {
+class TestStifinder : public QWidget, public StifinderVindue, public StifinderKlipbord, public StifinderSletning {
 public:
     explicit TestStifinder(Tmainform& main) : main(main)
     {
@@ -51,7 +51,8 @@ public:
     }
     void visKlipbordAntal(const QString& mapper, const QString& filer) override { antal = {mapper, filer}; }
     void registrerElement(const QString& element) override { registreret.append(element); }
-    void gaaTilFil(const QString& fil, bool slet) override { besoegt.append(fil + (slet ? " slettet" : "")); }
+    void gaaTilFil(const QString& fil) override { besoegt.append(fil); }
+    void sletTilPapirkurv() override { besoegt.append("slettet"); }
 
     Tmainform& main;
     QTreeWidget struktur1;
@@ -425,7 +426,7 @@ void MainWindowTest::callsFromTheGallery()
     main->RegisterEleFromGal(*home / "væk");
     main->visKalMappe(*home / "g");
     main->opretKalenderStruk({*home / "g"}, *home / "g");
-    QCOMPARE(explorer->besoegt, QStringList({*home / "g/p.jpg slettet", *home / "g", *home / "g"}));
+    QCOMPARE(explorer->besoegt, QStringList({*home / "g/p.jpg", "slettet", *home / "g", *home / "g"}));
     QVERIFY(explorer->struktur1.topLevelItemCount() > 0);
     QCOMPARE(explorer->registreret, QStringList{*home / "g"});
     QCOMPARE(boxes->texts(), QStringList{"Elementet blev ikke fundet."});
