@@ -1,3 +1,4 @@
+#include "app/handlingsregler.h"
 #include "app/tmainform.h"
 
 #include "app/boksbeskeder.h"
@@ -47,7 +48,7 @@ Tmainform::Tmainform(const QString& shippedProgram, const QStringList& arguments
     setMinimumHeight(leastHeight);
     startMappe = startMappeFraArgumenter(arguments);
     loadMappeStruktur(false);
-    handlingsTimer->start();
+    regler->opdaterSenere();
 }
 
 Tmainform::~Tmainform()

@@ -10,6 +10,7 @@
 #include <memory>
 
 class BoksBeskeder;
+class Handlingsregler;
 class Beskeder;
 class QAction;
 class QButtonGroup;
@@ -180,7 +181,7 @@ private:
                       std::function<void()> udfoer);
     void byggeVaerktoejer();
     void byggeStrukturMenu();
-    void opdaterHandlinger();
+    void byggeRegler();
     // Tiles the child windows side by side (Qt::Horizontal) or one above the other (Qt::Vertical).
     void arrangerElementer(Qt::Orientation retning);
     void tcChange(int index);
@@ -225,7 +226,7 @@ private:
     StifinderFabrik klipbordFabrik;
     QHash<QString, Vaerktoej> vaerktoejer;
     QHash<QString, QAction*> handlinger;
-    QTimer* handlingsTimer = nullptr;
+    Handlingsregler* regler = nullptr;
     QTimer* spTimer = nullptr;
     QMdiArea* mdiArea = nullptr;
     QTabBar* elementTabs = nullptr;

@@ -2,6 +2,7 @@
 // which every tool window is opened.
 #include "app/elementvinduer.h"
 #include "app/tinfform.h"
+#include "app/handlingsregler.h"
 #include "app/tmainform.h"
 #include "tree/pathhelpers.h"
 
@@ -67,7 +68,7 @@ void Tmainform::registrerElement(QMdiSubWindow* sub)
     elementForbindelser.append(connect(sub, &QObject::destroyed, this, [this, window, caption] {
         registreredeElementer.removeAll(window);
         CloseTab(caption);
-        handlingsTimer->start();
+        regler->opdaterSenere();
     }));
 }
 
@@ -221,8 +222,10 @@ void Tmainform::CloseAlleElementerExecute()
 
 void Tmainform::registrerVaerktoej(const QString& actionName, std::function<QWidget*()> fabrik)
 {
+    if (!vaerktoejer.contains(actionName))
+        return;
     vaerktoejer[actionName].fabrik = std::move(fabrik);
-    handlingsTimer->start();
+    regler->opdaterSenere();
 }
 
 QWidget* Tmainform::aabnVaerktoej(Vaerktoej& vaerktoej)

@@ -1,5 +1,6 @@
 // The main window's actions, the buttons that carry them, and their enable rules.
 #include "app/elementvinduer.h"
+#include "app/handlingsregler.h"
 #include "app/tmainform.h"
 
 #include <QAction>
@@ -8,10 +9,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QStyle>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -23,10 +23,8 @@ QAction* Tmainform::handling(const char* navn, const QString& tekst, const QStri
     action->setToolTip(hint);
     action->setStatusTip(hint);
     action->setShortcut(genvej);
-    connect(action, &QAction::triggered, this, [this, udfoer] {
-        udfoer();
-        handlingsTimer->start();
-    });
+    connect(action, &QAction::triggered, this, [udfoer] { udfoer(); });
+    connect(action, &QAction::triggered, regler, &Handlingsregler::opdaterSenere);
     addAction(action);
     handlinger.insert(QLatin1String(navn), action);
     return action;
@@ -34,10 +32,7 @@ QAction* Tmainform::handling(const char* navn, const QString& tekst, const QStri
 
 void Tmainform::byggeHandlinger()
 {
-    handlingsTimer = new QTimer(this);
-    handlingsTimer->setSingleShot(true);
-    handlingsTimer->setInterval(0);
-    connect(handlingsTimer, &QTimer::timeout, this, &Tmainform::opdaterHandlinger);
+    regler = new Handlingsregler(this);
 
     // The tool windows, each opened by one pattern.
     struct Kind {
@@ -191,37 +186,47 @@ void Tmainform::byggeHandlinger()
     knap("goboxButton", QStringLiteral("Kørkassen"), QStringLiteral("Åbner Kør-kassen"), [this] { aGoBoksExecute(); });
     knapper->addStretch();
 
-    connect(mdiArea, &QMdiArea::subWindowActivated, handlingsTimer, qOverload<>(&QTimer::start));
-    connect(Hovedbog, &QTabWidget::currentChanged, handlingsTimer, qOverload<>(&QTimer::start));
-    connect(genvejsBog, &QTabWidget::currentChanged, handlingsTimer, qOverload<>(&QTimer::start));
-    connect(editSti, &QLineEdit::textChanged, handlingsTimer, qOverload<>(&QTimer::start));
+    connect(mdiArea, &QMdiArea::subWindowActivated, regler, &Handlingsregler::opdaterSenere);
+    connect(Hovedbog, &QTabWidget::currentChanged, regler, &Handlingsregler::opdaterSenere);
+    connect(genvejsBog, &QTabWidget::currentChanged, regler, &Handlingsregler::opdaterSenere);
+    connect(editSti, &QLineEdit::textChanged, regler, &Handlingsregler::opdaterSenere);
+    byggeRegler();
 }
 
-void Tmainform::opdaterHandlinger()
+void Tmainform::byggeRegler()
 {
-    QWidget* aktiv = aktivtElement();
-    const ElementType type = elementType(aktiv);
-    const bool stifinder = aktiv && type == ElementType::Stifinder;
-    const bool panelVist = !mainPanel->isHidden();
-    const auto saet = [this](const char* navn, bool enabled) { handlinger.value(QLatin1String(navn))->setEnabled(enabled); };
-    saet("OpenElement", !panelVist);
-    saet("aVisInfoStruk", !(panelVist && Hovedbog->currentIndex() == 5));
+    const auto regel = [this](const char* navn, std::function<bool()> Update) {
+        regler->tilfoej(handlinger.value(QLatin1String(navn)), std::move(Update));
+    };
+    const auto aktivType = [this] { return elementType(aktivtElement()); };
+    const auto stifinderAktiv = [this, aktivType] { return aktivtElement() && aktivType() == ElementType::Stifinder; };
+    const auto panelVist = [this] { return !mainPanel->isHidden(); };
+    regel("OpenElement", [panelVist] { return !panelVist(); });
+    regel("aVisInfoStruk", [this, panelVist] { return !(panelVist() && Hovedbog->currentIndex() == 5); });
     for (int i = 0; i < 4; ++i)
-        saet(QStringLiteral("visGT%1").arg(i + 1).toLatin1().constData(),
-             !(panelVist && Hovedbog->currentIndex() == 6 && genvejsBog->currentIndex() == i));
-    saet("aVisStifinder", !stifinder);
-    saet("aVisKlipbordet", !(aktiv && type == ElementType::Klipbord));
-    saet("CloseElement", !elementer().isEmpty() && processCount == 0 && stifinder);
-    saet("CloseAlleElementer", aktiv && type == ElementType::Andet);
-    saet("aSammeKlipbord", elementer().isEmpty());
-    saet("aStifinder", bool(stifinderFabrik));
-    saet("aInsertMappe", stifinder);
-    saet("aFindDoc", stifinder);
-    saet("aInsertGenvej", stifinder);
-    for (auto it = vaerktoejer.begin(); it != vaerktoejer.end(); ++it)
-        it->action->setEnabled(bool(it->fabrik) || it->vindue);
-    handlinger.value("aInfo2")->setEnabled(handlinger.value("aInfo")->isEnabled());
-    if (vaerktoejer.value(QStringLiteral("opretGenveje")).fabrik)
-        saet("opretGenveje", !editSti->text().isEmpty());
-    handlinger.value("aSammeKlipbord")->setChecked(opt.sammeKlipbord);
+        regel(QStringLiteral("visGT%1").arg(i + 1).toLatin1().constData(), [this, panelVist, i] {
+            return !(panelVist() && Hovedbog->currentIndex() == 6 && genvejsBog->currentIndex() == i);
+        });
+    regel("aVisStifinder", [stifinderAktiv] { return !stifinderAktiv(); });
+    regel("aVisKlipbordet", [this, aktivType] { return !(aktivtElement() && aktivType() == ElementType::Klipbord); });
+    regel("CloseElement", [this, stifinderAktiv] { return !elementer().isEmpty() && processCount == 0 && stifinderAktiv(); });
+    regel("CloseAlleElementer", [this, aktivType] { return aktivtElement() && aktivType() == ElementType::Andet; });
+    regel("aSammeKlipbord", [this] { return elementer().isEmpty(); });
+    regel("aStifinder", [this] { return bool(stifinderFabrik); });
+    for (const char* navn : {"aInsertMappe", "aFindDoc", "aInsertGenvej"})
+        regel(navn, stifinderAktiv);
+    for (auto it = vaerktoejer.cbegin(); it != vaerktoejer.cend(); ++it) {
+        const QString navn = it.key();
+        regler->tilfoej(it->action, [this, navn] {
+            const Vaerktoej& vaerktoej = vaerktoejer[navn];
+            return bool(vaerktoej.fabrik) || bool(vaerktoej.vindue);
+        });
+    }
+    // The shortcut window wants a current element to make a shortcut to.
+    regel("opretGenveje", [this] {
+        const Vaerktoej& genveje = vaerktoejer[QStringLiteral("opretGenveje")];
+        return (genveje.fabrik || genveje.vindue) && !editSti->text().isEmpty();
+    });
+    regel("aInfo2", [this] { return handlinger.value("aInfo")->isEnabled(); });
+    regler->tilfoej([this] { handlinger.value("aSammeKlipbord")->setChecked(opt.sammeKlipbord); });
 }

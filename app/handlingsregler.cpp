@@ -1,0 +1,52 @@
+#include "app/handlingsregler.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
+Handlingsregler::Handlingsregler(QWidget* vindue)
+    : QObject(vindue)
+    , vindue(vindue)
+{
+    qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, &Handlingsregler::opdaterSenere);
+}
+
+void Handlingsregler::tilfoej(QAction* action, std::function<bool()> Update)
+{
+    regler.append([action, Update] { action->setEnabled(Update()); });
+    connect(action, &QAction::triggered, this, &Handlingsregler::opdaterSenere);
+}
+
+void Handlingsregler::tilfoej(std::function<void()> Update) { regler.append(std::move(Update)); }
+
+void Handlingsregler::opdaterSenere()
+{
+    if (ventende)
+        return;
+    ventende = true;
+    QTimer::singleShot(0, this, &Handlingsregler::opdaterNu);
+}
+
+void Handlingsregler::opdaterNu()
+{
+    ventende = false;
+    for (const auto& regel : std::as_const(regler))
+        regel();
+}
+
+bool Handlingsregler::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+    case QEvent::KeyRelease:
+        if (auto* widget = qobject_cast<QWidget*>(watched); widget && (widget == vindue || vindue->isAncestorOf(widget)))
+            opdaterSenere();
+        break;
+    default:
+        break;
+    }
+    return false;
+}

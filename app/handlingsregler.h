@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <functional>
+
+class QAction;
+class QWidget;
+
+// The enable rules of one window's actions. Each action has an update handler that tells
+// whether it is enabled; after input in the window, focus changes and finished commands all
+// handlers run once, coalesced into one pass at the next turn of the event loop. A window where
+// nothing happens runs none.
+class Handlingsregler : public QObject {
+    Q_OBJECT
+public:
+    explicit Handlingsregler(QWidget* vindue);
+
+    void tilfoej(QAction* action, std::function<bool()> Update);
+    // A handler that sets more than the enabled state (a check mark, another control).
+    void tilfoej(std::function<void()> Update);
+    // Asks for a pass at the next turn of the event loop; several requests give one pass.
+    void opdaterSenere();
+    // Runs every handler now.
+    void opdaterNu();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* vindue;
+    QList<std::function<void()>> regler;
+    bool ventende = false;
+};
