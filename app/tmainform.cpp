@@ -1,4 +1,5 @@
 #include "app/handlingsregler.h"
+#include "app/indstillingsbinder.h"
 #include "app/tmainform.h"
 
 #include "app/boksbeskeder.h"
@@ -34,6 +35,7 @@ constexpr int leastHeight = 776;
 
 Tmainform::Tmainform(const QString& shippedProgram, const QStringList& arguments)
     : shippedProgram(shippedProgram)
+    , binder(std::make_unique<IndstillingsBinder<MainSettings>>(opt))
 {
     setObjectName(QStringLiteral("mainform"));
     byggeVindue();

@@ -11,9 +11,10 @@
 
 class BoksBeskeder;
 class Handlingsregler;
+template <class S>
+class IndstillingsBinder;
 class Beskeder;
 class QAction;
-class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -248,13 +249,7 @@ private:
     QMenu* strukturMenu = nullptr;
     QMenu* PuProgrammer = nullptr;
     QSystemTrayIcon* tray = nullptr;
-    QGroupBox* valgGruppe(const char* navn, const QString& titel, const QStringList& valg, int MainSettings::*felt,
-                          std::function<void()> effekt, QWidget* parent);
-    QCheckBox* afkrydsning(const char* navn, const QString& tekst, bool MainSettings::*felt,
-                           std::function<void()> effekt, QWidget* parent);
-    QList<std::function<void()>> kontrolVisere;
-    QHash<QString, QButtonGroup*> valgGrupper;
-    QHash<QString, QCheckBox*> afkrydsninger;
+    std::unique_ptr<IndstillingsBinder<MainSettings>> binder;
     QList<QWidget*> registreredeElementer;
     QList<QMetaObject::Connection> elementForbindelser;
 };

@@ -1,5 +1,6 @@
 // The properties pages and what their options do at once.
 #include "app/designs.h"
+#include "app/indstillingsbinder.h"
 #include "app/tmainform.h"
 
 #include <QAction>
@@ -48,48 +49,6 @@ QString fanestil(int stil)
 
 }  // namespace
 
-// A radio group bound to an index setting: a change is stored and its effect applied at once.
-QGroupBox* Tmainform::valgGruppe(const char* navn, const QString& titel, const QStringList& valg,
-                                 int MainSettings::*felt, std::function<void()> effekt, QWidget* parent)
-{
-    auto* box = new QGroupBox(titel, parent);
-    box->setObjectName(QLatin1String(navn));
-    auto* layout = new QVBoxLayout(box);
-    auto* gruppe = new QButtonGroup(box);
-    for (int i = 0; i < valg.size(); ++i) {
-        auto* knap = new QRadioButton(valg[i], box);
-        gruppe->addButton(knap, i);
-        layout->addWidget(knap);
-    }
-    valgGrupper.insert(QLatin1String(navn), gruppe);
-    connect(gruppe, &QButtonGroup::idClicked, this, [this, felt, effekt](int id) {
-        opt.*felt = id;
-        if (effekt)
-            effekt();
-    });
-    kontrolVisere.append([this, gruppe, felt] {
-        if (QAbstractButton* knap = gruppe->button(opt.*felt))
-            knap->setChecked(true);
-    });
-    return box;
-}
-
-// A check box bound to an on/off setting.
-QCheckBox* Tmainform::afkrydsning(const char* navn, const QString& tekst, bool MainSettings::*felt,
-                                  std::function<void()> effekt, QWidget* parent)
-{
-    auto* check = new QCheckBox(tekst, parent);
-    check->setObjectName(QLatin1String(navn));
-    afkrydsninger.insert(QLatin1String(navn), check);
-    connect(check, &QCheckBox::clicked, this, [this, felt, effekt](bool on) {
-        opt.*felt = on;
-        if (effekt)
-            effekt();
-    });
-    kontrolVisere.append([this, check, felt] { check->setChecked(opt.*felt); });
-    return check;
-}
-
 void Tmainform::byggeSider()
 {
     auto* egenskaber = new QVBoxLayout(Programbog->widget(0));
@@ -114,7 +73,7 @@ void Tmainform::byggeSider()
 
     QWidget* strukturSide = Programbog->widget(2);
     auto* strukturer = new QVBoxLayout(strukturSide);
-    strukturer->addWidget(valgGruppe("FremFormCheck", QStringLiteral("Vis strukturer som"),
+    strukturer->addWidget(binder->valgGruppe("FremFormCheck", QStringLiteral("Vis strukturer som"),
                                      {QStringLiteral("Niveaustruktur"), QStringLiteral("Punktstruktur")},
                                      &MainSettings::FremFormCheck, [this] { Q_EMIT fremFormAendret(); }, strukturSide));
     strukturer->addWidget(forklaring(QStringLiteral("Niveaustruktur:\nViser punkterne i deres egentlige sammenhæng."),
@@ -150,14 +109,14 @@ QWidget* Tmainform::byggeEgenskaber()
     layout->addLayout(designRow);
 
     const auto fontEffekt = [this] { anvendTraeFont(); };
-    layout->addWidget(valgGruppe("Fontbox", QStringLiteral("Skriftstørrelse"), fontStoerrelser, &MainSettings::Fontbox,
+    layout->addWidget(binder->valgGruppe("Fontbox", QStringLiteral("Skriftstørrelse"), fontStoerrelser, &MainSettings::Fontbox,
                                  fontEffekt, side));
-    layout->addWidget(valgGruppe("FontnavnBox", QStringLiteral("Skrifttype"), fontNavne, &MainSettings::FontnavnBox,
+    layout->addWidget(binder->valgGruppe("FontnavnBox", QStringLiteral("Skrifttype"), fontNavne, &MainSettings::FontnavnBox,
                                  fontEffekt, side));
-    layout->addWidget(afkrydsning("CheckStrukturLinjer", QStringLiteral("Mappestruktur med linjer"),
+    layout->addWidget(binder->afkrydsning("CheckStrukturLinjer", QStringLiteral("Mappestruktur med linjer"),
                                   &MainSettings::CheckStrukturLinjer,
                                   [this] { Q_EMIT strukturLinjerAendret(opt.CheckStrukturLinjer); }, side));
-    layout->addWidget(valgGruppe("bogfanerBox", QStringLiteral("Fremstillings muligheder"),
+    layout->addWidget(binder->valgGruppe("bogfanerBox", QStringLiteral("Fremstillings muligheder"),
                                  {QStringLiteral("Fladknapper"), QStringLiteral("Knapper"), QStringLiteral("Tabs")},
                                  &MainSettings::bogfanerBox, [this] { anvendBogfaner(); }, side));
 
@@ -200,12 +159,12 @@ QWidget* Tmainform::byggeEgenskaber()
     layout->addWidget(standardSize, 0, Qt::AlignLeft);
 
     const QString naesteStart = QStringLiteral("Fungerer ved næste programopstart");
-    layout->addWidget(afkrydsning("trayCheck", QStringLiteral("Minimer til system bakken"), &MainSettings::trayCheck, {},
+    layout->addWidget(binder->afkrydsning("trayCheck", QStringLiteral("Minimer til system bakken"), &MainSettings::trayCheck, {},
                                   side));
-    layout->addWidget(afkrydsning("minimerCheck", QStringLiteral("Minimer ved opstart"), &MainSettings::minimerCheck, {},
+    layout->addWidget(binder->afkrydsning("minimerCheck", QStringLiteral("Minimer ved opstart"), &MainSettings::minimerCheck, {},
                                   side));
-    afkrydsninger.value("trayCheck")->setToolTip(naesteStart);
-    afkrydsninger.value("minimerCheck")->setToolTip(naesteStart);
+    findChild<QCheckBox*>(QStringLiteral("trayCheck"))->setToolTip(naesteStart);
+    findChild<QCheckBox*>(QStringLiteral("minimerCheck"))->setToolTip(naesteStart);
 
     auto* startRow = new QHBoxLayout;
     startRow->addWidget(new QLabel(QStringLiteral("StartUp-program"), side));
@@ -225,17 +184,17 @@ QWidget* Tmainform::byggeSikkerhed()
     auto* side = new QWidget(this);
     auto* layout = new QVBoxLayout(side);
     const auto bloker = [this] { Q_EMIT blokerAendret(opt.blokerCheck); };
-    layout->addWidget(afkrydsning("sikkerhedsCheck", QStringLiteral("Informer"), &MainSettings::sikkerhedsCheck, {}, side));
+    layout->addWidget(binder->afkrydsning("sikkerhedsCheck", QStringLiteral("Informer"), &MainSettings::sikkerhedsCheck, {}, side));
     layout->addWidget(forklaring(QStringLiteral("Spørger før kopiering, flytning og sletning."), side));
-    layout->addWidget(afkrydsning("blokerCheck", QStringLiteral("Bloker funktioner"), &MainSettings::blokerCheck, bloker,
+    layout->addWidget(binder->afkrydsning("blokerCheck", QStringLiteral("Bloker funktioner"), &MainSettings::blokerCheck, bloker,
                                   side));
     layout->addWidget(forklaring(QStringLiteral("Funktioner, der kan komme i vejen for en kørende handling, spærres."), side));
-    layout->addWidget(afkrydsning("beskedCheck", QStringLiteral("Informer via besked-centeret"),
+    layout->addWidget(binder->afkrydsning("beskedCheck", QStringLiteral("Informer via besked-centeret"),
                                   &MainSettings::beskedCheck, {}, side));
     layout->addWidget(forklaring(QStringLiteral("Afsluttede kopieringer og sletninger meldes i skrivebordets "
                                                 "besked-center."),
                                  side));
-    layout->addWidget(afkrydsning("vhaFunkCheck", QStringLiteral("Vis hints"), &MainSettings::vhaFunkCheck, bloker, side));
+    layout->addWidget(binder->afkrydsning("vhaFunkCheck", QStringLiteral("Vis hints"), &MainSettings::vhaFunkCheck, bloker, side));
     layout->addWidget(forklaring(QStringLiteral("Viser hints, mens en handling kører."), side));
     layout->addStretch();
     return side;
@@ -246,10 +205,10 @@ QWidget* Tmainform::byggePanelIndhold()
     auto* side = new QGroupBox(QStringLiteral("Panel indhold"), this);
     auto* layout = new QVBoxLayout(side);
     const auto skift = [this] { bestemTabs(); };
-    layout->addWidget(afkrydsning("tabVisCheck1", QStringLiteral("Søg på nettet"), &MainSettings::tabVisCheck1, skift, side));
-    layout->addWidget(afkrydsning("tabVisCheck2", QStringLiteral("Notater"), &MainSettings::tabVisCheck2, skift, side));
-    layout->addWidget(afkrydsning("tabVisCheck3", QStringLiteral("Program genveje"), &MainSettings::tabVisCheck3, skift, side));
-    layout->addWidget(afkrydsning("tabVisCheck4", QStringLiteral("Indhold"), &MainSettings::tabVisCheck4, skift, side));
+    layout->addWidget(binder->afkrydsning("tabVisCheck1", QStringLiteral("Søg på nettet"), &MainSettings::tabVisCheck1, skift, side));
+    layout->addWidget(binder->afkrydsning("tabVisCheck2", QStringLiteral("Notater"), &MainSettings::tabVisCheck2, skift, side));
+    layout->addWidget(binder->afkrydsning("tabVisCheck3", QStringLiteral("Program genveje"), &MainSettings::tabVisCheck3, skift, side));
+    layout->addWidget(binder->afkrydsning("tabVisCheck4", QStringLiteral("Indhold"), &MainSettings::tabVisCheck4, skift, side));
     layout->addStretch();
     return side;
 }
@@ -276,15 +235,14 @@ QWidget* Tmainform::byggeAabningsmaader()
         {"openWmi", "WMI", &MainSettings::openWmi},
     };
     for (const auto& gruppe : grupper)
-        layout->addWidget(valgGruppe(gruppe.navn, QString::fromUtf8(gruppe.titel), maader, gruppe.felt, {}, side));
+        layout->addWidget(binder->valgGruppe(gruppe.navn, QString::fromUtf8(gruppe.titel), maader, gruppe.felt, {}, side));
     layout->addStretch();
     return side;
 }
 
 void Tmainform::visIndstillinger()
 {
-    for (const auto& vis : std::as_const(kontrolVisere))
-        vis();
+    binder->vis();
     designBox->setCurrentText(opt.designName);
     maxFindEdit->setText(QString::number(opt.maxElementer));
 }
