@@ -27,6 +27,8 @@ public:
     virtual void opdater() = 0;
     // Makes the file the current element and goes there.
     virtual void gaaTilFil(const QString& fil) = 0;
+    // The window became the active child window.
+    virtual void FormActivate() = 0;
 };
 
 // An explorer window's side of the clipboards.

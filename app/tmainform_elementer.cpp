@@ -59,17 +59,19 @@ void Tmainform::registrerElement(QMdiSubWindow* sub)
         return;
     if (registreredeElementer.contains(window)) {
         fokusTab(window->windowTitle());
-        return;
+    } else {
+        registreredeElementer.append(window);
+        InsertTab();
+        SetTCindex();
+        const QString caption = window->windowTitle();
+        elementForbindelser.append(connect(sub, &QObject::destroyed, this, [this, window, caption] {
+            registreredeElementer.removeAll(window);
+            CloseTab(caption);
+            regler->opdaterSenere();
+        }));
     }
-    registreredeElementer.append(window);
-    InsertTab();
-    SetTCindex();
-    const QString caption = window->windowTitle();
-    elementForbindelser.append(connect(sub, &QObject::destroyed, this, [this, window, caption] {
-        registreredeElementer.removeAll(window);
-        CloseTab(caption);
-        regler->opdaterSenere();
-    }));
+    if (auto* explorer = dynamic_cast<StifinderVindue*>(window))
+        explorer->FormActivate();
 }
 
 void Tmainform::InsertTab()

@@ -52,6 +52,7 @@ public:
     void visKlipbordAntal(const QString& mapper, const QString& filer) override { antal = {mapper, filer}; }
     void registrerElement(const QString& element) override { registreret.append(element); }
     void gaaTilFil(const QString& fil) override { besoegt.append(fil); }
+    void FormActivate() override { ++aktiveringer; }
     void sletTilPapirkurv() override { besoegt.append("slettet"); }
 
     Tmainform& main;
@@ -60,6 +61,7 @@ public:
     TStrukturCompo compo;
     QStringList besoegt;
     int opdateringer = 0;
+    int aktiveringer = 0;
     QWidget* eget = nullptr;
     QStringList modtaget;
     QStringList antal;
