@@ -1,5 +1,6 @@
 #include "app/programentry.h"
 #include "app/tmainform.h"
+#include "explorer/twinform.h"
 #include "platform/terminationsignals.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int main(int argc, char** argv)
     });
     entry = std::make_unique<ProgramEntry>(QApplication::applicationDirPath() + QStringLiteral("/Program"),
                                            QApplication::arguments().mid(1));
+    entry->mainform().setStifinderFabrik([](Tmainform& main) { return new Twinform(main); });
     entry->start();
     return application.exec();
 }

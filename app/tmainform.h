@@ -134,6 +134,8 @@ public:
     void FormActivate();
     void HovedbogChange();
     void aPanelVExecute();
+    // Gives tab bars and page controls the tab look of the options.
+    void anvendBogfanerPaa(const QList<QWidget*>& faner) const;
     // Applies a visual style by name; an unknown name changes nothing.
     void anvendDesign(const QString& navn);
 

@@ -255,11 +255,15 @@ void Tmainform::setMaxElementer(int antal)
 
 void Tmainform::anvendBogfaner()
 {
-    const QString stil = fanestil(opt.bogfanerBox);
-    elementTabs->setStyleSheet(stil);
-    funkBog->setStyleSheet(stil);
-    Programbog->setStyleSheet(stil);
+    anvendBogfanerPaa({elementTabs, funkBog, Programbog});
     Q_EMIT bogfanerAendret(opt.bogfanerBox);
+}
+
+void Tmainform::anvendBogfanerPaa(const QList<QWidget*>& faner) const
+{
+    const QString stil = fanestil(opt.bogfanerBox);
+    for (QWidget* fane : faner)
+        fane->setStyleSheet(stil);
 }
 
 void Tmainform::FontboxClick() { anvendTraeFont(); }

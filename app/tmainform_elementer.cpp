@@ -153,7 +153,7 @@ QWidget* Tmainform::makeNewStifinder()
         return nullptr;
     }
     setElementType(window, ElementType::Stifinder);
-    visElement(window);
+    visElement(window, true);
     QApplication::processEvents();
     return window;
 }

@@ -1,0 +1,191 @@
+#include "explorer/twinform.h"
+
+#include "app/handlingsregler.h"
+#include "app/indstillingsbinder.h"
+#include "app/tinfform.h"
+#include "app/tmainform.h"
+#include "explorer/treopenfiler.h"
+#include "tree/pathhelpers.h"
+#include "tree/tstrukturcompo.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+Twinform::Twinform(Tmainform& main)
+    : main(main)
+    , FStrukturY(std::make_unique<TStrukturCompo>())
+    , binder(std::make_unique<IndstillingsBinder<StifinderIndstillinger>>(opt))
+{
+    const int nummer = main.NewCount;
+    StifinderNavn = QStringLiteral("Stifinder %1").arg(nummer);
+    setObjectName(QStringLiteral("winform"));
+    setWindowTitle(StifinderNavn);
+    optFilnavn = main.folders.OptMappe + StifinderNavn + QStringLiteral(".txt");
+    byggeVindue();
+    setAktivitetsNr(0, 0);
+
+    const auto liste = [this, &main](TReopenFiler* component, const QString& fil, QListWidget* box, TItemtype type) {
+        component->Itemfile = main.folders.OptMappe + fil;
+        component->Itemtype = type;
+        component->setBeskeder(main.beskeder());
+        component->setListeBoks(box);
+        component->OnListeKlik = [this](const QString&, const QString& sti) { this->main.UdskrivInfo(sti); };
+    };
+    historieDir = new TReopenFilerY(this);
+    liste(historieDir, QStringLiteral("historiemapper%1.txt").arg(nummer), HistorieListe, itBibliotek);
+    FavDir = new TReopenFilerX(this);
+    liste(FavDir, QStringLiteral("favoritmapper%1.txt").arg(nummer), findChild<QListWidget*>("favoritliste"), itBibliotek);
+    FavFiler = new TReopenFilerX(this);
+    liste(FavFiler, QStringLiteral("favoritfiler%1.txt").arg(nummer), findChild<QListWidget*>("favfilerListe"), itFil);
+    historieDir->OnDblListeKlik = [this](const QString&, const QString& sti) { gaaTilMappe(sti); };
+    FavDir->OnDblListeKlik = [this](const QString&, const QString& sti) { gaaTilMappe(sti); };
+    FavFiler->OnDblListeKlik = [this](const QString&, const QString& sti) { this->main.runFilname(sti, 0); };
+
+    HentOpt();
+    bestemTabs();
+    anvendRedskabsplacering();
+    main.FontboxClick();
+    topPanel->setVisible(main.opt.Vistoppanel);
+
+    TStrukturCompo& compo = *FStrukturY;
+    compo.setGemHentFilnavn(main.folders.OptMappe + QStringLiteral("GemHentStruktur ") + StifinderNavn
+                            + QStringLiteral(".txt"));
+    compo.setStruktur1(MappeStruktur);
+    compo.setStruktur2(FilStruktur);
+    compo.setBeskeder(main.beskeder());
+    compo.onDirectoryChange = [this](const QString& sti, bool medSti) { mappeKontrol(sti, medSti); };
+    compo.setShowPrivate(opt.privatCheckBox);
+    compo.setShowHidden(opt.hiddenCheck);
+    compo.setMappenavn(opt.Mappenavn);
+    compo.setFilnavn(opt.Filnavn);
+    if (!makeOpstartStrukturer()) {
+        aktivStruktur(1);
+        compo.makePreDrives();
+        mappeKontrol(compo.makeStruktur2(QString()), true);
+    }
+    main.anvendBogfanerPaa({mirvel, favoritBog});
+    FavDir->HentReopenFiler();
+    FavFiler->HentReopenFiler();
+    MappeStruktur->setProperty("medLinjer", main.opt.CheckStrukturLinjer);
+}
+
+Twinform::~Twinform() = default;
+
+bool Twinform::makeOpstartStrukturer()
+{
+    TStrukturCompo& compo = *FStrukturY;
+    if (opt.RadioOpstart == 0) {
+        aktivStruktur(1);
+        compo.makePreDrives();
+        aktivStruktur(2);
+        mappeKontrol(compo.makeStruktur2(QString()), true);
+        return compo.Struktur1()->topLevelItemCount() > 0;
+    }
+    if (!compo.udfoldStruktur1(compo.Mappenavn(), opt.RadioOpstart == 2))
+        return false;
+    aktivStruktur(2);
+    QString result;
+    if (QFileInfo(compo.Filnavn()).isFile())
+        result = compo.SelectFil(compo.Filnavn());
+    else
+        result = compo.makeStruktur2(QFileInfo(compo.Mappenavn()).isDir() ? compo.Mappenavn() : QString());
+    mappeKontrol(result, true);
+    return true;
+}
+
+void Twinform::HentOpt()
+{
+    hentStifinderOpt(optFilnavn, opt);
+    binder->vis();
+}
+
+void Twinform::GemOpt()
+{
+    opt.Mappenavn = FStrukturY->Mappenavn();
+    opt.Filnavn = FStrukturY->Filnavn();
+    opt.mappeStrukturBredde = MappeStruktur->width();
+    opt.winBogSide = winBog->currentIndex();
+    opt.favoritBogSide = favoritBog->currentIndex();
+    if (!gemStifinderOpt(optFilnavn, opt))
+        main.beskeder()->sig(QStringLiteral("Indstillingerne kunne ikke gemmes i filen:\n") + optFilnavn);
+}
+
+void Twinform::FormActivate()
+{
+    if (opstart) {
+        opstart = false;
+        funkPanel1->setFixedWidth(MappeStruktur->width());
+        (FStrukturY->AktiveStruktur() == 1 ? MappeStruktur : FilStruktur)->setFocus();
+        main.loadMappeStruktur(false);
+        if (!main.opt.TryedBefore) {
+            winBog->setCurrentIndex(4);
+            egenskabsBogen->setCurrentIndex(1);
+        }
+        funkNo = FStrukturY->getNodeId();
+    }
+    stifindernavnLabel->setText(StifinderNavn);
+    main.EditSti()->setText(aktuelleSti);
+    regler->opdaterSenere();
+}
+
+void Twinform::closeEvent(QCloseEvent* event)
+{
+    GemOpt();
+    FavDir->GemReopenFiler();
+    FavFiler->GemReopenFiler();
+    --main.NewCount;
+    event->accept();
+}
+
+void Twinform::gaaTilMappe(const QString& folder)
+{
+    aktivStruktur(2);
+    mappeKontrol(FStrukturY->makeStruktur2(folder), true);
+}
+
+void Twinform::gaaTilFil(const QString& fil)
+{
+    aktivStruktur(2);
+    mappeKontrol(FStrukturY->SelectFil(fil), true);
+}
+
+void Twinform::visStruktur1()
+{
+    aktivStruktur(1);
+    visAktivStruktur();
+    MappeStruktur->setFocus();
+}
+
+void Twinform::opdater() { opdaterStruktur1(true); }
+
+void Twinform::setAktivitetsNr(int antal, int art)
+{
+    Q_UNUSED(art)  // the finished operation's notice comes with the paste and delete engines
+    aktivitetsAntal += antal;
+    funkTilladt = aktivitetsAntal <= 0;
+    AktivitetBoks->setMaximum(funkTilladt ? 1 : 0);
+    if (regler)
+        regler->opdaterSenere();
+}
+
+void Twinform::setBeskedInfo(const QString& tekst)
+{
+    if (main.opt.beskedCheck)
+        main.makeInfo(QStringLiteral("Information"), tekst);
+}
+
+void Twinform::bestemTabs()
+{
+    winBog->setTabVisible(0, opt.tabVisCheck1);
+    winBog->setTabVisible(1, opt.tabVisCheck0);
+    winBog->setTabVisible(2, opt.tabVisCheck2);
+    winBog->setTabVisible(3, opt.tabVisCheck3);
+}

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "app/elementvinduer.h"
+#include "explorer/stifinderindstillinger.h"
+
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+
+class Handlingsregler;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QProgressBar;
+class QSplitter;
+class QTabBar;
+class QTabWidget;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TReopenFilerX;
+class TReopenFilerY;
+class Tmainform;
+class TStrukturCompo;
+template <class S>
+class IndstillingsBinder;
+
+// The explorer window "Stifinder N": the folder tree and the folder-and-file tree, the path
+// tabs, back and forward over the visited folders, and the options of its own option file.
+class Twinform : public QWidget, public StifinderVindue {
+    Q_OBJECT
+public:
+    explicit Twinform(Tmainform& main);
+    ~Twinform() override;
+
+    TStrukturCompo& strukturCompo() override { return *FStrukturY; }
+    void gaaTilMappe(const QString& folder) override;
+    void gaaTilFil(const QString& fil) override;
+    void visStruktur1() override;
+    void opdater() override;
+    void FormActivate() override;
+
+    // Makes denneSti the current element: the main window's path field, the history, and with
+    // medSti the path tabs.
+    void mappeKontrol(const QString& denneSti, bool medSti);
+    void udskrivSti(const QString& sti);
+    QString getStien(int index) const;
+    void mirvelChange(int index);
+    void TilbageExecute();
+    void FremExecute();
+    void setAktivitetsNr(int antal, int art);
+    void setBeskedInfo(const QString& tekst);
+
+    void HentOpt();
+    void GemOpt();
+
+    QString StifinderNavn;
+    QString optFilnavn;
+    bool opstart = true;
+    int aktivitetsAntal = 0;
+    bool funkTilladt = true;
+    int funkNo = -1;
+    QString aktuelleSti;
+    QStringList stiArray;
+    bool HListeForandret = false;
+    bool favChanged = false;
+    StifinderIndstillinger opt;
+    TReopenFilerY* historieDir = nullptr;
+    TReopenFilerX* FavDir = nullptr;
+    TReopenFilerX* FavFiler = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void byggeVindue();
+    QWidget* byggeRedskabslinje();
+    QWidget* byggeHoejrePanel();
+    QWidget* byggeEgenskaber();
+    QWidget* byggeAktuelle();
+    void byggeHandlinger();
+    QAction* handling(const char* navn, const QString& hint, const QKeySequence& genvej, std::function<void()> udfoer);
+    void byggeRegler();
+    void forbindTraeer();
+    bool makeOpstartStrukturer();
+    void bestemTabs();
+    void anvendRedskabsplacering();
+    void anvendFaneplacering();
+    // Refills the folder tree down to the current folder, with all drives unless only the
+    // current drive is wanted.
+    void opdaterStruktur1(bool alleDrev);
+    void skiftHisDir();
+    void aktivStruktur(int struktur);
+    void visAktivStruktur();
+
+    Tmainform& main;
+    std::unique_ptr<TStrukturCompo> FStrukturY;
+    std::unique_ptr<IndstillingsBinder<StifinderIndstillinger>> binder;
+    Handlingsregler* regler = nullptr;
+    QTreeWidget* MappeStruktur = nullptr;
+    QTreeWidget* FilStruktur = nullptr;
+    QSplitter* Splitter1 = nullptr;
+    QWidget* topPanel = nullptr;
+    QWidget* Redskabslinje = nullptr;
+    QWidget* funkPanel1 = nullptr;
+    QTabBar* mirvel = nullptr;
+    QTabWidget* winBog = nullptr;
+    QTabWidget* favoritBog = nullptr;
+    QTabWidget* egenskabsBogen = nullptr;
+    QListWidget* HistorieListe = nullptr;
+    QProgressBar* AktivitetBoks = nullptr;
+    QLineEdit* AktiveStrukturEdit = nullptr;
+    QLineEdit* AktuelleElementEdit = nullptr;
+    QLineEdit* mappenavnFelt = nullptr;
+    QLineEdit* filnavnFelt = nullptr;
+    QLabel* stifindernavnLabel = nullptr;
+    QMenu* PUdrev1 = nullptr;
+    QMenu* PUdrev2 = nullptr;
+};

@@ -1,0 +1,334 @@
+// The explorer window's controls: the bars, the two trees, the right panel and its pages.
+#include "app/handlingsregler.h"
+#include "app/indstillingsbinder.h"
+#include "app/tmainform.h"
+#include "explorer/twinform.h"
+#include "tree/tstrukturcompo.h"
+
+#include <QAction>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QProgressBar>
+#include <QSplitter>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QTreeWidget* trae(const char* navn, QWidget* parent)
+{
+    auto* tree = new QTreeWidget(parent);
+    tree->setObjectName(QLatin1String(navn));
+    tree->setHeaderHidden(true);
+    tree->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tree->setDragEnabled(true);
+    return tree;
+}
+
+QWidget* side(const char* navn, QWidget* parent)
+{
+    auto* page = new QWidget(parent);
+    page->setObjectName(QLatin1String(navn));
+    return page;
+}
+
+QLineEdit* feltMed(const char* navn, QWidget* parent)
+{
+    auto* felt = new QLineEdit(parent);
+    felt->setObjectName(QLatin1String(navn));
+    felt->setReadOnly(true);
+    return felt;
+}
+
+}  // namespace
+
+void Twinform::byggeVindue()
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+
+    topPanel = new QWidget(this);
+    topPanel->setObjectName(QStringLiteral("topPanel"));
+    auto* topRow = new QHBoxLayout(topPanel);
+    topRow->setContentsMargins(2, 2, 2, 2);
+    topRow->addStretch();
+    AktivitetBoks = new QProgressBar(topPanel);
+    AktivitetBoks->setObjectName(QStringLiteral("AktivitetBoks"));
+    AktivitetBoks->setTextVisible(false);
+    AktivitetBoks->setFixedSize(60, 12);
+    AktivitetBoks->setRange(0, 1);
+    topRow->addWidget(AktivitetBoks);
+    layout->addWidget(topPanel);
+
+    auto* mirvelBg = new QWidget(this);
+    mirvelBg->setObjectName(QStringLiteral("mirvelBg"));
+    auto* navigation = new QHBoxLayout(mirvelBg);
+    navigation->setContentsMargins(2, 0, 2, 0);
+    auto* TilbageButton = new QToolButton(mirvelBg);
+    TilbageButton->setObjectName(QStringLiteral("TilbageButton"));
+    auto* FremButton = new QToolButton(mirvelBg);
+    FremButton->setObjectName(QStringLiteral("FremButton"));
+    mirvel = new QTabBar(mirvelBg);
+    mirvel->setObjectName(QStringLiteral("mirvel"));
+    mirvel->setExpanding(false);
+    mirvel->setUsesScrollButtons(true);
+    navigation->addWidget(TilbageButton);
+    navigation->addWidget(FremButton);
+    navigation->addWidget(mirvel, 1);
+    layout->addWidget(mirvelBg);
+
+    Redskabslinje = byggeRedskabslinje();
+    layout->addWidget(Redskabslinje);
+
+    auto* row = new QHBoxLayout;
+    Splitter1 = new QSplitter(Qt::Horizontal, this);
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    MappeStruktur = trae("MappeStruktur", Splitter1);
+    MappeStruktur->setIndentation(12);
+    FilStruktur = trae("FilStruktur", Splitter1);
+    FilStruktur->setIndentation(5);
+    FilStruktur->setRootIsDecorated(false);
+    Splitter1->addWidget(MappeStruktur);
+    Splitter1->addWidget(FilStruktur);
+    Splitter1->setStretchFactor(1, 1);
+    row->addWidget(Splitter1, 1);
+    row->addWidget(byggeHoejrePanel());
+    layout->addLayout(row, 1);
+
+    regler = new Handlingsregler(this);
+    byggeHandlinger();
+    TilbageButton->setDefaultAction(findChild<QAction*>(QStringLiteral("Tilbage")));
+    FremButton->setDefaultAction(findChild<QAction*>(QStringLiteral("Frem")));
+    forbindTraeer();
+    byggeRegler();
+    connect(&main, &Tmainform::traeFontAendret, this, [this](int punkter, const QString& navn) {
+        QFont font = MappeStruktur->font();
+        font.setPointSize(punkter);
+        if (navn != u"Default")
+            font.setFamily(navn);
+        MappeStruktur->setFont(font);
+        FilStruktur->setFont(font);
+    });
+    connect(&main, &Tmainform::strukturLinjerAendret, this,
+            [this](bool medLinjer) { MappeStruktur->setProperty("medLinjer", medLinjer); });
+    connect(&main, &Tmainform::bogfanerAendret, this, [this] { main.anvendBogfanerPaa({mirvel, favoritBog}); });
+    resize(1038, 791);
+}
+
+QWidget* Twinform::byggeRedskabslinje()
+{
+    auto* linje = new QWidget(this);
+    linje->setObjectName(QStringLiteral("Redskabslinje"));
+    auto* row = new QHBoxLayout(linje);
+    row->setContentsMargins(2, 0, 2, 0);
+    const auto panel = [&](const char* navn) {
+        auto* p = new QWidget(linje);
+        p->setObjectName(QLatin1String(navn));
+        auto* l = new QHBoxLayout(p);
+        l->setContentsMargins(0, 0, 0, 0);
+        l->setSpacing(1);
+        return p;
+    };
+    funkPanel1 = panel("funkPanel1");
+    QWidget* funkPanel2 = panel("funkPanel2");
+    QWidget* Panel1 = panel("Panel1");
+    row->addWidget(funkPanel1);
+    row->addWidget(funkPanel2, 1);
+    row->addWidget(Panel1);
+    PUdrev1 = new QMenu(linje);
+    PUdrev1->setObjectName(QStringLiteral("PUdrev1"));
+    PUdrev2 = new QMenu(linje);
+    PUdrev2->setObjectName(QStringLiteral("PUdrev2"));
+    return linje;
+}
+
+QWidget* Twinform::byggeHoejrePanel()
+{
+    auto* rightPanel = new QWidget(this);
+    rightPanel->setObjectName(QStringLiteral("rightPanel"));
+    rightPanel->setFixedWidth(302);
+    auto* layout = new QVBoxLayout(rightPanel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    winBog = new QTabWidget(rightPanel);
+    winBog->setObjectName(QStringLiteral("winBog"));
+    winBog->setTabPosition(QTabWidget::West);
+    layout->addWidget(winBog);
+
+    QWidget* sideH1 = side("sideH1", winBog);
+    auto* kendte = new QVBoxLayout(sideH1);
+    kendte->addWidget(binder->valgGruppe("mappeBox", QStringLiteral("Vælg struktur til visning af mappe"),
+                                         {QStringLiteral("Mappestuktur"), QStringLiteral("Filstruktur")},
+                                         &StifinderIndstillinger::mappeBox, {}, sideH1));
+    kendte->addStretch();
+
+    QWidget* sideH2 = side("sideH2", winBog);
+    auto* besoegte = new QVBoxLayout(sideH2);
+    HistorieListe = new QListWidget(sideH2);
+    HistorieListe->setObjectName(QStringLiteral("HistorieListe"));
+    besoegte->addWidget(HistorieListe);
+
+    QWidget* sideH3 = side("sideH3", winBog);
+    auto* favoritter = new QVBoxLayout(sideH3);
+    favoritBog = new QTabWidget(sideH3);
+    favoritBog->setObjectName(QStringLiteral("favoritBog"));
+    for (const auto& [navn, liste, tekst] : {std::tuple{"sideFav1", "favoritliste", "Mapper"},
+                                             std::tuple{"sideFav2", "favfilerListe", "Filer"}}) {
+        QWidget* fav = side(navn, favoritBog);
+        auto* favLayout = new QVBoxLayout(fav);
+        auto* box = new QListWidget(fav);
+        box->setObjectName(QLatin1String(liste));
+        favLayout->addWidget(box);
+        favoritBog->addTab(fav, QString::fromUtf8(tekst));
+    }
+    favoritter->addWidget(favoritBog);
+
+    struct Side {
+        QWidget* widget;
+        const char* hint;
+        QStyle::StandardPixmap ikon;
+    };
+    const Side sider[] = {
+        {sideH1, "Kendte mapper", QStyle::SP_DirHomeIcon},
+        {sideH2, "Besøgte mapper", QStyle::SP_BrowserReload},
+        {sideH3, "Favoritter", QStyle::SP_DialogYesButton},
+        {side("sideH5", winBog), "Fil og mappenavne", QStyle::SP_FileDialogContentsView},
+        {byggeEgenskaber(), "Egenskaber", QStyle::SP_FileDialogInfoView},
+        {byggeAktuelle(), "Aktuelle element og klipbord", QStyle::SP_FileDialogDetailedView},
+    };
+    for (const Side& s : sider) {
+        const int index = winBog->addTab(s.widget, style()->standardIcon(s.ikon), QString());
+        winBog->setTabToolTip(index, QString::fromUtf8(s.hint));
+    }
+    return rightPanel;
+}
+
+QWidget* Twinform::byggeEgenskaber()
+{
+    QWidget* EgenSiden = side("EgenSiden", winBog);
+    auto* layout = new QVBoxLayout(EgenSiden);
+    egenskabsBogen = new QTabWidget(EgenSiden);
+    egenskabsBogen->setObjectName(QStringLiteral("egenskabsBogen"));
+    layout->addWidget(egenskabsBogen);
+
+    auto* visning = new QWidget(egenskabsBogen);
+    auto* visLayout = new QVBoxLayout(visning);
+    using S = StifinderIndstillinger;
+    visLayout->addWidget(binder->afkrydsning("udfoldCheck", QStringLiteral("Vis alle markerknapper"), &S::udfoldCheck,
+                                             {}, visning));
+    const QStringList placering = {QStringLiteral("Oppe"), QStringLiteral("Nede"), QStringLiteral("Ude")};
+    visLayout->addWidget(binder->valgGruppe("redskabsCheck", QStringLiteral("Placering"), placering,
+                                            &S::redskabsCheck, [this] { anvendRedskabsplacering(); }, visning));
+    visLayout->addWidget(binder->valgGruppe("fanePlaceringsBox", QStringLiteral("Placering"),
+                                            {QStringLiteral("Venstre"), QStringLiteral("Top"), QStringLiteral("Højre")},
+                                            &S::fanePlaceringsBox, [this] { anvendFaneplacering(); }, visning));
+    const auto skift = [this] { bestemTabs(); };
+    visLayout->addWidget(binder->afkrydsning("tabVisCheck1", QStringLiteral("Kendte mapper"), &S::tabVisCheck1, skift, visning));
+    visLayout->addWidget(binder->afkrydsning("tabVisCheck2", QStringLiteral("Favoritter"), &S::tabVisCheck2, skift, visning));
+    visLayout->addWidget(binder->afkrydsning("tabVisCheck3", QStringLiteral("Fil og mappenavne"), &S::tabVisCheck3, skift,
+                                             visning));
+    visLayout->addWidget(binder->afkrydsning("tabVisCheck0", QStringLiteral("Besøgte mapper"), &S::tabVisCheck0, skift,
+                                             visning));
+    visLayout->addStretch();
+    egenskabsBogen->addTab(visning, QStringLiteral("Egenskaber"));
+
+    auto* stifinder = new QWidget(egenskabsBogen);
+    auto* stifLayout = new QVBoxLayout(stifinder);
+    stifindernavnLabel = new QLabel(stifinder);
+    stifindernavnLabel->setObjectName(QStringLiteral("stifindernavnLabel"));
+    stifLayout->addWidget(stifindernavnLabel);
+    stifLayout->addWidget(binder->afkrydsning("privatCheckBox",
+                                              QStringLiteral("Start op med privatmapper øverst i mappestrukturen"),
+                                              &S::privatCheckBox, [this] { FStrukturY->setShowPrivate(opt.privatCheckBox); },
+                                              stifinder));
+    auto* opstartGruppe = binder->valgGruppe(
+        "RadioOpstart", QStringLiteral("Program opstart"),
+        {QStringLiteral("Standard opstart med alle drev i mappestrukturen. Filstrukturen indrettes herefter, altså med "
+                        "første drev i mappestrukturen indlæst."),
+         QStringLiteral("Gemmer filstrukturen når programmet lukkes og henter den næste gang programmet åbnes. "
+                        "Mappestrukturen indrettes derefter med aktuelle drev."),
+         QStringLiteral("Gemmer filstrukturen når programmet lukkes og henter den næste gang programmet åbnes. "
+                        "Mappestrukturen indrettes derefter med alle drev.")},
+        &S::RadioOpstart, {}, stifinder);
+    for (QAbstractButton* knap : opstartGruppe->findChildren<QAbstractButton*>())
+        knap->setStyleSheet(QStringLiteral("text-align: left;"));
+    stifLayout->addWidget(opstartGruppe);
+    stifLayout->addWidget(binder->afkrydsning("hiddenCheck", QStringLiteral("Vis skjulte filer og mapper"),
+                                              &S::hiddenCheck, [this] { FStrukturY->setShowHidden(opt.hiddenCheck); },
+                                              stifinder));
+    stifLayout->addStretch();
+    egenskabsBogen->addTab(stifinder, QStringLiteral("Stifinder"));
+    return EgenSiden;
+}
+
+QWidget* Twinform::byggeAktuelle()
+{
+    QWidget* mainside = side("mainside", winBog);
+    auto* form = new QFormLayout(mainside);
+    AktiveStrukturEdit = feltMed("AktiveStrukturEdit", mainside);
+    AktuelleElementEdit = feltMed("AktuelleElementEdit", mainside);
+    AktuelleElementEdit->setText(QStringLiteral("Adgang forbudt"));
+    mappenavnFelt = feltMed("mappenavnFelt", mainside);
+    filnavnFelt = feltMed("filnavnFelt", mainside);
+    form->addRow(QStringLiteral("Aktive struktur"), AktiveStrukturEdit);
+    form->addRow(QStringLiteral("Element"), AktuelleElementEdit);
+    form->addRow(QStringLiteral("Mappe"), mappenavnFelt);
+    form->addRow(QStringLiteral("Fil"), filnavnFelt);
+    using S = StifinderIndstillinger;
+    auto* spm = binder->valgGruppe("spmBox", QStringLiteral("Sæt ind og slet"),
+                                   {QStringLiteral("Spørg altid"), QStringLiteral("Kun før Slet"), QStringLiteral("Spørg aldrig")},
+                                   &S::spmBox, {}, mainside);
+    spm->setToolTip(QStringLiteral("Hvornår skal der spørges om handling skal gennemføres"));
+    form->addRow(spm);
+    auto* result = binder->valgGruppe("resultBox", QStringLiteral("Sæt ind"),
+                                      {QStringLiteral("Overskriv ikke"), QStringLiteral("Overskriv"),
+                                       QStringLiteral("Opret kopi"), QStringLiteral("Spørg")},
+                                      &S::resultBox, {}, mainside);
+    result->setToolTip(QStringLiteral("Hvad skal der gøres i forbindelse med Sæt-ind funktionen"));
+    form->addRow(result);
+    const struct {
+        const char* navn;
+        const char* tekst;
+        const char* hint;
+        bool S::*felt;
+    } checks[] = {
+        {"DragDropCheck", "Anvend Drag-Drop-kopiering", "Slet ikke efter drag-drop selvom det er på samme drev",
+         &S::DragDropCheck},
+        {"opdaterCheck", "Auto-opdater efter sæt ind", "Opdater altid struktur 1 automatisk efter Sæt-ind funktion",
+         &S::opdaterCheck},
+        {"LukCheck", "Luk progressbokse", "Luk progress bokse efter handlinger", &S::LukCheck},
+        {"rydCheck", "Ryd kopieringslister", "Ryd lister efter Sæt-ind funktionen", &S::rydCheck},
+        {"visKlipbordCheck", "Vis Klipbord", "Vis Klipbordet efter hver kopiering", &S::visKlipbordCheck},
+        {"visIndstillingerCheck", "Gå til indstillinger", "Gå til indstillinger ved klip og kopiering",
+         &S::visIndstillingerCheck},
+    };
+    for (const auto& check : checks) {
+        QCheckBox* box = binder->afkrydsning(check.navn, QString::fromUtf8(check.tekst), check.felt, {}, mainside);
+        box->setToolTip(QString::fromUtf8(check.hint));
+        form->addRow(box);
+    }
+    return mainside;
+}
+
+void Twinform::anvendRedskabsplacering()
+{
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    layout->removeWidget(Redskabslinje);
+    Redskabslinje->setVisible(opt.redskabsCheck != 2);
+    layout->insertWidget(opt.redskabsCheck == 1 ? layout->count() : 2, Redskabslinje);
+}
+
+void Twinform::anvendFaneplacering()
+{
+    static const QTabWidget::TabPosition placering[] = {QTabWidget::West, QTabWidget::North, QTabWidget::East};
+    winBog->setTabPosition(placering[opt.fanePlaceringsBox]);
+}

@@ -1,0 +1,312 @@
+// Navigation: the central update, the path tabs, back and forward, the tree events and the
+// structure commands.
+#include "app/handlingsregler.h"
+#include "app/tmainform.h"
+#include "explorer/treopenfiler.h"
+#include "explorer/twinform.h"
+#include "tree/pathhelpers.h"
+#include "tree/tstrukturcompo.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QTabBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+QAction* Twinform::handling(const char* navn, const QString& hint, const QKeySequence& genvej, std::function<void()> udfoer)
+{
+    auto* action = new QAction(this);
+    action->setObjectName(QLatin1String(navn));
+    action->setToolTip(hint);
+    action->setStatusTip(hint);
+    action->setShortcut(genvej);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(action, &QAction::triggered, this, [udfoer] { udfoer(); });
+    connect(action, &QAction::triggered, regler, &Handlingsregler::opdaterSenere);
+    addAction(action);
+    return action;
+}
+
+void Twinform::byggeHandlinger()
+{
+    const auto ikon = [this](QAction* action, QStyle::StandardPixmap pixmap) { action->setIcon(style()->standardIcon(pixmap)); };
+    ikon(handling("Tilbage", QStringLiteral("Gå til foregående eller sidste mappe"), {}, [this] { TilbageExecute(); }),
+         QStyle::SP_ArrowBack);
+    ikon(handling("Frem", QStringLiteral("Gå til næste eller første mappe"), {}, [this] { FremExecute(); }),
+         QStyle::SP_ArrowForward);
+    ikon(handling("Fokus", QStringLiteral("Aktiv mappestruktur: Alt+1"), Qt::ALT | Qt::Key_1, [this] {
+             aktivStruktur(1);
+             mappeKontrol(FStrukturY->getDirectory(), true);
+             MappeStruktur->setFocus();
+         }),
+         QStyle::SP_DirIcon);
+    ikon(handling("Fokus2", QStringLiteral("Aktiv filstruktur: Alt+2"), Qt::ALT | Qt::Key_2, [this] {
+             aktivStruktur(2);
+             TStrukturCompo& compo = *FStrukturY;
+             mappeKontrol(QFileInfo(compo.Filnavn()).isFile() ? compo.SelectFil(compo.Filnavn())
+                                                              : compo.getFileDirectory(false),
+                          true);
+             FilStruktur->setFocus();
+         }),
+         QStyle::SP_FileIcon);
+    ikon(handling("aTopPanel", QStringLiteral("Vis eller skjul toppanelet: F7"), Qt::Key_F7, [this] {
+             topPanel->setVisible(topPanel->isHidden());
+             main.opt.Vistoppanel = !topPanel->isHidden();
+         }),
+         QStyle::SP_TitleBarShadeButton);
+    ikon(handling("KunDrev", QStringLiteral("Opdater alle drev eller vælg drev til mappestrukturen"), {},
+                  [this] { FStrukturY->makePreDrives(); }),
+         QStyle::SP_DriveHDIcon);
+    ikon(handling("UdfoldStruktur", QStringLiteral("Udfold strukturen"), {}, [this] { MappeStruktur->expandAll(); }),
+         QStyle::SP_ToolBarVerticalExtensionButton);
+    ikon(handling("SammenfoldStruktur", QStringLiteral("Sammenfold struktur"), {}, [this] { MappeStruktur->collapseAll(); }),
+         QStyle::SP_ToolBarHorizontalExtensionButton);
+    ikon(handling("OpdaterKunEn", QStringLiteral("Opdater aktuelle mappe på aktuelle drev uden at vise andre drev: F4"),
+                  Qt::Key_F4, [this] { opdaterStruktur1(false); }),
+         QStyle::SP_BrowserReload);
+    ikon(handling("OpdaterAlle", QStringLiteral("Opdater aktuelle mappe på aktuelle drev med samtlige drev i strukturen: F5"),
+                  Qt::Key_F5, [this] { opdaterStruktur1(true); }),
+         QStyle::SP_BrowserReload);
+    ikon(handling("indstilMappestruktur", QStringLiteral("Indstil mappestrukturen til denne mappe"), {},
+                  [this] { opdaterStruktur1(opt.RadioOpstart != 1); }),
+         QStyle::SP_FileDialogToParent);
+    ikon(handling("opdater2", QStringLiteral("Opdater mappe-fil-strukturen: F6"), Qt::Key_F6, [this] {
+             TStrukturCompo& compo = *FStrukturY;
+             if (QFileInfo(compo.Filnavn()).isFile())
+                 compo.SelectFil(compo.Filnavn());
+             else
+                 compo.makeStruktur2(compo.Mappenavn());
+             aktivStruktur(2);
+             mappeKontrol(compo.Mappenavn(), true);
+         }),
+         QStyle::SP_BrowserReload);
+    QAction* privat = handling("aMedtagPrivat", QStringLiteral("Medtag eller fjern privatmapper med opdatering af alle drev"),
+                               {}, [this] {
+                                   FStrukturY->setShowPrivate(!FStrukturY->ShowPrivate());
+                                   FStrukturY->makePreDrives();
+                               });
+    ikon(privat, QStyle::SP_DirHomeIcon);
+
+    // The buttons of the toolbar's groups.
+    const auto knap = [this](const char* gruppe, const char* navn, QMenu* menu = nullptr) {
+        QWidget* panel = findChild<QWidget*>(QLatin1String(gruppe));
+        auto* button = new QToolButton(panel);
+        button->setAutoRaise(true);
+        button->setDefaultAction(findChild<QAction*>(QLatin1String(navn)));
+        if (menu) {
+            button->setMenu(menu);
+            button->setPopupMode(QToolButton::MenuButtonPopup);
+        }
+        panel->layout()->addWidget(button);
+        return button;
+    };
+    knap("funkPanel1", "UdfoldStruktur");
+    knap("funkPanel1", "OpdaterKunEn");
+    knap("funkPanel1", "KunDrev", PUdrev1);
+    knap("funkPanel1", "SammenfoldStruktur");
+    knap("funkPanel1", "aMedtagPrivat");
+    knap("funkPanel1", "Fokus");
+    knap("funkPanel1", "OpdaterAlle");
+    QToolButton* drev2 = knap("funkPanel2", "Fokus2", PUdrev2);
+    drev2->setObjectName(QStringLiteral("SelectDrevButton2"));
+    knap("funkPanel2", "indstilMappestruktur");
+    knap("funkPanel2", "opdater2");
+    knap("Panel1", "aTopPanel");
+    auto* ghopt = new QToolButton(findChild<QWidget*>(QStringLiteral("Panel1")));
+    ghopt->setObjectName(QStringLiteral("GHoptButton"));
+    ghopt->setAutoRaise(true);
+    ghopt->setToolTip(QStringLiteral("Bestem fremvisnings metode"));
+    ghopt->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
+    findChild<QWidget*>(QStringLiteral("Panel1"))->layout()->addWidget(ghopt);
+    connect(ghopt, &QToolButton::clicked, this, [this] {
+        if (QAction* vis = main.findChild<QAction*>(QStringLiteral("mVisEside")))
+            vis->trigger();
+    });
+    connect(PUdrev1, &QMenu::aboutToShow, this, [this] {
+        aktivStruktur(1);
+        FStrukturY->makeDrevMenu(PUdrev1);
+    });
+    connect(PUdrev2, &QMenu::aboutToShow, this, [this] {
+        aktivStruktur(2);
+        FStrukturY->makeDrevMenu(PUdrev2);
+    });
+}
+
+void Twinform::byggeRegler()
+{
+    const auto regel = [this](const char* navn, std::function<bool()> Update) {
+        regler->tilfoej(findChild<QAction*>(QLatin1String(navn)), std::move(Update));
+    };
+    const auto ring = [this] { return HistorieListe->currentRow() >= 0 && HistorieListe->count() > 1; };
+    regel("Tilbage", ring);
+    regel("Frem", ring);
+    regel("Fokus", [this] { return FStrukturY->AktiveStruktur() == 2; });
+    regel("Fokus2", [this] { return FStrukturY->AktiveStruktur() == 1; });
+    for (const char* navn : {"OpdaterKunEn", "OpdaterAlle", "indstilMappestruktur"})
+        regel(navn, [this] { return !FStrukturY->Mappenavn().isEmpty(); });
+    regler->tilfoej([this] {
+        findChild<QAction*>(QStringLiteral("aMedtagPrivat"))->setProperty("ikon", FStrukturY->ShowPrivate() ? 33 : 32);
+    });
+}
+
+void Twinform::forbindTraeer()
+{
+    connect(MappeStruktur, &QTreeWidget::itemClicked, this, [this] {
+        aktivStruktur(1);
+        FStrukturY->setFilnavn(QString());
+        mappeKontrol(FStrukturY->getDirectory(), true);
+    });
+    connect(MappeStruktur, &QTreeWidget::itemDoubleClicked, this, [this] {
+        aktivStruktur(1);
+        FStrukturY->udfoldDirectory();
+    });
+    connect(FilStruktur, &QTreeWidget::itemClicked, this, [this] {
+        aktivStruktur(2);
+        mappeKontrol(FStrukturY->getFileDirectory(false), true);
+    });
+    connect(FilStruktur, &QTreeWidget::itemDoubleClicked, this, [this] {
+        aktivStruktur(2);
+        const QString element = FStrukturY->udfoldFileDirectory();
+        if (QFileInfo(element).isDir())
+            mappeKontrol(FStrukturY->makeStruktur2(element), true);
+        else if (QFileInfo(element).isFile())
+            main.runFilname(element, 0);
+    });
+    for (QTreeWidget* tree : {MappeStruktur, FilStruktur}) {
+        connect(tree, &QTreeWidget::itemSelectionChanged, this, [this, tree] {
+            if (tree->selectedItems().isEmpty())
+                funkNo = FStrukturY->getNodeId();
+            regler->opdaterSenere();
+        });
+    }
+    FilStruktur->viewport()->installEventFilter(this);
+    connect(mirvel, &QTabBar::tabBarClicked, this, &Twinform::mirvelChange);
+    connect(HistorieListe, &QListWidget::currentRowChanged, regler, &Handlingsregler::opdaterSenere);
+}
+
+bool Twinform::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == FilStruktur->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto modifiers = static_cast<QMouseEvent*>(event)->modifiers();
+        FStrukturY->setMultiSelect(modifiers & (Qt::ShiftModifier | Qt::ControlModifier));
+        if (modifiers & Qt::AltModifier)
+            FStrukturY->getFileDirectory(true);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Twinform::aktivStruktur(int struktur) { FStrukturY->setAktiveStruktur(struktur); }
+
+void Twinform::visAktivStruktur()
+{
+    const bool foerste = FStrukturY->AktiveStruktur() == 1;
+    findChild<QAction*>(QStringLiteral("Fokus"))->setProperty("ikon", foerste ? 16 : 17);
+    findChild<QAction*>(QStringLiteral("Fokus2"))->setProperty("ikon", foerste ? 17 : 16);
+    AktiveStrukturEdit->setText(foerste ? QStringLiteral("Struktur 1") : QStringLiteral("Struktur 2"));
+}
+
+void Twinform::mappeKontrol(const QString& denneSti, bool medSti)
+{
+    QApplication::processEvents();
+    visAktivStruktur();
+    if (denneSti.isEmpty())
+        return;
+    main.EditSti()->setText(denneSti);
+    aktuelleSti = main.EditSti()->text();
+    if (QFileInfo(denneSti).isDir()) {
+        historieDir->InsertItem(denneSti, getLastDirectory(denneSti));
+        HListeForandret = true;
+    }
+    if (medSti)
+        udskrivSti(denneSti);
+    favChanged = true;
+    funkNo = FStrukturY->getNodeId();
+    regler->opdaterSenere();
+}
+
+void Twinform::udskrivSti(const QString& sti)
+{
+    while (mirvel->count() > 0)
+        mirvel->removeTab(0);
+    // The root is the first piece; the rest are the names between the separators, empty ones kept.
+    stiArray = sti.startsWith(u'/') ? QStringList{QStringLiteral("/")} + sti.mid(1).split(u'/') : sti.split(u'/');
+    for (const QString& piece : std::as_const(stiArray))
+        if (!piece.isEmpty())
+            mirvel->addTab(piece);
+    const int valgt = int(stiArray.size()) - 1;
+    if (valgt < mirvel->count())
+        mirvel->setCurrentIndex(valgt);
+    TStrukturCompo& compo = *FStrukturY;
+    if (QFileInfo(sti).isDir()) {
+        compo.setMappenavn(sti);
+        AktuelleElementEdit->setText(QStringLiteral("Mappe"));
+    } else if (QFileInfo(sti).isFile()) {
+        compo.setFilnavn(sti);
+        compo.setMappenavn(QFileInfo(sti).absolutePath());
+        AktuelleElementEdit->setText(QStringLiteral("Fil"));
+    }
+    mappenavnFelt->setText(getLastDirectory(compo.Mappenavn()));
+    filnavnFelt->setText(QFileInfo(compo.Filnavn()).fileName());
+}
+
+QString Twinform::getStien(int index) const
+{
+    QString sti = stiArray.value(0);
+    for (int i = 1; i <= index && i < stiArray.size(); ++i)
+        sti = stiMed(sti, stiArray[i]);
+    return sti;
+}
+
+void Twinform::mirvelChange(int index)
+{
+    if (index < 0)
+        return;
+    aktivStruktur(2);
+    const QString sti = getStien(index);
+    TStrukturCompo& compo = *FStrukturY;
+    if (QFileInfo(sti).isFile()) {
+        compo.setFilnavn(sti);
+        compo.setMappenavn(QFileInfo(sti).absolutePath());
+        mappeKontrol(compo.SelectFil(sti), false);
+    } else {
+        compo.setFilnavn(QString());
+        compo.setMappenavn(sti);
+        mappeKontrol(compo.makeStruktur2(sti), false);
+    }
+}
+
+void Twinform::TilbageExecute()
+{
+    const int row = HistorieListe->currentRow();
+    HistorieListe->setCurrentRow(row <= 0 ? HistorieListe->count() - 1 : row - 1);
+    skiftHisDir();
+}
+
+void Twinform::FremExecute()
+{
+    const int row = HistorieListe->currentRow();
+    HistorieListe->setCurrentRow(row >= HistorieListe->count() - 1 ? 0 : row + 1);
+    skiftHisDir();
+}
+
+void Twinform::skiftHisDir()
+{
+    const QString sti = historieDir->GetFilnavn(HistorieListe->currentRow());
+    if (QFileInfo(sti).isDir())
+        gaaTilMappe(sti);
+}
+
+void Twinform::opdaterStruktur1(bool alleDrev)
+{
+    aktivStruktur(1);
+    const QString mappe = FStrukturY->Mappenavn();
+    FStrukturY->udfoldStruktur1(mappe, alleDrev);
+    mappeKontrol(mappe, false);
+}
