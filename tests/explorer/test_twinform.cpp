@@ -1,0 +1,202 @@
+#include "app/programentry.h"
+#include "app/tmainform.h"
+#include "explorer/stifinderindstillinger.h"
+#include "explorer/treopenfiler.h"
+#include "explorer/twinform.h"
+#include "platform/textfile.h"
+#include "tests/common/fakedrives.h"
+#include "tests/common/scriptedboxes.h"
+#include "tests/common/testhome.h"
+#include "tree/tstrukturcompo.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTabBar>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+
+QStringList texts(const QTreeWidget* tree)
+{
+    QStringList captions;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        captions.append(tree->topLevelItem(i)->text(0));
+    return captions;
+}
+
+QStringList tabs(const QTabBar* bar)
+{
+    QStringList captions;
+    for (int i = 0; i < bar->count(); ++i)
+        captions.append(bar->tabText(i));
+    return captions;
+}
+
+}  // namespace
+
+// The explorer window in the real frame, on a home with the drives "/", C (fixed) and D (removable).
+class TwinformTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void startupModes_data();
+    void startupModes();
+    void pathTabs();
+    void historyBackAndForward();
+    void twoExplorersKeepTheirNumbersAndFiles();
+
+private:
+    // Starts the program: its first activation opens "Stifinder 1".
+    Twinform* start();
+
+    std::unique_ptr<TestHome> home;
+    std::unique_ptr<FakeDrives> drives;
+    std::unique_ptr<ScriptedBoxes> boxes;
+    std::unique_ptr<ProgramEntry> entry;
+};
+
+void TwinformTest::init()
+{
+    home = std::make_unique<TestHome>();
+    home->make({"C/x/y/f.txt", "C/A/", "C/B/", "C/a/", "D/"});
+    drives = std::make_unique<FakeDrives>(QList<platform::DriveInfo>{
+        {"/", "ext4", "/dev/sda1", "rod", platform::DriveKind::Fixed},
+        {*home / "C", "ext4", "/dev/sda2", "System", platform::DriveKind::Fixed},
+        {*home / "D", "vfat", "/dev/sdb1", "", platform::DriveKind::Removable}});
+    boxes = std::make_unique<ScriptedBoxes>();
+    entry = std::make_unique<ProgramEntry>(QStringLiteral(QVM_CONTENT_DIR), QStringList());
+    entry->mainform().setStifinderFabrik([](Tmainform& main) { return new Twinform(main); });
+}
+
+void TwinformTest::cleanup()
+{
+    entry.reset();
+    boxes.reset();
+    drives.reset();
+    home.reset();
+}
+
+Twinform* TwinformTest::start()
+{
+    entry->start();
+    entry->mainform().FormActivate();
+    return dynamic_cast<Twinform*>(entry->mainform().getWinform("Stifinder 1"));
+}
+
+void TwinformTest::startupModes_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QStringList>("roots");
+    QTest::addColumn<bool>("inFolder");
+    QTest::newRow("0: all drives, first drive shown") << 0 << QStringList{"rod (/)", "System", " (D)"} << false;
+    QTest::newRow("1: only the current drive") << 1 << QStringList{"System"} << true;
+    QTest::newRow("2: all drives, the saved folder") << 2 << QStringList{"rod (/)", "System", " (D)"} << true;
+}
+
+void TwinformTest::startupModes()
+{
+    QFETCH(int, mode);
+    QFETCH(QStringList, roots);
+    QFETCH(bool, inFolder);
+    StifinderIndstillinger saved;
+    saved.Mappenavn = *home / "C/x";
+    saved.RadioOpstart = mode;
+    QVERIFY(gemStifinderOpt(entry->mainform().folders.OptMappe + "Stifinder 1.txt", saved));
+    Twinform* explorer = start();
+    QVERIFY(explorer);
+    QStringList shown = texts(explorer->strukturCompo().Struktur1());
+    for (QString& caption : shown)
+        if (caption.startsWith("System"))
+            caption = "System";
+        else if (caption.startsWith(" ("))
+            caption = " (D)";
+    QCOMPARE(shown, roots);
+    const QStringList content = texts(explorer->strukturCompo().Struktur2());
+    QCOMPARE(content == QStringList{"y"}, inFolder);
+    QCOMPARE(entry->mainform().EditSti()->text(), inFolder ? *home / "C/x" : QStringLiteral("/"));
+}
+
+void TwinformTest::pathTabs()
+{
+    Twinform* explorer = start();
+    auto* mirvel = explorer->findChild<QTabBar*>("mirvel");
+    explorer->gaaTilMappe(*home / "C/x/y");
+    QStringList expected{"/"};
+    expected += (*home / "C/x/y").mid(1).split('/');
+    QCOMPARE(tabs(mirvel), expected);
+    QCOMPARE(mirvel->currentIndex(), mirvel->count() - 1);
+    QCOMPARE(explorer->findChild<QLineEdit*>("AktuelleElementEdit")->text(), QStringLiteral("Mappe"));
+
+    // Clicking a tab higher up shows that folder and keeps the deeper tabs.
+    const int c = int(expected.indexOf("C"));
+    explorer->mirvelChange(c);
+    QCOMPARE(explorer->strukturCompo().Mappenavn(), *home / "C");
+    QCOMPARE(texts(explorer->strukturCompo().Struktur2()).contains("x"), true);
+    QCOMPARE(tabs(mirvel), expected);
+    QCOMPARE(explorer->getStien(c), *home / "C");
+
+    explorer->gaaTilFil(*home / "C/x/y/f.txt");
+    QCOMPARE(tabs(mirvel).last(), QStringLiteral("f.txt"));
+    QCOMPARE(explorer->findChild<QLineEdit*>("AktuelleElementEdit")->text(), QStringLiteral("Fil"));
+    explorer->mirvelChange(mirvel->count() - 1);
+    QCOMPARE(explorer->strukturCompo().Filnavn(), *home / "C/x/y/f.txt");
+    QCOMPARE(explorer->strukturCompo().Struktur2()->selectedItems().value(0)->text(0), QStringLiteral("f.txt"));
+
+    explorer->udskrivSti("/");
+    QCOMPARE(tabs(mirvel), QStringList{"/"});
+}
+
+void TwinformTest::historyBackAndForward()
+{
+    Twinform* explorer = start();
+    auto* liste = explorer->findChild<QListWidget*>("HistorieListe");
+    auto* tilbage = explorer->findChild<QAction*>("Tilbage");
+    const int foer = liste->count();  // the first drive's root, visited at start
+    explorer->gaaTilMappe(*home / "C/A");
+    explorer->gaaTilMappe(*home / "C/B");
+    explorer->gaaTilMappe(*home / "C/a");  // the same name as A but for case: not added again
+    QCOMPARE(liste->count(), foer + 2);
+    QCOMPARE(liste->currentRow(), foer + 1);
+
+    liste->setCurrentRow(0);
+    explorer->TilbageExecute();
+    QCOMPARE(liste->currentRow(), liste->count() - 1);
+    QCOMPARE(explorer->strukturCompo().Mappenavn(), *home / "C/B");
+    explorer->FremExecute();
+    QCOMPARE(liste->currentRow(), 0);
+    QTRY_VERIFY(tilbage->isEnabled());
+
+    explorer->historieDir->DeleteAlleItems();
+    explorer->gaaTilMappe(*home / "C/A");
+    QCOMPARE(liste->count(), 1);
+    QTRY_VERIFY(!tilbage->isEnabled());
+    QVERIFY(!explorer->findChild<QAction*>("Frem")->isEnabled());
+}
+
+void TwinformTest::twoExplorersKeepTheirNumbersAndFiles()
+{
+    Twinform* first = start();
+    first->gaaTilMappe(*home / "C/x");
+    auto* second = dynamic_cast<Twinform*>(entry->mainform().makeNewStifinder());
+    QCOMPARE(second->windowTitle(), QStringLiteral("Stifinder 2"));
+    second->gaaTilMappe(*home / "D");
+    QVERIFY(entry->mainform().close());
+    const QString opt = entry->mainform().folders.OptMappe;
+    QCOMPARE(platform::readTextLines(opt + "Stifinder 1.txt")->first(), *home / "C/x");
+    QCOMPARE(platform::readTextLines(opt + "Stifinder 2.txt")->first(), *home / "D");
+    QCOMPARE(entry->mainform().NewCount, 0);
+
+    entry = std::make_unique<ProgramEntry>(QStringLiteral(QVM_CONTENT_DIR), QStringList());
+    entry->mainform().setStifinderFabrik([](Tmainform& main) { return new Twinform(main); });
+    Twinform* again = start();
+    QCOMPARE(again->windowTitle(), QStringLiteral("Stifinder 1"));
+    QCOMPARE(again->opt.Mappenavn, *home / "C/x");
+}
+
+QTEST_MAIN(TwinformTest)
+#include "test_twinform.moc"
