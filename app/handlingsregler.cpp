@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QPointer>
+#include <QThreadPool>
 #include <QTimer>
 #include <QWidget>
 
@@ -35,6 +37,16 @@ void Handlingsregler::opdaterNu()
     ventende = false;
     for (const auto& regel : std::as_const(regler))
         regel();
+}
+
+void Handlingsregler::opdaterFraTraad()
+{
+    QPointer<Handlingsregler> self(this);
+    QThreadPool::globalInstance()->start([self] {
+        // A call to rules that are gone meanwhile is dropped by the event loop, releasing the task.
+        if (self && !QCoreApplication::closingDown())
+            QMetaObject::invokeMethod(self.data(), &Handlingsregler::opdaterNu, Qt::BlockingQueuedConnection);
+    });
 }
 
 bool Handlingsregler::eventFilter(QObject* watched, QEvent* event)

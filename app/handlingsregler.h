@@ -23,6 +23,9 @@ public:
     void opdaterSenere();
     // Runs every handler now.
     void opdaterNu();
+    // Starts a task on the shared thread pool whose only work is to ask the user-interface
+    // thread, and wait for it, to run every handler. Nothing waits for the task.
+    void opdaterFraTraad();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -130,6 +130,7 @@ void Twinform::FormActivate()
             egenskabsBogen->setCurrentIndex(1);
         }
         funkNo = FStrukturY->getNodeId();
+        setActionUpdates(main.opt.blokerCheck);
     }
     stifindernavnLabel->setText(StifinderNavn);
     main.EditSti()->setText(aktuelleSti);
@@ -180,6 +181,12 @@ void Twinform::setBeskedInfo(const QString& tekst)
 {
     if (main.opt.beskedCheck)
         main.makeInfo(QStringLiteral("Information"), tekst);
+}
+
+void Twinform::setActionUpdates(bool blokerende)
+{
+    bloker = blokerende;
+    regler->opdaterFraTraad();
 }
 
 void Twinform::bestemTabs()

@@ -52,6 +52,10 @@ public:
     void FremExecute();
     void setAktivitetsNr(int antal, int art);
     void setBeskedInfo(const QString& tekst);
+    // Switches the file actions between their plain and their blocking enable rules, and has
+    // every rule run again.
+    void setActionUpdates(bool bloker);
+    bool blokerFunktioner() const { return bloker; }
 
     void HentOpt();
     void GemOpt();
@@ -119,4 +123,5 @@ private:
     QLabel* stifindernavnLabel = nullptr;
     QMenu* PUdrev1 = nullptr;
     QMenu* PUdrev2 = nullptr;
+    bool bloker = false;
 };

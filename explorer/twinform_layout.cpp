@@ -121,6 +121,7 @@ void Twinform::byggeVindue()
     });
     connect(&main, &Tmainform::strukturLinjerAendret, this,
             [this](bool medLinjer) { MappeStruktur->setProperty("medLinjer", medLinjer); });
+    connect(&main, &Tmainform::blokerAendret, this, &Twinform::setActionUpdates);
     connect(&main, &Tmainform::bogfanerAendret, this, [this] { main.anvendBogfanerPaa({mirvel, favoritBog}); });
     resize(1038, 791);
 }

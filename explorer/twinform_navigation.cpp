@@ -228,7 +228,11 @@ void Twinform::mappeKontrol(const QString& denneSti, bool medSti)
         udskrivSti(denneSti);
     favChanged = true;
     funkNo = FStrukturY->getNodeId();
-    regler->opdaterSenere();
+    // While a long operation runs, the rules are run again from the thread pool.
+    if (main.processCount > 0)
+        regler->opdaterFraTraad();
+    else
+        regler->opdaterSenere();
 }
 
 void Twinform::udskrivSti(const QString& sti)

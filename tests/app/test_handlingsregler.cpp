@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QThreadPool>
 #include <QtTest>
 
 class HandlingsreglerTest : public QObject {
@@ -45,6 +46,11 @@ void HandlingsreglerTest::passesAreCoalescedAndFollowInput()
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     QCOMPARE(passes, 3);  // nothing happens, nothing runs
+
+    // From the thread pool: the pass runs on this thread, and the task ends after it.
+    regler.opdaterFraTraad();
+    QTRY_COMPARE(passes, 4);
+    QVERIFY(QThreadPool::globalInstance()->waitForDone(5000));
 }
 
 QTEST_MAIN(HandlingsreglerTest)
