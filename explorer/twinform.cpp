@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -52,6 +53,10 @@ Twinform::Twinform(Tmainform& main)
     HentOpt();
     bestemTabs();
     anvendRedskabsplacering();
+    anvendFaneplacering();
+    winBog->setCurrentIndex(opt.winBogSide);
+    favoritBog->setCurrentIndex(opt.favoritBogSide);
+    Splitter1->setSizes({opt.mappeStrukturBredde, std::max(width() - opt.mappeStrukturBredde, 1)});
     main.FontboxClick();
     topPanel->setVisible(main.opt.Vistoppanel);
 
@@ -111,7 +116,8 @@ void Twinform::GemOpt()
 {
     opt.Mappenavn = FStrukturY->Mappenavn();
     opt.Filnavn = FStrukturY->Filnavn();
-    opt.mappeStrukturBredde = MappeStruktur->width();
+    if (MappeStruktur->isVisible())
+        opt.mappeStrukturBredde = MappeStruktur->width();
     opt.winBogSide = winBog->currentIndex();
     opt.favoritBogSide = favoritBog->currentIndex();
     if (!gemStifinderOpt(optFilnavn, opt))

@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QSplitter>
 #include <QStyle>
 #include <QTabBar>
 #include <QToolButton>
@@ -188,6 +189,7 @@ void Twinform::forbindTraeer()
     }
     FilStruktur->viewport()->installEventFilter(this);
     connect(mirvel, &QTabBar::tabBarClicked, this, &Twinform::mirvelChange);
+    connect(Splitter1, &QSplitter::splitterMoved, this, [this] { funkPanel1->setFixedWidth(MappeStruktur->width()); });
     connect(HistorieListe, &QListWidget::currentRowChanged, regler, &Handlingsregler::opdaterSenere);
 }
 

@@ -15,6 +15,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -185,6 +186,7 @@ void TwinformTest::twoExplorersKeepTheirNumbersAndFiles()
     auto* second = dynamic_cast<Twinform*>(entry->mainform().makeNewStifinder());
     QCOMPARE(second->windowTitle(), QStringLiteral("Stifinder 2"));
     second->gaaTilMappe(*home / "D");
+    first->findChild<QTabWidget*>("winBog")->setCurrentIndex(2);
     QVERIFY(entry->mainform().close());
     const QString opt = entry->mainform().folders.OptMappe;
     QCOMPARE(platform::readTextLines(opt + "Stifinder 1.txt")->first(), *home / "C/x");
@@ -196,6 +198,7 @@ void TwinformTest::twoExplorersKeepTheirNumbersAndFiles()
     Twinform* again = start();
     QCOMPARE(again->windowTitle(), QStringLiteral("Stifinder 1"));
     QCOMPARE(again->opt.Mappenavn, *home / "C/x");
+    QCOMPARE(again->findChild<QTabWidget*>("winBog")->currentIndex(), 2);
 }
 
 QTEST_MAIN(TwinformTest)
