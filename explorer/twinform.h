@@ -52,6 +52,9 @@ public:
     void FremExecute();
     void setAktivitetsNr(int antal, int art);
     void setBeskedInfo(const QString& tekst);
+    // The pop-up menu that a right click on a tree shows now, by the active tree and the kind of
+    // its selected node; none where the tree has no menu.
+    QMenu* traeMenu(const QTreeWidget* tree) const;
     // Switches the file actions between their plain and their blocking enable rules, and has
     // every rule run again.
     void setActionUpdates(bool bloker);
@@ -123,5 +126,9 @@ private:
     QLabel* stifindernavnLabel = nullptr;
     QMenu* PUdrev1 = nullptr;
     QMenu* PUdrev2 = nullptr;
+    QMenu* PUdirbox = nullptr;
+    QMenu* PUfilbox = nullptr;
+    QMenu* PUdirboxDrev = nullptr;
+    QMenu* PUdirPrivate = nullptr;
     bool bloker = false;
 };

@@ -188,9 +188,42 @@ void Twinform::forbindTraeer()
         });
     }
     FilStruktur->viewport()->installEventFilter(this);
+    // The menus hold the file actions of the trees, put in by those actions.
+    for (auto [menu, navn] : {std::pair{&PUdirbox, "PUdirbox"}, std::pair{&PUfilbox, "PUfilbox"},
+                              std::pair{&PUdirboxDrev, "PUdirboxDrev"}, std::pair{&PUdirPrivate, "PUdirPrivate"}}) {
+        *menu = new QMenu(this);
+        (*menu)->setObjectName(QLatin1String(navn));
+    }
+    for (QTreeWidget* tree : {MappeStruktur, FilStruktur}) {
+        tree->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(tree, &QWidget::customContextMenuRequested, this, [this, tree](const QPoint& punkt) {
+            if (QMenu* menu = traeMenu(tree); menu && !menu->isEmpty())
+                menu->popup(tree->viewport()->mapToGlobal(punkt));
+        });
+    }
     connect(mirvel, &QTabBar::tabBarClicked, this, &Twinform::mirvelChange);
     connect(Splitter1, &QSplitter::splitterMoved, this, [this] { funkPanel1->setFixedWidth(MappeStruktur->width()); });
     connect(HistorieListe, &QListWidget::currentRowChanged, regler, &Handlingsregler::opdaterSenere);
+}
+
+QMenu* Twinform::traeMenu(const QTreeWidget* tree) const
+{
+    const int aktiv = FStrukturY->AktiveStruktur();
+    const int kind = FStrukturY->getNodeId();
+    if (tree == MappeStruktur) {
+        if (aktiv != 1)
+            return nullptr;
+        switch (kind) {
+        case idMappe: return PUdirbox;
+        case idBruger:
+        case 3: return PUdirPrivate;
+        case idDrev: return PUdirboxDrev;
+        default: return nullptr;
+        }
+    }
+    if (aktiv == 1)
+        return nullptr;
+    return kind > idFil ? PUdirboxDrev : PUfilbox;
 }
 
 bool Twinform::eventFilter(QObject* watched, QEvent* event)

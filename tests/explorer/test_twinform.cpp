@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTabBar>
@@ -50,6 +51,7 @@ private Q_SLOTS:
     void pathTabs();
     void historyBackAndForward();
     void twoExplorersKeepTheirNumbersAndFiles();
+    void menusByNodeKind();
 
 private:
     // Starts the program: its first activation opens "Stifinder 1".
@@ -199,6 +201,35 @@ void TwinformTest::twoExplorersKeepTheirNumbersAndFiles()
     QCOMPARE(again->windowTitle(), QStringLiteral("Stifinder 1"));
     QCOMPARE(again->opt.Mappenavn, *home / "C/x");
     QCOMPARE(again->findChild<QTabWidget*>("winBog")->currentIndex(), 2);
+}
+
+void TwinformTest::menusByNodeKind()
+{
+    Twinform* explorer = start();
+    TStrukturCompo& compo = explorer->strukturCompo();
+    QTreeWidget* tree1 = compo.Struktur1();
+    QTreeWidget* tree2 = compo.Struktur2();
+    const auto menu = [&](QTreeWidget* tree) {
+        QMenu* m = explorer->traeMenu(tree);
+        return m ? m->objectName() : QStringLiteral("ingen");
+    };
+    compo.setAktiveStruktur(1);
+    tree1->setCurrentItem(tree1->topLevelItem(0));  // a drive
+    QCOMPARE(menu(tree1), QStringLiteral("PUdirboxDrev"));
+    QCOMPARE(menu(tree2), QStringLiteral("ingen"));
+    compo.udfoldStruktur1(*home / "C/x", false);  // selects the folder x
+    QCOMPARE(menu(tree1), QStringLiteral("PUdirbox"));
+    compo.setShowPrivate(true);
+    compo.makePreDrives();
+    tree1->setCurrentItem(tree1->topLevelItem(0));  // the user's folder
+    QCOMPARE(menu(tree1), QStringLiteral("PUdirPrivate"));
+
+    compo.setAktiveStruktur(2);
+    QCOMPARE(menu(tree1), QStringLiteral("ingen"));
+    compo.SelectFil(*home / "C/x/y/f.txt");
+    QCOMPARE(menu(tree2), QStringLiteral("PUfilbox"));
+    tree2->clearSelection();
+    QCOMPARE(menu(tree2), QStringLiteral("PUdirboxDrev"));
 }
 
 QTEST_MAIN(TwinformTest)
