@@ -3,23 +3,21 @@
 #include "tree/mappelaeser.h"
 #include "tree/tstrukturcompo.h"
 
+#include "bench/common/median.h"
+
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTreeWidget>
-#include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
 constexpr int files = 50000;
 constexpr int folders = 1000;
-constexpr int rounds = 9;
 
 void makeData(const QString& dir)
 {
@@ -30,21 +28,6 @@ void makeData(const QString& dir)
         const QByteArray path = QFile::encodeName(dir + QStringLiteral("/fil %1.txt").arg(i));
         ::close(::open(path.constData(), O_CREAT | O_WRONLY, 0644));
     }
-}
-
-template <class Work>
-double medianMs(Work work)
-{
-    work();  // warm the caches
-    std::vector<double> times;
-    for (int i = 0; i < rounds; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 }  // namespace
@@ -59,8 +42,10 @@ int main(int argc, char** argv)
     }
 
     const double find = medianMs([&] {
-        QProcess::execute(QStringLiteral("find"), {dir, QStringLiteral("-maxdepth"), QStringLiteral("1"),
-                                                   QStringLiteral("-printf"), QString()});
+        QProcess process;
+        process.start(QStringLiteral("find"), {dir, QStringLiteral("-maxdepth"), QStringLiteral("1"),
+                                               QStringLiteral("-printf"), QString()});
+        process.waitForFinished(-1);
     });
     qsizetype entries = 0;
     const double read = medianMs([&] {
