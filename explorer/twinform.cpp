@@ -5,6 +5,7 @@
 #include "app/tinfform.h"
 #include "app/tmainform.h"
 #include "explorer/treopenfiler.h"
+#include "fileops/tmetodecompo.h"
 #include "tree/pathhelpers.h"
 #include "tree/tstrukturcompo.h"
 
@@ -22,7 +23,8 @@
 
 Twinform::Twinform(Tmainform& main)
     : main(main)
-    , FStrukturY(std::make_unique<TStrukturCompo>())
+    , metodeX(std::make_unique<TMetodeCompo>())
+    , FStrukturY(&metodeX->StrukturY())
     , binder(std::make_unique<IndstillingsBinder<StifinderIndstillinger>>(opt))
 {
     const int nummer = main.NewCount;
@@ -66,6 +68,7 @@ Twinform::Twinform(Tmainform& main)
     compo.setStruktur1(MappeStruktur);
     compo.setStruktur2(FilStruktur);
     compo.setBeskeder(main.beskeder());
+    metodeX->setBeskeder(main.beskeder());
     compo.onDirectoryChange = [this](const QString& sti, bool medSti) { mappeKontrol(sti, medSti); };
     compo.setShowPrivate(opt.privatCheckBox);
     compo.setShowHidden(opt.hiddenCheck);

@@ -17,12 +17,14 @@ class QProgressBar;
 class QSplitter;
 class QTabBar;
 class QTabWidget;
+class QTimer;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TReopenFilerX;
 class TReopenFilerY;
 class Tmainform;
+class TMetodeCompo;
 class TStrukturCompo;
 template <class S>
 class IndstillingsBinder;
@@ -52,6 +54,9 @@ public:
     void FremExecute();
     void setAktivitetsNr(int antal, int art);
     void setBeskedInfo(const QString& tekst);
+    // Starts the in-place rename of the selected node of the active tree.
+    void startOmdoebning();
+    TMetodeCompo& metode() const { return *metodeX; }
     // The pop-up menu that a right click on a tree shows now, by the active tree and the kind of
     // its selected node; none where the tree has no menu.
     QMenu* traeMenu(const QTreeWidget* tree) const;
@@ -71,6 +76,7 @@ public:
     int funkNo = -1;
     QString aktuelleSti;
     QStringList stiArray;
+    QString OldNodeTekst;
     bool HListeForandret = false;
     bool favChanged = false;
     StifinderIndstillinger opt;
@@ -101,10 +107,13 @@ private:
     void opdaterStruktur1(bool alleDrev);
     void skiftHisDir();
     void aktivStruktur(int struktur);
+    void forbindOmdoebning(QTreeWidget* tree);
+    void omdoebningSlut(QTreeWidget* tree, QTreeWidgetItem* item);
     void visAktivStruktur();
 
     Tmainform& main;
-    std::unique_ptr<TStrukturCompo> FStrukturY;
+    std::unique_ptr<TMetodeCompo> metodeX;
+    TStrukturCompo* FStrukturY;  // the tree engine, owned by metodeX
     std::unique_ptr<IndstillingsBinder<StifinderIndstillinger>> binder;
     Handlingsregler* regler = nullptr;
     QTreeWidget* MappeStruktur = nullptr;
@@ -131,4 +140,7 @@ private:
     QMenu* PUdirboxDrev = nullptr;
     QMenu* PUdirPrivate = nullptr;
     bool bloker = false;
+    QTreeWidgetItem* redigeres = nullptr;
+    QTimer* Timer = nullptr;
+    QTimer* TimerFil = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "app/tmainform.h"
 #include "explorer/treopenfiler.h"
 #include "explorer/twinform.h"
+#include "fileops/tmetodecompo.h"
 #include "tree/pathhelpers.h"
 #include "tree/tstrukturcompo.h"
 
@@ -19,6 +20,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QToolButton>
+#include <QTimer>
 #include <QTreeWidget>
 
 QAction* Twinform::handling(const char* navn, const QString& hint, const QKeySequence& genvej, std::function<void()> udfoer)
@@ -202,6 +204,17 @@ void Twinform::forbindTraeer()
         });
     }
     connect(mirvel, &QTabBar::tabBarClicked, this, &Twinform::mirvelChange);
+    forbindOmdoebning(MappeStruktur);
+    forbindOmdoebning(FilStruktur);
+    connect(Timer, &QTimer::timeout, this, [this] {
+        const QString mappe = FStrukturY->Mappenavn();
+        FStrukturY->udfoldStruktur1(mappe, opt.RadioOpstart != 1);
+        mappeKontrol(FStrukturY->makeStruktur2(mappe), true);
+    });
+    connect(TimerFil, &QTimer::timeout, this, [this] {
+        aktivStruktur(2);
+        mappeKontrol(FStrukturY->SelectFil(FStrukturY->Filnavn()), true);
+    });
     connect(Splitter1, &QSplitter::splitterMoved, this, [this] { funkPanel1->setFixedWidth(MappeStruktur->width()); });
     connect(HistorieListe, &QListWidget::currentRowChanged, regler, &Handlingsregler::opdaterSenere);
 }
@@ -348,4 +361,57 @@ void Twinform::opdaterStruktur1(bool alleDrev)
     const QString mappe = FStrukturY->Mappenavn();
     FStrukturY->udfoldStruktur1(mappe, alleDrev);
     mappeKontrol(mappe, false);
+}
+
+void Twinform::startOmdoebning()
+{
+    QTreeWidget* tree = FStrukturY->AktiveStruktur() == 1 ? MappeStruktur : FilStruktur;
+    QTreeWidgetItem* node = tree->currentItem();
+    OldNodeTekst = node ? node->text(0) : QString();
+    // Making the node editable is itself a change of the node: it is no end of an edit.
+    redigeres = nullptr;
+    if (metodeX->editSelected())
+        redigeres = node;
+}
+
+void Twinform::forbindOmdoebning(QTreeWidget* tree)
+{
+    connect(tree, &QTreeWidget::itemChanged, this, [this, tree](QTreeWidgetItem* item) {
+        if (item == redigeres)
+            omdoebningSlut(tree, item);
+    });
+    connect(tree->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+            [this, tree](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
+                QTreeWidgetItem* item = redigeres;
+                redigeres = nullptr;
+                if (!item)
+                    return;
+                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+                if (hint == QAbstractItemDelegate::RevertModelCache) {
+                    const QSignalBlocker quiet(tree);
+                    item->setText(0, OldNodeTekst);
+                }
+            });
+    auto* timer = new QTimer(this);
+    timer->setSingleShot(true);
+    timer->setInterval(1000);
+    (tree == MappeStruktur ? Timer : TimerFil) = timer;
+}
+
+void Twinform::omdoebningSlut(QTreeWidget* tree, QTreeWidgetItem* item)
+{
+    redigeres = nullptr;
+    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    auto* node = TStrukturNode::af(item);
+    const QString nytNavn = item->text(0);
+    QString vises = OldNodeTekst;
+    if (tree == MappeStruktur || (node && node->rec.ID == idMappe)) {
+        vises = metodeX->RenameMappe(OldNodeTekst, nytNavn, item);
+        Timer->start();
+    } else if (node && node->rec.ID == idFil) {
+        vises = metodeX->RenameFil(OldNodeTekst, nytNavn, item);
+        TimerFil->start();
+    }
+    const QSignalBlocker quiet(tree);
+    item->setText(0, vises.isEmpty() ? OldNodeTekst : vises);
 }

@@ -52,6 +52,7 @@ private Q_SLOTS:
     void historyBackAndForward();
     void twoExplorersKeepTheirNumbersAndFiles();
     void menusByNodeKind();
+    void inPlaceRename();
 
 private:
     // Starts the program: its first activation opens "Stifinder 1".
@@ -230,6 +231,81 @@ void TwinformTest::menusByNodeKind()
     QCOMPARE(menu(tree2), QStringLiteral("PUfilbox"));
     tree2->clearSelection();
     QCOMPARE(menu(tree2), QStringLiteral("PUdirboxDrev"));
+}
+
+namespace {
+
+// Types a new name into the open editor of a tree and ends the editing with a key.
+void skriv(QTreeWidget* tree, const QString& tekst, Qt::Key tast)
+{
+    QLineEdit* editor = nullptr;
+    for (QLineEdit* open : tree->viewport()->findChildren<QLineEdit*>())
+        if (open->isVisible())
+            editor = open;
+    QVERIFY(editor);
+    editor->setText(tekst);
+    QTest::keyClick(editor, tast);
+    QCoreApplication::processEvents();  // the view commits and closes the editor on its next turn
+}
+
+QTreeWidgetItem* vaelg(QTreeWidget* tree, const QString& caption)
+{
+    QTreeWidgetItem* item = tree->findItems(caption, Qt::MatchExactly).value(0);
+    tree->clearSelection();
+    tree->setCurrentItem(item);
+    item->setSelected(true);
+    return item;
+}
+
+}  // namespace
+
+void TwinformTest::inPlaceRename()
+{
+    home->make({"C/x/w/"});
+    Twinform* explorer = start();
+    TStrukturCompo& compo = explorer->strukturCompo();
+    QTreeWidget* tree2 = compo.Struktur2();
+    explorer->gaaTilMappe(*home / "C/x");
+
+    QTreeWidgetItem* y = vaelg(tree2, "y");
+    explorer->startOmdoebning();
+    skriv(tree2, "z", Qt::Key_Return);
+    QVERIFY(QFileInfo(*home / "C/x/z").isDir());
+    QVERIFY(!QFileInfo::exists(*home / "C/x/y"));
+    QCOMPARE(y->text(0), QStringLiteral("z"));
+    QVERIFY(!(y->flags() & Qt::ItemIsEditable));
+    // The timer rebuilds the tree a second later: the node of z is then a new one, without the mark.
+    y->setData(0, Qt::UserRole + 7, true);
+    QTRY_VERIFY_WITH_TIMEOUT(!tree2->findItems("z", Qt::MatchExactly).value(0)->data(0, Qt::UserRole + 7).toBool(), 5000);
+
+    // A taken name gets the free one; Escape keeps the old caption and renames nothing.
+    vaelg(tree2, "z");
+    explorer->startOmdoebning();
+    skriv(tree2, "w", Qt::Key_Return);
+    QVERIFY(QFileInfo(*home / "C/x/w  (1)").isDir());
+    QTRY_VERIFY_WITH_TIMEOUT(!tree2->findItems("w  (1)", Qt::MatchExactly).isEmpty(), 5000);
+    QTreeWidgetItem* w = vaelg(tree2, "w");
+    explorer->startOmdoebning();
+    skriv(tree2, "noget andet", Qt::Key_Escape);
+    QCOMPARE(w->text(0), QStringLiteral("w"));
+    QVERIFY(QFileInfo(*home / "C/x/w").isDir());
+
+    // A file keeps its type when the question about the new type is answered no.
+    explorer->gaaTilMappe(*home / "C/x/w  (1)");
+    QTRY_VERIFY(tree2->topLevelItemCount() == 1);
+    boxes->answer(QDialog::Rejected);
+    vaelg(tree2, "f.txt");
+    compo.setFilnavn(*home / "C/x/w  (1)/f.txt");
+    explorer->startOmdoebning();
+    skriv(tree2, "g.doc", Qt::Key_Return);
+    QVERIFY(QFileInfo(*home / "C/x/w  (1)/g.txt").isFile());
+    QCOMPARE(boxes->texts().last(), QStringLiteral("Filen var af type: .txt\nSkal den omdøbes til at være af type .doc?"));
+
+    // Drives are never renamed.
+    compo.setAktiveStruktur(1);
+    vaelg(compo.Struktur1(), compo.Struktur1()->topLevelItem(0)->text(0));
+    explorer->startOmdoebning();
+    QCOMPARE(boxes->texts().last(), compo.Struktur1()->topLevelItem(0)->text(0) + "\nmå ikke omdøbes.");
 }
 
 QTEST_MAIN(TwinformTest)

@@ -1,0 +1,184 @@
+#include "fileops/tmetodecompo.h"
+
+#include "platform/filesystem.h"
+#include "tree/beskeder.h"
+#include "tree/pathhelpers.h"
+#include "tree/tstrukturcompo.h"
+#include "tree/valgte.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTreeWidget>
+
+TMetodeCompo::TMetodeCompo(QObject* owner)
+    : QObject(owner)
+    , FStrukturY(std::make_unique<TStrukturCompo>())
+{
+}
+
+TMetodeCompo::~TMetodeCompo() = default;
+
+void TMetodeCompo::sig(const QString& tekst) const
+{
+    if (FBeskeder)
+        FBeskeder->sig(tekst);
+}
+
+namespace {
+
+QTreeWidget* aktivtTrae(const TStrukturCompo& compo)
+{
+    return compo.AktiveStruktur() == 1 ? compo.Struktur1() : compo.AktiveStruktur() == 2 ? compo.Struktur2() : nullptr;
+}
+
+void vaelgNode(QTreeWidgetItem* node)
+{
+    if (QTreeWidget* tree = node ? node->treeWidget() : nullptr) {
+        tree->clearSelection();
+        tree->setCurrentItem(node);
+        node->setSelected(true);
+    }
+}
+
+QString foraelder(QString sti)
+{
+    while (sti.size() > 1 && sti.endsWith(u'/'))
+        sti.chop(1);
+    return QFileInfo(sti).absolutePath();
+}
+
+}  // namespace
+
+QString TMetodeCompo::RenameMappe(const QString& aOldName, const QString& aNewName, QTreeWidgetItem* aNode)
+{
+    if (aOldName == aNewName)
+        return aOldName;
+    TStrukturCompo& compo = *FStrukturY;
+    auto* node = TStrukturNode::af(aNode);
+    if (!node || node->rec.ID > idFil || aNewName.contains(u'/') || aNewName.isEmpty()) {
+        sig(QStringLiteral("Elementet kunne ikke omdøbes.\nDer opstod en fejl."));
+        return aOldName;
+    }
+    vaelgNode(node);
+    const QString gammel = node->rec.mappe;
+    if (compo.AktiveStruktur() == 2 && !QFileInfo(gammel).isDir())
+        return {};
+    QString ny = stiMed(foraelder(gammel), aNewName);
+    if (QFileInfo(ny).isDir())
+        ny = getNewDirectoryName(ny, QString());
+    if (!platform::renameNoReplace(gammel, ny)) {
+        sig(QStringLiteral("Mappen:\n") + gammel + u'\n' + QStringLiteral("kunne ikke omdøbes til:") + u'\n' + ny);
+        node->treeWidget()->clearSelection();
+        return aOldName;
+    }
+    if (compo.AktiveStruktur() == 1) {
+        compo.setMappenavn(ny);
+    } else {
+        compo.setMappenavn(foraelder(ny));
+        node->treeWidget()->clearSelection();
+    }
+    node->rec.mappe = ny;
+    return getLastDirectory(ny);
+}
+
+QString TMetodeCompo::RenameFil(const QString& aOldName, const QString& aNewName, QTreeWidgetItem* aNode)
+{
+    const QString fejl = QStringLiteral("Der opstod en fejl ved omdøbning af fil.");
+    TStrukturCompo& compo = *FStrukturY;
+    auto* node = TStrukturNode::af(aNode);
+    if (compo.AktiveStruktur() != 2 || !node || aNewName.contains(u'/') || aNewName.isEmpty()) {
+        sig(fejl);
+        return aOldName;
+    }
+    vaelgNode(node);
+    const QString gammel = compo.Filnavn();
+    if (!QFileInfo(gammel).isFile())
+        return {};
+    if (!FBeskeder) {
+        sig(fejl);
+        return aOldName;
+    }
+    const QString ny = getNewFilename(gammel, aNewName, QString(), *FBeskeder);
+    if (!platform::renameNoReplace(gammel, ny)) {
+        sig(fejl);
+        return aOldName;
+    }
+    node->rec.filnavn = ny;
+    compo.setFilnavn(ny);
+    vaelgNode(node);
+    return QFileInfo(ny).fileName();
+}
+
+bool TMetodeCompo::editSelected()
+{
+    QTreeWidget* tree = aktivtTrae(*FStrukturY);
+    TStrukturNode* node = valgtNode(tree);
+    if (!node) {
+        sig(QStringLiteral("Der er ikke valgt element, der skal omdøbes."));
+        return false;
+    }
+    if (node->rec.ID > idFil) {
+        sig(node->text(0) + u'\n'
+            + (FStrukturY->AktiveStruktur() == 1 ? QStringLiteral("må ikke omdøbes.") : QStringLiteral("må ikke omdøbes")));
+        return false;
+    }
+    node->setFlags(node->flags() | Qt::ItemIsEditable);
+    tree->editItem(node);
+    return true;
+}
+
+QString TMetodeCompo::OpretNyMappe(QString mappeNavnet)
+{
+    TStrukturCompo& compo = *FStrukturY;
+    QString base;
+    if (compo.AktiveStruktur() == 1) {
+        TStrukturNode* node = valgtNode(compo.Struktur1());
+        if (!node || !QFileInfo(node->rec.mappe).isDir())
+            return {};
+        base = node->rec.mappe;
+    } else {
+        TStrukturNode* node = valgtNode(compo.Struktur2());
+        if (node && QFileInfo(node->rec.mappe).isDir())
+            compo.setMappenavn(foraelder(node->rec.mappe));
+        base = compo.Mappenavn();
+        if (!QFileInfo(base).isDir())
+            return {};
+    }
+    if (mappeNavnet.isEmpty())
+        mappeNavnet = QStringLiteral("Ny mappe");
+    const QString sti = getNewDirectoryName(stiMed(base, mappeNavnet), QStringLiteral("Kopi"));
+    if (!mappeNavnet.contains(u'/') && QDir().mkpath(sti) && QFileInfo(sti).isDir())
+        return sti;
+    sig(QStringLiteral("Der kunne ikke oprettes en ny mappe.\nDer opstod en fejl."));
+    return {};
+}
+
+bool TMetodeCompo::SelectMappe(const QString& aNewMappe)
+{
+    QTreeWidget* tree = aktivtTrae(*FStrukturY);
+    if (!tree)
+        return false;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        auto* node = TStrukturNode::af(tree->topLevelItem(i));
+        if (node && sammeTekst(node->rec.mappe, aNewMappe)) {
+            vaelgNode(node);
+            tree->setFocus();
+            return true;
+        }
+    }
+    return false;
+}
+
+QString TMetodeCompo::getDestination() const
+{
+    const TStrukturCompo& compo = *FStrukturY;
+    if (compo.AktiveStruktur() == 1) {
+        TStrukturNode* node = valgtNode(compo.Struktur1());
+        return node ? node->rec.mappe : QString();
+    }
+    if (compo.AktiveStruktur() != 2)
+        return {};
+    TStrukturNode* node = valgtNode(compo.Struktur2());
+    const QString destination = node && node->rec.filnavn.isEmpty() ? node->rec.mappe : compo.Mappenavn();
+    return QFileInfo(destination).isDir() ? destination : QString();
+}
