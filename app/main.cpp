@@ -1,5 +1,6 @@
 #include "app/programentry.h"
 #include "app/tmainform.h"
+#include "explorer/tlisteform.h"
 #include "explorer/twinform.h"
 #include "platform/terminationsignals.h"
 
@@ -19,6 +20,8 @@ int main(int argc, char** argv)
     entry = std::make_unique<ProgramEntry>(QApplication::applicationDirPath() + QStringLiteral("/Program"),
                                            QApplication::arguments().mid(1));
     entry->mainform().setStifinderFabrik([](Tmainform& main) { return new Twinform(main); });
+    entry->mainform().setKlipbordFabrik(
+        [](Tmainform& main) { return new Tlisteform(main, main.opt.sammeKlipbord, main.NewCount); });
     entry->start();
     return application.exec();
 }

@@ -101,6 +101,8 @@ public:
     void openStifinder();
     void aktiverWinform(bool opdater, const QString& potMappe);
     QWidget* getWinform(const QString& aCaption);
+    // The explorer window of that caption, without a message when there is none.
+    QWidget* stifinderMedNavn(const QString& aCaption) const;
     void CloseElementExecute();
     void CloseAlleElementerExecute();
 

@@ -186,11 +186,18 @@ void Tmainform::aktiverWinform(bool opdater, const QString& potMappe)
         explorer->opdater();
 }
 
-QWidget* Tmainform::getWinform(const QString& aCaption)
+QWidget* Tmainform::stifinderMedNavn(const QString& aCaption) const
 {
     for (QWidget* window : stifindere())
         if (sammeTekst(window->windowTitle(), aCaption))
             return window;
+    return nullptr;
+}
+
+QWidget* Tmainform::getWinform(const QString& aCaption)
+{
+    if (QWidget* window = stifinderMedNavn(aCaption))
+        return window;
     info->sig(QStringLiteral("Der blev ikke fundet en Filfinder.\nDer skal være en Filfinder for at udføre funktionen."));
     return nullptr;
 }

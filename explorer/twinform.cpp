@@ -4,13 +4,20 @@
 #include "app/indstillingsbinder.h"
 #include "app/tinfform.h"
 #include "app/tmainform.h"
+#include "explorer/tlisteform.h"
 #include "explorer/treopenfiler.h"
+#include "fileops/tklipbordslister.h"
 #include "fileops/tmetodecompo.h"
+#include "tree/ikoner.h"
 #include "tree/pathhelpers.h"
 #include "tree/tstrukturcompo.h"
 
 #include <QApplication>
+#include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,6 +61,7 @@ Twinform::Twinform(Tmainform& main)
 
     HentOpt();
     bestemTabs();
+    newMetodeObjekt();
     anvendRedskabsplacering();
     anvendFaneplacering();
     winBog->setCurrentIndex(opt.winBogSide);
@@ -148,6 +156,12 @@ void Twinform::FormActivate()
 
 void Twinform::closeEvent(QCloseEvent* event)
 {
+    setAcceptDrops(false);
+    if (egetKlipbord && FKlipbord) {
+        FKlipbord->sletBeggeListerExecute();
+        QWidget* vindue = FKlipbord->parentWidget() ? FKlipbord->parentWidget() : FKlipbord.data();
+        vindue->deleteLater();
+    }
     GemOpt();
     FavDir->GemReopenFiler();
     FavFiler->GemReopenFiler();
@@ -204,4 +218,96 @@ void Twinform::bestemTabs()
     winBog->setTabVisible(1, opt.tabVisCheck0);
     winBog->setTabVisible(2, opt.tabVisCheck2);
     winBog->setTabVisible(3, opt.tabVisCheck3);
+}
+
+void Twinform::newMetodeObjekt()
+{
+    if (main.NewCount > 1 && main.opt.sammeKlipbord)
+        main.setKlipbord(this);
+    if (!FKlipbord) {
+        brugKlipbord(main.getKlipbord());
+        egetKlipbord = !FKlipbord.isNull();
+    }
+    metodeX->BoolVisKlipbord = opt.visKlipbordCheck;
+    metodeX->visKlipbord = [this] {
+        if (QAction* vis = main.findChild<QAction*>(QStringLiteral("aVisKlipbordet")))
+            vis->trigger();
+    };
+    metodeX->setFlytElementer(false);
+    setAcceptDrops(true);
+}
+
+QWidget* Twinform::klipbord() const { return FKlipbord; }
+
+void Twinform::brugKlipbord(QWidget* klipbord)
+{
+    FKlipbord = qobject_cast<Tlisteform*>(klipbord);
+    metodeX->setKlipbord(FKlipbord ? &FKlipbord->lister() : nullptr);
+}
+
+TKlipbordsLister* Twinform::klipbordsLister()
+{
+    if (!FKlipbord) {
+        brugKlipbord(main.getKlipbord());
+        egetKlipbord = !FKlipbord.isNull();
+    }
+    return FKlipbord ? &FKlipbord->lister() : nullptr;
+}
+
+void Twinform::modtagKlipbordsdata(const QStringList& mapper, const QStringList& filer)
+{
+    TKlipbordsLister* lister = klipbordsLister();
+    if (!lister)
+        return;
+    for (const QString& mappe : mapper)
+        lister->CopyListAdd(1, 4, mappe, true);
+    for (const QString& fil : filer)
+        lister->CopyListAdd(2, ikoner::filSlot(fil), fil, true);
+    if (opt.visIndstillingerCheck)
+        winBog->setCurrentIndex(5);
+    regler->opdaterSenere();
+}
+
+void Twinform::visKlipbordAntal(const QString& antMapper, const QString& antFiler)
+{
+    if (!antMapper.isEmpty())
+        EditMappe->setText(antMapper);
+    if (!antFiler.isEmpty())
+        EditFil->setText(antFiler);
+}
+
+void Twinform::registrerElement(const QString& element)
+{
+    TKlipbordsLister* lister = klipbordsLister();
+    if (!lister || !lister->RegisterElements(element))
+        return;
+    if (QFileInfo(element).isDir())
+        gaaTilMappe(element);
+    else
+        gaaTilFil(element);
+}
+
+void Twinform::KopierElementer(bool flyt)
+{
+    klipbordsLister();
+    metodeX->setFlytElementer(flyt);
+    metodeX->CopyElementer();
+    QApplication::processEvents();
+    if (opt.visIndstillingerCheck)
+        winBog->setCurrentIndex(5);
+}
+
+void Twinform::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void Twinform::dropEvent(QDropEvent* event)
+{
+    TKlipbordsLister* lister = klipbordsLister();
+    for (const QUrl& url : event->mimeData()->urls())
+        if (lister && url.isLocalFile())
+            lister->RegisterElements(url.toLocalFile());
+    event->acceptProposedAction();
 }

@@ -3,6 +3,7 @@
 #include "app/elementvinduer.h"
 #include "explorer/stifinderindstillinger.h"
 
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 #include <memory>
@@ -24,6 +25,8 @@ class QTreeWidgetItem;
 class TReopenFilerX;
 class TReopenFilerY;
 class Tmainform;
+class TKlipbordsLister;
+class Tlisteform;
 class TMetodeCompo;
 class TStrukturCompo;
 template <class S>
@@ -31,7 +34,7 @@ class IndstillingsBinder;
 
 // The explorer window "Stifinder N": the folder tree and the folder-and-file tree, the path
 // tabs, back and forward over the visited folders, and the options of its own option file.
-class Twinform : public QWidget, public StifinderVindue {
+class Twinform : public QWidget, public StifinderVindue, public StifinderKlipbord {
     Q_OBJECT
 public:
     explicit Twinform(Tmainform& main);
@@ -43,6 +46,14 @@ public:
     void visStruktur1() override;
     void opdater() override;
     void FormActivate() override;
+
+    QWidget* klipbord() const override;
+    void brugKlipbord(QWidget* klipbord) override;
+    void modtagKlipbordsdata(const QStringList& mapper, const QStringList& filer) override;
+    void visKlipbordAntal(const QString& antMapper, const QString& antFiler) override;
+    void registrerElement(const QString& element) override;
+    // Gathers the selected elements of the active tree into the clipboard, to be moved when flyt.
+    void KopierElementer(bool flyt);
 
     // Makes denneSti the current element: the main window's path field, the history, and with
     // medSti the path tabs.
@@ -86,6 +97,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -95,6 +108,11 @@ private:
     QWidget* byggeEgenskaber();
     QWidget* byggeAktuelle();
     void byggeHandlinger();
+    // Gives the explorer its clipboard: its own, or the shared one of "Stifinder 1".
+    void newMetodeObjekt();
+    // The clipboard in use; a new one of its own when the one it used is gone; none when no
+    // clipboard window can be made.
+    TKlipbordsLister* klipbordsLister();
     QAction* handling(const char* navn, const QString& hint, const QKeySequence& genvej, std::function<void()> udfoer);
     void byggeRegler();
     void forbindTraeer();
@@ -140,6 +158,10 @@ private:
     QMenu* PUdirboxDrev = nullptr;
     QMenu* PUdirPrivate = nullptr;
     bool bloker = false;
+    QPointer<Tlisteform> FKlipbord;
+    bool egetKlipbord = false;
+    QLineEdit* EditMappe = nullptr;
+    QLineEdit* EditFil = nullptr;
     QTreeWidgetItem* redigeres = nullptr;
     QTimer* Timer = nullptr;
     QTimer* TimerFil = nullptr;

@@ -284,6 +284,14 @@ QWidget* Twinform::byggeAktuelle()
     form->addRow(QStringLiteral("Element"), AktuelleElementEdit);
     form->addRow(QStringLiteral("Mappe"), mappenavnFelt);
     form->addRow(QStringLiteral("Fil"), filnavnFelt);
+    EditMappe = feltMed("EditMappe", mainside);
+    EditMappe->setText(QStringLiteral("Ingen"));
+    EditMappe->setToolTip(QStringLiteral("Antal mapper i klipbordet"));
+    EditFil = feltMed("EditFil", mainside);
+    EditFil->setText(QStringLiteral("Ingen"));
+    EditFil->setToolTip(QStringLiteral("Antal filer i klipbordet"));
+    form->addRow(QStringLiteral("Mapper i klipbordet"), EditMappe);
+    form->addRow(QStringLiteral("Filer i klipbordet"), EditFil);
     using S = StifinderIndstillinger;
     auto* spm = binder->valgGruppe("spmBox", QStringLiteral("Sæt ind og slet"),
                                    {QStringLiteral("Spørg altid"), QStringLiteral("Kun før Slet"), QStringLiteral("Spørg aldrig")},

@@ -1,5 +1,6 @@
 #include "fileops/tmetodecompo.h"
 
+#include "fileops/tklipbordslister.h"
 #include "platform/filesystem.h"
 #include "tree/beskeder.h"
 #include "tree/pathhelpers.h"
@@ -181,4 +182,49 @@ QString TMetodeCompo::getDestination() const
     TStrukturNode* node = valgtNode(compo.Struktur2());
     const QString destination = node && node->rec.filnavn.isEmpty() ? node->rec.mappe : compo.Mappenavn();
     return QFileInfo(destination).isDir() ? destination : QString();
+}
+
+int TMetodeCompo::CopyElementer()
+{
+    if (!FKlipbord)
+        return 0;
+    TStrukturCompo& compo = *FStrukturY;
+    int antal = 0;
+    if (compo.AktiveStruktur() == 1) {
+        for (const TStrukturNode* node : valgteNoder(compo.Struktur1()))
+            if (QFileInfo(node->rec.mappe).isDir())
+                FKlipbord->CopyListAdd(1, 4, node->rec.mappe, true);
+    } else if (compo.AktiveStruktur() == 2) {
+        if (compo.Struktur2()->topLevelItemCount() == 0) {
+            sig(QStringLiteral("Der er ikke valgt elementer til kopiering.\nDer skal vælges elementer til kopiering."));
+            return 0;
+        }
+        for (const TStrukturNode* node : valgteNoder(compo.Struktur2())) {
+            ++antal;
+            if (QFileInfo(node->rec.filnavn).isFile())
+                FKlipbord->CopyListAdd(2, node->ikon, node->rec.filnavn, true);
+            else if (QFileInfo(node->rec.mappe).isDir())
+                FKlipbord->CopyListAdd(1, 4, node->rec.mappe, true);
+        }
+    } else {
+        return 0;
+    }
+    if (BoolVisKlipbord && visKlipbord)
+        visKlipbord();
+    return antal;
+}
+
+int TMetodeCompo::loadLister(QStringList& aMlist, QStringList& aFlist, const QString& aDestination)
+{
+    if (FKlipbord) {
+        for (const QString& mappe : FKlipbord->afkrydsede(FKlipbord->Mappeliste(), true))
+            if (!sammeTekst(mappe, aDestination))
+                aMlist.append(mappe);
+        aFlist += FKlipbord->afkrydsede(FKlipbord->Filliste(), false);
+    }
+    const int antal = int(aMlist.size() + aFlist.size());
+    if (antal == 0)
+        sig(QStringLiteral("Der mangler elementer til kopiering.\nKilde og destination er muligvist den samme eller "
+                           "der mangler elementer i Klipbordet."));
+    return antal;
 }

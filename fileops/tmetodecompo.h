@@ -2,10 +2,13 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <memory>
 
 class Beskeder;
 class QTreeWidgetItem;
+class TKlipbordsLister;
 class TStrukturCompo;
 
 // The explorer's bridge between its trees and the file system for the small operations:
@@ -19,6 +22,19 @@ public:
 
     TStrukturCompo& StrukturY() const { return *FStrukturY; }
     void setBeskeder(Beskeder* beskeder) { FBeskeder = beskeder; }
+
+    // The clipboard whose lists this component reads and writes.
+    TKlipbordsLister* Klipbord() const { return FKlipbord; }
+    void setKlipbord(TKlipbordsLister* klipbord) { FKlipbord = klipbord; }
+    // After elements are gathered, the clipboard window is shown when this is set.
+    bool BoolVisKlipbord = false;
+    std::function<void()> visKlipbord;
+
+    // Adds the selected nodes of the active tree to the clipboard; the number of nodes counted.
+    int CopyElementer();
+    // Fills the lists with the clipboard's ticked, still existing entries (folders other than
+    // the destination), in reverse order; the number added.
+    int loadLister(QStringList& aMlist, QStringList& aFlist, const QString& aDestination);
 
     // The gathered elements are moved (cut) rather than copied by the next paste.
     bool FlytElementer() const { return FFlytElementer; }
@@ -39,5 +55,6 @@ private:
 
     std::unique_ptr<TStrukturCompo> FStrukturY;
     Beskeder* FBeskeder = nullptr;
+    TKlipbordsLister* FKlipbord = nullptr;
     bool FFlytElementer = false;
 };
