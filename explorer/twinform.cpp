@@ -305,9 +305,14 @@ void Twinform::dragEnterEvent(QDragEnterEvent* event)
 
 void Twinform::dropEvent(QDropEvent* event)
 {
+    registrerSlip(event->mimeData()->urls());
+    event->acceptProposedAction();
+}
+
+void Twinform::registrerSlip(const QList<QUrl>& elementer)
+{
     TKlipbordsLister* lister = klipbordsLister();
-    for (const QUrl& url : event->mimeData()->urls())
+    for (const QUrl& url : elementer)
         if (lister && url.isLocalFile())
             lister->RegisterElements(url.toLocalFile());
-    event->acceptProposedAction();
 }

@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QStringList>
+#include <QUrl>
 #include <QWidget>
 #include <memory>
 
@@ -54,6 +55,8 @@ public:
     void registrerElement(const QString& element) override;
     // Gathers the selected elements of the active tree into the clipboard, to be moved when flyt.
     void KopierElementer(bool flyt);
+    // Registers files and folders dropped from the desktop in the clipboard; others are passed over.
+    void registrerSlip(const QList<QUrl>& elementer);
 
     // Makes denneSti the current element: the main window's path field, the history, and with
     // medSti the path tabs.

@@ -1,0 +1,226 @@
+#include "app/programentry.h"
+#include "app/tmainform.h"
+#include "explorer/tlisteform.h"
+#include "explorer/twinform.h"
+#include "fileops/tklipbordslister.h"
+#include "fileops/tmetodecompo.h"
+#include "platform/textfile.h"
+#include "tests/common/scriptedboxes.h"
+#include "tests/common/testhome.h"
+#include "tree/tstrukturcompo.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QtTest>
+
+namespace {
+
+QStringList stier(QTreeWidget* liste)
+{
+    QStringList paths;
+    for (int i = 0; i < liste->topLevelItemCount(); ++i)
+        paths.append(TKlipbordsLister::sti(liste->topLevelItem(i)));
+    return paths;
+}
+
+void vaelg(QTreeWidget* tree, const QStringList& captions)
+{
+    tree->clearSelection();
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        if (captions.contains(tree->topLevelItem(i)->text(0)))
+            tree->topLevelItem(i)->setSelected(true);
+}
+
+}  // namespace
+
+class KlipbordTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void roadOfOneRequest();
+    void oneEntryPerPathAndTicks();
+    void removingEntries();
+    void sharedAndSeparateClipboards_data();
+    void sharedAndSeparateClipboards();
+    void droppedFilesAndOptionFile();
+
+private:
+    Twinform* start(bool faelles = true);
+
+    std::unique_ptr<TestHome> home;
+    std::unique_ptr<ScriptedBoxes> boxes;
+    std::unique_ptr<ProgramEntry> entry;
+};
+
+void KlipbordTest::init()
+{
+    home = std::make_unique<TestHome>();
+    home->make({"kilde/a.txt", "kilde/b.txt", "kilde/m/", "maal/"});
+    boxes = std::make_unique<ScriptedBoxes>();
+    entry = std::make_unique<ProgramEntry>(QStringLiteral(QVM_CONTENT_DIR), QStringList());
+    Tmainform& main = entry->mainform();
+    main.setStifinderFabrik([](Tmainform& m) { return new Twinform(m); });
+    main.setKlipbordFabrik([](Tmainform& m) { return new Tlisteform(m, m.opt.sammeKlipbord, m.NewCount); });
+}
+
+void KlipbordTest::cleanup()
+{
+    entry.reset();
+    boxes.reset();
+    home.reset();
+}
+
+Twinform* KlipbordTest::start(bool faelles)
+{
+    entry->mainform().opt.sammeKlipbord = faelles;
+    entry->start();
+    entry->mainform().FormActivate();
+    return dynamic_cast<Twinform*>(entry->mainform().getWinform("Stifinder 1"));
+}
+
+void KlipbordTest::roadOfOneRequest()
+{
+    Twinform* explorer = start();
+    TStrukturCompo& compo = explorer->strukturCompo();
+    explorer->gaaTilMappe(*home / "kilde");
+    vaelg(compo.Struktur2(), {"a.txt", "b.txt"});
+    explorer->KopierElementer(false);
+    auto* klipbord = qobject_cast<Tlisteform*>(explorer->klipbord());
+    QVERIFY(klipbord);
+    QCOMPARE(stier(klipbord->lister().Filliste()).size(), 2);
+    QVERIFY(!explorer->metode().FlytElementer());
+    QCOMPARE(klipbord->elementAntal, 2);
+    QCOMPARE(explorer->findChild<QLineEdit*>("EditFil")->text(), QStringLiteral("2"));
+
+    explorer->gaaTilMappe(*home / "maal");
+    compo.Struktur2()->clearSelection();
+    const QString destination = explorer->metode().getDestination();
+    QCOMPARE(destination, *home / "maal");
+    QStringList mapper, filer;
+    QCOMPARE(explorer->metode().loadLister(mapper, filer, destination), 2);
+    QCOMPARE(filer.size(), 2);
+    QVERIFY(filer.contains(*home / "kilde/a.txt"));
+
+    explorer->gaaTilMappe(*home / "kilde");
+    vaelg(compo.Struktur2(), {"m"});
+    explorer->KopierElementer(true);
+    QVERIFY(explorer->metode().FlytElementer());
+    QCOMPARE(stier(klipbord->lister().Mappeliste()), QStringList{*home / "kilde/m"});
+
+    // A destination that is the only folder entry leaves nothing to paste.
+    klipbord->sletAlt2Execute();
+    mapper.clear();
+    filer.clear();
+    QCOMPARE(explorer->metode().loadLister(mapper, filer, *home / "maal"), 1);
+    mapper.clear();
+    QCOMPARE(explorer->metode().loadLister(mapper, filer = {}, *home / "KILDE/m"), 0);  // the destination itself
+    QCOMPARE(boxes->texts().last(), QStringLiteral("Der mangler elementer til kopiering.\nKilde og destination er "
+                                                   "muligvist den samme eller der mangler elementer i Klipbordet."));
+}
+
+void KlipbordTest::oneEntryPerPathAndTicks()
+{
+    Twinform* explorer = start();
+    auto* klipbord = qobject_cast<Tlisteform*>(explorer->klipbord());
+    TKlipbordsLister& lister = klipbord->lister();
+    QVERIFY(lister.CopyListAdd(1, 4, "/X/Mappe", true));
+    QVERIFY(!lister.CopyListAdd(1, 4, "/x/mappe", true));
+    QVERIFY(lister.CopyListAdd(1, 4, "/x/mappæ", true));
+    QVERIFY(lister.CopyListAdd(1, 4, "/x/mappÆ", false));  // only A to Z are folded
+    QCOMPARE(lister.Mappeliste()->topLevelItemCount(), 3);
+    QCOMPARE(klipbord->elementAntal, 2);
+    lister.Mappeliste()->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+    QCOMPARE(klipbord->elementAntal, 1);
+    QCoreApplication::processEvents();  // the enable rules run on the next turn
+    klipbord->findChild<QAction*>("selectAlle")->trigger();
+    QCOMPARE(klipbord->elementAntal, 3);
+    klipbord->findChild<QAction*>("selectIngen")->trigger();
+    QCOMPARE(klipbord->elementAntal, 0);
+    // Unticked entries count in the explorer's fields all the same.
+    QCOMPARE(explorer->findChild<QLineEdit*>("EditMappe")->text(), QStringLiteral("3"));
+}
+
+void KlipbordTest::removingEntries()
+{
+    Twinform* explorer = start();
+    auto* klipbord = qobject_cast<Tlisteform*>(explorer->klipbord());
+    TKlipbordsLister& lister = klipbord->lister();
+    QTreeWidget* liste = lister.Filliste();
+    for (const char* fil : {"/f1", "/f2", "/f3", "/f4"})
+        lister.CopyListAdd(2, 2, fil, true);
+    liste->topLevelItem(2)->setCheckState(0, Qt::Unchecked);
+    // "Fjern" removes the focused entry, and only when it is ticked; other selected entries stay.
+    liste->setCurrentItem(liste->topLevelItem(1));
+    liste->topLevelItem(3)->setSelected(true);
+    klipbord->sletValgteFraListe(liste);
+    QCOMPARE(stier(liste), QStringList({"/f1", "/f3", "/f4"}));
+    QCOMPARE(liste->currentItem()->text(1), QStringLiteral("/f3"));
+    klipbord->sletValgteFraListe(liste);  // /f3 is unticked
+    QCOMPARE(stier(liste).size(), 3);
+    klipbord->sletAlt2Execute();
+    QCOMPARE(stier(liste), QStringList{"/f3"});
+    lister.CopyListAdd(1, 4, "/m", true);
+    klipbord->findChild<QLabel*>("sizeLabel")->setText("1,00 KB");
+    klipbord->sletBeggeListerExecute();
+    QCOMPARE(lister.Mappeliste()->topLevelItemCount() + liste->topLevelItemCount(), 0);
+    QCOMPARE(klipbord->findChild<QLabel*>("sizeLabel")->text(), QString());
+    QCOMPARE(explorer->findChild<QLineEdit*>("EditMappe")->text(), QStringLiteral("0"));
+}
+
+void KlipbordTest::sharedAndSeparateClipboards_data()
+{
+    QTest::addColumn<bool>("faelles");
+    QTest::newRow("shared") << true;
+    QTest::newRow("separate") << false;
+}
+
+void KlipbordTest::sharedAndSeparateClipboards()
+{
+    QFETCH(bool, faelles);
+    Twinform* first = start(faelles);
+    auto* second = dynamic_cast<Twinform*>(entry->mainform().makeNewStifinder());
+    auto* klip1 = qobject_cast<Tlisteform*>(first->klipbord());
+    auto* klip2 = qobject_cast<Tlisteform*>(second->klipbord());
+    const QString opt = entry->mainform().folders.OptMappe;
+    if (faelles) {
+        QCOMPARE(klip1, klip2);
+        QCOMPARE(klip1->windowTitle(), QStringLiteral("Klipbord"));
+        QCOMPARE(klip1->optfilnavn, opt + "listeEgenskaber.txt");
+    } else {
+        QVERIFY(klip1 != klip2);
+        QCOMPARE(klip2->windowTitle(), QStringLiteral("Klipbord 2"));
+        QCOMPARE(klip2->winformCaption, QStringLiteral("Stifinder 2"));
+        QCOMPARE(klip2->optfilnavn, opt + "listeEgenskaber2.txt");
+    }
+    klip1->lister().CopyListAdd(1, 4, *home / "kilde", true);
+    QCOMPARE(first->findChild<QLineEdit*>("EditMappe")->text(), QStringLiteral("1"));
+    QCOMPARE(second->findChild<QLineEdit*>("EditMappe")->text(), faelles ? QStringLiteral("1") : QStringLiteral("Ingen"));
+}
+
+void KlipbordTest::droppedFilesAndOptionFile()
+{
+    Twinform* explorer = start();
+    auto* klipbord = qobject_cast<Tlisteform*>(explorer->klipbord());
+    QVERIFY(explorer->acceptDrops());
+    explorer->registrerSlip({QUrl::fromLocalFile(*home / "kilde/a.txt"), QUrl::fromLocalFile(*home / "kilde/m"),
+                             QUrl::fromLocalFile(*home / "væk"), QUrl("https://eksempel.dk/x")});
+    QCOMPARE(stier(klipbord->lister().Filliste()), QStringList{*home / "kilde/a.txt"});
+    QCOMPARE(stier(klipbord->lister().Mappeliste()), QStringList{*home / "kilde/m"});
+
+    // An option file of three lines gives the defaults; "Linjevalg" writes two lines.
+    platform::writeTextLines(klipbord->optfilnavn, {"200", "0", "1"});
+    Tlisteform ny(entry->mainform(), true, 1);
+    QVERIFY(ny.findChild<QCheckBox*>("selectCheck")->isChecked());
+    QCOMPARE(ny.findChild<QWidget*>("listePanel")->width(), 350);
+    ny.findChild<QCheckBox*>("selectCheck")->click();
+    QCOMPARE(platform::readTextLines(ny.optfilnavn)->size(), 2);
+    QCOMPARE(platform::readTextLines(ny.optfilnavn)->at(1), QStringLiteral("0"));
+}
+
+QTEST_MAIN(KlipbordTest)
+#include "test_klipbord.moc"
