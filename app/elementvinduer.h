@@ -45,6 +45,8 @@ public:
     virtual void visKlipbordAntal(const QString& antMapper, const QString& antFiler) = 0;
     // Registers a folder or file in the clipboard and goes to it.
     virtual void registrerElement(const QString& element) = 0;
+    // Starts the size calculation of the clipboard's ticked entries.
+    virtual void beregnKlipbordStoerrelse() = 0;
 };
 
 // An explorer window's deletion of its current element to the trash.

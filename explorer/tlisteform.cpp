@@ -3,6 +3,7 @@
 #include "app/elementvinduer.h"
 #include "app/handlingsregler.h"
 #include "app/tmainform.h"
+#include "fileops/stoerrelser.h"
 #include "fileops/tklipbordslister.h"
 #include "platform/textfile.h"
 #include "tree/beskeder.h"
@@ -117,6 +118,16 @@ void Tlisteform::byggeVindue()
     top->addWidget(new QLabel(QStringLiteral("Filer: "), this));
     top->addWidget(filerLabel);
     top->addWidget(infLabel, 1);
+    auto* beregn = new QAction(QStringLiteral("Info"), this);
+    beregn->setObjectName(QStringLiteral("BeregnSize"));
+    beregn->setToolTip(QStringLiteral("Informer om størrelsen på valgte elementer i klipbordet"));
+    connect(beregn, &QAction::triggered, this, [this] {
+        if (auto* explorer = dynamic_cast<StifinderKlipbord*>(main.getWinform(winformCaption)))
+            explorer->beregnKlipbordStoerrelse();
+    });
+    auto* beregnKnap = new QToolButton(this);
+    beregnKnap->setDefaultAction(beregn);
+    top->addWidget(beregnKnap);
     layout->addLayout(top);
 
     auto* splitter = new QSplitter(this);
@@ -236,6 +247,21 @@ void Tlisteform::sletBeggeListerExecute()
         label->clear();
     taelOgVis(Filliste);
     taelOgVis(Mappeliste);
+}
+
+void Tlisteform::visBeregning()
+{
+    for (QLabel* label : {sizeLabel, mapperLabel, filerLabel})
+        label->setText(QStringLiteral("?"));
+    infLabel->setText(QStringLiteral("Beregner..."));
+}
+
+void Tlisteform::visStoerrelse(qint64 mapper, qint64 filer, qint64 bytes)
+{
+    sizeLabel->setText(getSizeString(bytes));
+    mapperLabel->setText(QString::number(mapper));
+    filerLabel->setText(QString::number(filer));
+    infLabel->clear();
 }
 
 void Tlisteform::closeEvent(QCloseEvent* event)

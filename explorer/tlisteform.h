@@ -31,6 +31,9 @@ public:
     void sletAlt2Execute();
     void sletBeggeListerExecute();
     void sletValgteFraListe(QTreeWidget* liste);
+    // The size calculation has started, or ended with these counts.
+    void visBeregning();
+    void visStoerrelse(qint64 mapper, qint64 filer, qint64 bytes);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

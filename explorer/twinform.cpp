@@ -6,6 +6,7 @@
 #include "app/tmainform.h"
 #include "explorer/tlisteform.h"
 #include "explorer/treopenfiler.h"
+#include "fileops/stoerrelser.h"
 #include "fileops/tklipbordslister.h"
 #include "fileops/tmetodecompo.h"
 #include "tree/ikoner.h"
@@ -234,7 +235,25 @@ void Twinform::newMetodeObjekt()
             vis->trigger();
     };
     metodeX->setFlytElementer(false);
+    connect(metodeX.get(), &TMetodeCompo::stoerrelseBeregnes, this, [this] {
+        if (FKlipbord)
+            FKlipbord->visBeregning();
+    });
+    connect(metodeX.get(), &TMetodeCompo::stoerrelseBeregnet, this, [this](qint64 mapper, qint64 filer, qint64 bytes) {
+        if (FKlipbord)
+            FKlipbord->visStoerrelse(mapper, filer, bytes);
+        sizeLabel->setText(skaleretStoerrelse(bytes) + QStringLiteral("  Filer: ") + QString::number(filer));
+        regler->opdaterSenere();
+    });
     setAcceptDrops(true);
+}
+
+void Twinform::beregnKlipbordStoerrelse()
+{
+    if (!klipbordsLister())
+        return;
+    sizeLabel->setText(QStringLiteral("Beregner..."));
+    metodeX->getSizeOfKlipbord();
 }
 
 QWidget* Twinform::klipbord() const { return FKlipbord; }

@@ -53,6 +53,7 @@ public:
     void modtagKlipbordsdata(const QStringList& mapper, const QStringList& filer) override;
     void visKlipbordAntal(const QString& antMapper, const QString& antFiler) override;
     void registrerElement(const QString& element) override;
+    void beregnKlipbordStoerrelse() override;
     // Gathers the selected elements of the active tree into the clipboard, to be moved when flyt.
     void KopierElementer(bool flyt);
     // Registers files and folders dropped from the desktop in the clipboard; others are passed over.
@@ -165,6 +166,7 @@ private:
     bool egetKlipbord = false;
     QLineEdit* EditMappe = nullptr;
     QLineEdit* EditFil = nullptr;
+    QLabel* sizeLabel = nullptr;
     QTreeWidgetItem* redigeres = nullptr;
     QTimer* Timer = nullptr;
     QTimer* TimerFil = nullptr;

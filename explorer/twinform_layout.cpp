@@ -292,6 +292,19 @@ QWidget* Twinform::byggeAktuelle()
     EditFil->setToolTip(QStringLiteral("Antal filer i klipbordet"));
     form->addRow(QStringLiteral("Mapper i klipbordet"), EditMappe);
     form->addRow(QStringLiteral("Filer i klipbordet"), EditFil);
+    sizeLabel = new QLabel(mainside);
+    sizeLabel->setObjectName(QStringLiteral("sizeLabel"));
+    auto* byteInfoButton = new QToolButton(mainside);
+    byteInfoButton->setObjectName(QStringLiteral("byteInfoButton"));
+    auto* aMappeFilSize = new QAction(QStringLiteral("Info"), this);
+    aMappeFilSize->setObjectName(QStringLiteral("aMappeFilSize"));
+    aMappeFilSize->setToolTip(QStringLiteral("Informer om størrelsen på valgte elementer i klipbordet"));
+    connect(aMappeFilSize, &QAction::triggered, this, [this, aMappeFilSize] {
+        aMappeFilSize->setEnabled(false);
+        beregnKlipbordStoerrelse();
+    });
+    byteInfoButton->setDefaultAction(aMappeFilSize);
+    form->addRow(byteInfoButton, sizeLabel);
     using S = StifinderIndstillinger;
     auto* spm = binder->valgGruppe("spmBox", QStringLiteral("Sæt ind og slet"),
                                    {QStringLiteral("Spørg altid"), QStringLiteral("Kun før Slet"), QStringLiteral("Spørg aldrig")},

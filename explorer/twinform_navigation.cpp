@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -154,6 +155,7 @@ void Twinform::byggeRegler()
     regel("Fokus2", [this] { return FStrukturY->AktiveStruktur() == 1; });
     for (const char* navn : {"OpdaterKunEn", "OpdaterAlle", "indstilMappestruktur"})
         regel(navn, [this] { return !FStrukturY->Mappenavn().isEmpty(); });
+    regel("aMappeFilSize", [this] { return funkTilladt && sizeLabel->text() != u"Beregner..."; });
     regler->tilfoej([this] {
         findChild<QAction*>(QStringLiteral("aMedtagPrivat"))->setProperty("ikon", FStrukturY->ShowPrivate() ? 33 : 32);
     });

@@ -1,5 +1,6 @@
 #include "fileops/tmetodecompo.h"
 
+#include "fileops/stoerrelser.h"
 #include "fileops/tklipbordslister.h"
 #include "platform/filesystem.h"
 #include "tree/beskeder.h"
@@ -7,7 +8,10 @@
 #include "tree/tstrukturcompo.h"
 #include "tree/valgte.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QPointer>
+#include <QThreadPool>
 #include <QFileInfo>
 #include <QTreeWidget>
 
@@ -227,4 +231,25 @@ int TMetodeCompo::loadLister(QStringList& aMlist, QStringList& aFlist, const QSt
         sig(QStringLiteral("Der mangler elementer til kopiering.\nKilde og destination er muligvist den samme eller "
                            "der mangler elementer i Klipbordet."));
     return antal;
+}
+
+void TMetodeCompo::getSizeOfKlipbord()
+{
+    if (!FKlipbord)
+        return;
+    Q_EMIT stoerrelseBeregnes();
+    // The task gets copies of the paths; the lists and the labels stay on this thread, and a
+    // component that is gone when the task ends is not touched.
+    const QStringList mapper = FKlipbord->afkrydsede(FKlipbord->Mappeliste(), true);
+    const QStringList filer = FKlipbord->afkrydsede(FKlipbord->Filliste(), false);
+    QPointer<TMetodeCompo> self(this);
+    QThreadPool::globalInstance()->start([self, mapper, filer] {
+        const MappeOptaelling optaelling = sizeOfKlipbord(mapper, filer);
+        QMetaObject::invokeMethod(
+            qApp, [self, optaelling] {
+                if (self)
+                    Q_EMIT self->stoerrelseBeregnet(optaelling.mapper, optaelling.filer, optaelling.bytes);
+            },
+            Qt::QueuedConnection);
+    });
 }

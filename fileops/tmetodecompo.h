@@ -36,6 +36,10 @@ public:
     // the destination), in reverse order; the number added.
     int loadLister(QStringList& aMlist, QStringList& aFlist, const QString& aDestination);
 
+    // Starts the size calculation of the clipboard's ticked entries on the thread pool and
+    // returns at once; stoerrelseBeregnes now and stoerrelseBeregnet with the result tell about it.
+    void getSizeOfKlipbord();
+
     // The gathered elements are moved (cut) rather than copied by the next paste.
     bool FlytElementer() const { return FFlytElementer; }
     void setFlytElementer(bool flyt) { FFlytElementer = flyt; }
@@ -49,6 +53,10 @@ public:
     QString OpretNyMappe(QString mappeNavnet);
     bool SelectMappe(const QString& aNewMappe);
     QString getDestination() const;
+
+Q_SIGNALS:
+    void stoerrelseBeregnes();
+    void stoerrelseBeregnet(qint64 mapper, qint64 filer, qint64 bytes);
 
 private:
     void sig(const QString& tekst) const;

@@ -51,6 +51,7 @@ public:
     }
     void visKlipbordAntal(const QString& mapper, const QString& filer) override { antal = {mapper, filer}; }
     void registrerElement(const QString& element) override { registreret.append(element); }
+    void beregnKlipbordStoerrelse() override {}
     void gaaTilFil(const QString& fil) override { besoegt.append(fil); }
     void FormActivate() override { ++aktiveringer; }
     void sletTilPapirkurv() override { besoegt.append("slettet"); }

@@ -2,6 +2,7 @@
 #include "app/tmainform.h"
 #include "explorer/tlisteform.h"
 #include "explorer/twinform.h"
+#include "fileops/stoerrelser.h"
 #include "fileops/tklipbordslister.h"
 #include "fileops/tmetodecompo.h"
 #include "platform/textfile.h"
@@ -15,7 +16,9 @@
 #include <QLineEdit>
 #include <QTreeWidget>
 #include <QUrl>
+#include <QThreadPool>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -48,6 +51,7 @@ private Q_SLOTS:
     void sharedAndSeparateClipboards_data();
     void sharedAndSeparateClipboards();
     void droppedFilesAndOptionFile();
+    void sizeCalculation();
 
 private:
     Twinform* start(bool faelles = true);
@@ -220,6 +224,38 @@ void KlipbordTest::droppedFilesAndOptionFile()
     ny.findChild<QCheckBox*>("selectCheck")->click();
     QCOMPARE(platform::readTextLines(ny.optfilnavn)->size(), 2);
     QCOMPARE(platform::readTextLines(ny.optfilnavn)->at(1), QStringLiteral("0"));
+}
+
+void KlipbordTest::sizeCalculation()
+{
+    home->write("s/a.bin", QByteArray(2000, 'a'));
+    home->write("s/u/b.bin", QByteArray(48, 'b'));
+    home->write("tom.txt", QByteArray());
+    QVERIFY(QFile::link(*home / "s", *home / "s/u/sløjfe"));
+    QVERIFY(::mkfifo(QFile::encodeName(*home / "s/fifo").constData(), 0644) == 0);
+    const qint64 link = QFileInfo(*home / "s/u/sløjfe").symLinkTarget().toUtf8().size();
+    Twinform* explorer = start();
+    auto* klipbord = qobject_cast<Tlisteform*>(explorer->klipbord());
+    klipbord->lister().CopyListAdd(1, 4, *home / "s", true);
+    klipbord->lister().CopyListAdd(2, 2, *home / "tom.txt", true);
+    klipbord->lister().CopyListAdd(2, 2, *home / "væk.txt", true);
+    QCoreApplication::processEvents();
+    klipbord->findChild<QAction*>("BeregnSize")->trigger();
+    QCOMPARE(klipbord->findChild<QLabel*>("infLabel")->text(), QStringLiteral("Beregner..."));
+    const qint64 bytes = 2000 + 48 + link + 1;
+    QTRY_COMPARE(klipbord->findChild<QLabel*>("sizeLabel")->text(), getSizeString(bytes));
+    QCOMPARE(klipbord->findChild<QLabel*>("mapperLabel")->text(), QStringLiteral("2"));
+    QCOMPARE(klipbord->findChild<QLabel*>("filerLabel")->text(), QStringLiteral("5"));
+    QCOMPARE(explorer->findChild<QLabel*>("sizeLabel")->text(), skaleretStoerrelse(bytes) + "  Filer: 5");
+    // The vanished file left the list on the way.
+    QCOMPARE(klipbord->lister().Filliste()->topLevelItemCount(), 1);
+
+    // Closing everything while a calculation runs touches nothing that is gone.
+    klipbord->findChild<QAction*>("BeregnSize")->trigger();
+    QVERIFY(entry->mainform().close());
+    entry.reset();
+    QVERIFY(QThreadPool::globalInstance()->waitForDone(10000));
+    QCoreApplication::processEvents();
 }
 
 QTEST_MAIN(KlipbordTest)
