@@ -136,6 +136,8 @@ public:
     void FormActivate();
     void HovedbogChange();
     void aPanelVExecute();
+    // Shows the left panel on one of its properties pages, with a title for the panel.
+    void visEgenskabsside(int side, const QString& titel);
     // Gives tab bars and page controls the tab look of the options.
     void anvendBogfanerPaa(const QList<QWidget*>& faner) const;
     // Applies a visual style by name; an unknown name changes nothing.

@@ -196,3 +196,9 @@ void Tmainform::visSide(int side, int inderSide, const QString& titel)
     if (!titel.isNull())
         informationsKnappenL->setText(titel);
 }
+
+void Tmainform::visEgenskabsside(int side, const QString& titel)
+{
+    visSide(4, side, titel);
+    informationsKnappen->setProperty("ikon", 56);
+}

@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -248,6 +249,19 @@ void Twinform::newMetodeObjekt()
     setAcceptDrops(true);
 }
 
+void Twinform::annuller(bool mapper, bool filer)
+{
+    if (!FKlipbord)
+        return;
+    if (mapper && filer)
+        FKlipbord->sletBeggeListerExecute();
+    else if (mapper)
+        FKlipbord->sletAlt1Execute();
+    else
+        FKlipbord->sletAlt2Execute();
+    sizeLabel->clear();
+}
+
 void Twinform::beregnKlipbordStoerrelse()
 {
     if (!klipbordsLister())
@@ -284,6 +298,7 @@ void Twinform::modtagKlipbordsdata(const QStringList& mapper, const QStringList&
         lister->CopyListAdd(2, ikoner::filSlot(fil), fil, true);
     if (opt.visIndstillingerCheck)
         winBog->setCurrentIndex(5);
+    KDTcheck->setChecked(false);
     regler->opdaterSenere();
 }
 

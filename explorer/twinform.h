@@ -11,6 +11,7 @@
 
 class Handlingsregler;
 class QAction;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -111,6 +112,10 @@ private:
     QWidget* byggeHoejrePanel();
     QWidget* byggeEgenskaber();
     QWidget* byggeAktuelle();
+    QWidget* byggeKlipbordsKnapper(QWidget* side);
+    QWidget* byggeKlipbordsOverfoersel(QWidget* side);
+    // Blanks the size and empties the clipboard's folder list, file list, or both.
+    void annuller(bool mapper, bool filer);
     void byggeHandlinger();
     // Gives the explorer its clipboard: its own, or the shared one of "Stifinder 1".
     void newMetodeObjekt();
@@ -167,6 +172,7 @@ private:
     QLineEdit* EditMappe = nullptr;
     QLineEdit* EditFil = nullptr;
     QLabel* sizeLabel = nullptr;
+    QCheckBox* KDTcheck = nullptr;
     QTreeWidgetItem* redigeres = nullptr;
     QTimer* Timer = nullptr;
     QTimer* TimerFil = nullptr;

@@ -3,10 +3,14 @@
 #include "app/indstillingsbinder.h"
 #include "app/tmainform.h"
 #include "explorer/twinform.h"
+#include "fileops/tklipbordslister.h"
+#include "tree/beskeder.h"
 #include "tree/tstrukturcompo.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,6 +57,7 @@ QLineEdit* feltMed(const char* navn, QWidget* parent)
 
 void Twinform::byggeVindue()
 {
+    regler = new Handlingsregler(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
@@ -105,7 +110,6 @@ void Twinform::byggeVindue()
     row->addWidget(byggeHoejrePanel());
     layout->addLayout(row, 1);
 
-    regler = new Handlingsregler(this);
     byggeHandlinger();
     TilbageButton->setDefaultAction(findChild<QAction*>(QStringLiteral("Tilbage")));
     FremButton->setDefaultAction(findChild<QAction*>(QStringLiteral("Frem")));
@@ -239,6 +243,7 @@ QWidget* Twinform::byggeEgenskaber()
                                              visning));
     visLayout->addWidget(binder->afkrydsning("tabVisCheck0", QStringLiteral("Besøgte mapper"), &S::tabVisCheck0, skift,
                                              visning));
+    visLayout->addWidget(byggeKlipbordsOverfoersel(visning));
     visLayout->addStretch();
     egenskabsBogen->addTab(visning, QStringLiteral("Egenskaber"));
 
@@ -305,6 +310,7 @@ QWidget* Twinform::byggeAktuelle()
     });
     byteInfoButton->setDefaultAction(aMappeFilSize);
     form->addRow(byteInfoButton, sizeLabel);
+    form->addRow(byggeKlipbordsKnapper(mainside));
     using S = StifinderIndstillinger;
     auto* spm = binder->valgGruppe("spmBox", QStringLiteral("Sæt ind og slet"),
                                    {QStringLiteral("Spørg altid"), QStringLiteral("Kun før Slet"), QStringLiteral("Spørg aldrig")},
@@ -353,4 +359,92 @@ void Twinform::anvendFaneplacering()
 {
     static const QTabWidget::TabPosition placering[] = {QTabWidget::West, QTabWidget::North, QTabWidget::East};
     winBog->setTabPosition(placering[opt.fanePlaceringsBox]);
+}
+
+namespace {
+
+// A small button that shows its text in the information box.
+QToolButton* infoKnap(const char* navn, const QString& tekst, Tmainform& main, QWidget* parent)
+{
+    auto* knap = new QToolButton(parent);
+    knap->setObjectName(QLatin1String(navn));
+    knap->setText(QStringLiteral("?"));
+    QObject::connect(knap, &QToolButton::clicked, parent, [&main, tekst] { main.beskeder()->sig(tekst); });
+    return knap;
+}
+
+}  // namespace
+
+QWidget* Twinform::byggeKlipbordsKnapper(QWidget* side)
+{
+    auto* panel = new QWidget(side);
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(0, 0, 0, 0);
+    const auto knap = [&](QAction* action) {
+        auto* button = new QToolButton(panel);
+        button->setDefaultAction(action);
+        row->addWidget(button);
+    };
+    knap(handling("aAnnullerMapper", QStringLiteral("Annuller kopiering af mapper"), {}, [this] { annuller(true, false); }));
+    knap(handling("aAnnullerFiler", QStringLiteral("Annuller kopiering af filer"), {}, [this] { annuller(false, true); }));
+    knap(handling("AnnullerKopiering", QStringLiteral("Annuller kopiering: Ctrl+Z"), Qt::CTRL | Qt::Key_Z,
+                  [this] { annuller(true, true); }));
+    for (QAction* action : {findChild<QAction*>(QStringLiteral("aAnnullerMapper")),
+                            findChild<QAction*>(QStringLiteral("aAnnullerFiler")),
+                            findChild<QAction*>(QStringLiteral("AnnullerKopiering"))})
+        action->setText(action->toolTip().section(u':', 0, 0));
+    const QString infKlipbord = QStringLiteral("Funktionen beregner hvor meget valgte mapper og filer i Klipbordet fylder.\n"
+                                               "Dette kan tage lidt tid, alt efter hvor meget der er placeret i Klipbordet.");
+    row->addWidget(infoKnap("infKlipbord", infKlipbord, main, panel));
+    row->addStretch();
+    return panel;
+}
+
+QWidget* Twinform::byggeKlipbordsOverfoersel(QWidget* side)
+{
+    auto* box = new QGroupBox(QStringLiteral("Klipbord"), side);
+    auto* layout = new QVBoxLayout(box);
+    auto* row = new QHBoxLayout;
+    auto* overfoer = new QToolButton(box);
+    overfoer->setDefaultAction(handling("KlipbordsdataTransfer", QStringLiteral("Overfør klipbordsdata til andre klipborde"),
+                                        {}, [this] {
+                                            TKlipbordsLister* lister = klipbordsLister();
+                                            if (!lister)
+                                                return;
+                                            QStringList mapper, filer;
+                                            for (QTreeWidget* liste : {lister->Mappeliste(), lister->Filliste()})
+                                                for (int i = 0; i < liste->topLevelItemCount(); ++i)
+                                                    if (liste->topLevelItem(i)->checkState(0) == Qt::Checked)
+                                                        (liste == lister->Mappeliste() ? mapper : filer)
+                                                            .append(TKlipbordsLister::sti(liste->topLevelItem(i)));
+                                            main.kopierKlipbordsdata(StifinderNavn, mapper, filer);
+                                            KDTcheck->setChecked(false);
+                                        }));
+    overfoer->defaultAction()->setText(QStringLiteral("Overfør klipbords data"));
+    overfoer->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    KDTcheck = new QCheckBox(QStringLiteral("Aktiver"), box);
+    KDTcheck->setObjectName(QStringLiteral("KDTcheck"));
+    KDTcheck->setToolTip(QStringLiteral("Aktiver funktionen"));
+    connect(KDTcheck, &QCheckBox::clicked, regler, &Handlingsregler::opdaterSenere);
+    auto* KDTinf = new QToolButton(box);
+    KDTinf->setObjectName(QStringLiteral("KDTinf"));
+    KDTinf->setText(QStringLiteral("?"));
+    connect(KDTinf, &QToolButton::clicked, this, [this] {
+        main.beskeder()->sig(main.opt.sammeKlipbord
+                                 ? QStringLiteral("Denne funktion er ikke anvendelig, når filfinderne har fælles klipbord.")
+                                 : QStringLiteral("Overfør data fra klipbordet til andre klipborde.\nAfkryds feltet for "
+                                                  "at aktivere muligheden for at overføre data."));
+    });
+    row->addWidget(overfoer);
+    row->addWidget(KDTcheck);
+    row->addWidget(KDTinf);
+    layout->addLayout(row);
+    auto* sammeKbutton = new QToolButton(box);
+    sammeKbutton->setObjectName(QStringLiteral("sammeKbutton"));
+    sammeKbutton->setText(QStringLiteral("Bestem indstilling"));
+    sammeKbutton->setToolTip(QStringLiteral("Gå til indstillinger angående fælles klipbord"));
+    connect(sammeKbutton, &QToolButton::clicked, this,
+            [this] { main.visEgenskabsside(1, QStringLiteral("Program egenskaber")); });
+    layout->addWidget(sammeKbutton);
+    return box;
 }

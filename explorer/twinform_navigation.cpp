@@ -3,13 +3,16 @@
 #include "app/handlingsregler.h"
 #include "app/tmainform.h"
 #include "explorer/treopenfiler.h"
+#include "explorer/tlisteform.h"
 #include "explorer/twinform.h"
+#include "fileops/tklipbordslister.h"
 #include "fileops/tmetodecompo.h"
 #include "tree/pathhelpers.h"
 #include "tree/tstrukturcompo.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
@@ -155,6 +158,17 @@ void Twinform::byggeRegler()
     regel("Fokus2", [this] { return FStrukturY->AktiveStruktur() == 1; });
     for (const char* navn : {"OpdaterKunEn", "OpdaterAlle", "indstilMappestruktur"})
         regel(navn, [this] { return !FStrukturY->Mappenavn().isEmpty(); });
+    const auto antal = [this](bool mapper) {
+        TKlipbordsLister* lister = FKlipbord ? &FKlipbord->lister() : nullptr;
+        return lister ? (mapper ? lister->Mappeliste() : lister->Filliste())->topLevelItemCount() : 0;
+    };
+    regel("aAnnullerMapper", [antal] { return antal(true) > 0; });
+    regel("aAnnullerFiler", [antal] { return antal(false) > 0; });
+    regel("AnnullerKopiering", [this] { return FKlipbord && FKlipbord->elementAntal > 0; });
+    regel("KlipbordsdataTransfer", [this] {
+        return !main.opt.sammeKlipbord && KDTcheck->isChecked() && main.NewCount >= 2 && FKlipbord
+            && FKlipbord->elementAntal > 0 && main.processCount == 0;
+    });
     regel("aMappeFilSize", [this] { return funkTilladt && sizeLabel->text() != u"Beregner..."; });
     regler->tilfoej([this] {
         findChild<QAction*>(QStringLiteral("aMedtagPrivat"))->setProperty("ikon", FStrukturY->ShowPrivate() ? 33 : 32);

@@ -52,6 +52,7 @@ private Q_SLOTS:
     void sharedAndSeparateClipboards();
     void droppedFilesAndOptionFile();
     void sizeCalculation();
+    void transferAndCancel();
 
 private:
     Twinform* start(bool faelles = true);
@@ -256,6 +257,36 @@ void KlipbordTest::sizeCalculation()
     entry.reset();
     QVERIFY(QThreadPool::globalInstance()->waitForDone(10000));
     QCoreApplication::processEvents();
+}
+
+void KlipbordTest::transferAndCancel()
+{
+    Twinform* first = start(false);
+    auto* overfoer = first->findChild<QAction*>("KlipbordsdataTransfer");
+    auto* kdt = first->findChild<QCheckBox*>("KDTcheck");
+    auto* klip1 = qobject_cast<Tlisteform*>(first->klipbord());
+    klip1->lister().CopyListAdd(1, 4, *home / "kilde/m", true);
+    klip1->lister().CopyListAdd(2, 2, *home / "kilde/a.txt", true);
+    klip1->lister().CopyListAdd(2, 2, *home / "kilde/b.txt", false);
+    kdt->setChecked(true);
+    QCoreApplication::processEvents();
+    QVERIFY(!overfoer->isEnabled());  // one explorer only
+
+    auto* second = dynamic_cast<Twinform*>(entry->mainform().makeNewStifinder());
+    second->findChild<QCheckBox*>("KDTcheck")->setChecked(true);
+    QTRY_VERIFY(overfoer->isEnabled());
+    overfoer->trigger();
+    auto* klip2 = qobject_cast<Tlisteform*>(second->klipbord());
+    QCOMPARE(stier(klip2->lister().Mappeliste()), QStringList{*home / "kilde/m"});
+    QCOMPARE(stier(klip2->lister().Filliste()), QStringList{*home / "kilde/a.txt"});  // the unticked entry stays home
+    QVERIFY(!kdt->isChecked());
+    QVERIFY(!second->findChild<QCheckBox*>("KDTcheck")->isChecked());
+
+    QTRY_VERIFY(first->findChild<QAction*>("AnnullerKopiering")->isEnabled());
+    first->findChild<QAction*>("aAnnullerFiler")->trigger();
+    QCOMPARE(stier(klip1->lister().Filliste()), QStringList{*home / "kilde/b.txt"});
+    first->findChild<QAction*>("AnnullerKopiering")->trigger();
+    QCOMPARE(klip1->lister().Mappeliste()->topLevelItemCount() + klip1->lister().Filliste()->topLevelItemCount(), 0);
 }
 
 QTEST_MAIN(KlipbordTest)
