@@ -3,6 +3,7 @@
 #include "fileops/stoerrelser.h"
 #include "fileops/tklipbordslister.h"
 #include "platform/filesystem.h"
+#include "platform/trash.h"
 #include "tree/beskeder.h"
 #include "tree/pathhelpers.h"
 #include "tree/tstrukturcompo.h"
@@ -252,4 +253,17 @@ void TMetodeCompo::getSizeOfKlipbord()
             },
             Qt::QueuedConnection);
     });
+}
+
+int TMetodeCompo::EmptyRecycleBin(bool Confirm, const QString& aDrive)
+{
+    if (Confirm
+        && (!FBeskeder
+            || !FBeskeder->spoerg(QStringLiteral("Skal papirkurven for drevet ") + aDrive + QStringLiteral(" tømmes?\n")
+                                      + QStringLiteral("Elementerne i den kan ikke gendannes bagefter."),
+                                  Beskeder::AlleCheck::Skjul)
+                   .ja))
+        return 0;
+    // Code 5 of the error table: the system refused to remove something.
+    return platform::emptyTrash(aDrive) ? 0 : 5;
 }

@@ -36,6 +36,10 @@ public:
     // the destination), in reverse order; the number added.
     int loadLister(QStringList& aMlist, QStringList& aFlist, const QString& aDestination);
 
+    // Empties the trash of the drive mounted at aDrive, asking first when Confirm is set; 0 when
+    // it was emptied or the user said no, else a failure code of the error table.
+    int EmptyRecycleBin(bool Confirm, const QString& aDrive);
+
     // Starts the size calculation of the clipboard's ticked entries on the thread pool and
     // returns at once; stoerrelseBeregnes now and stoerrelseBeregnet with the result tell about it.
     void getSizeOfKlipbord();

@@ -6,6 +6,7 @@
 #include "tests/common/testhome.h"
 #include "tree/tstrukturcompo.h"
 
+#include <QDir>
 #include <QMainWindow>
 #include <QTreeWidget>
 #include <QtTest>
@@ -54,6 +55,7 @@ private Q_SLOTS:
     void newFolders();
     void destinationAndSelection();
     void renamesThatMustNotHappen();
+    void emptyingTheTrash();
 };
 
 void MetodeCompoTest::newFolders()
@@ -120,6 +122,28 @@ void MetodeCompoTest::renamesThatMustNotHappen()
     QVERIFY(QFileInfo(f.home / "r/a.txt").isFile());
     QCOMPARE(f.boxes.texts(), QStringList({"Elementet kunne ikke omdøbes.\nDer opstod en fejl.",
                                            "Der opstod en fejl ved omdøbning af fil."}));
+}
+
+void MetodeCompoTest::emptyingTheTrash()
+{
+    Fixture f;
+    f.home.write(".local/share/Trash/files/gammel.txt", "x");
+    f.home.write(".local/share/Trash/files/mappe/inde.txt", "x");
+    f.home.write(".local/share/Trash/info/gammel.txt.trashinfo", "[Trash Info]\n");
+    f.home.write("bevar/vigtig.txt", "behold");
+    QVERIFY(QFile::link(f.home / "bevar", f.home / ".local/share/Trash/files/link til bevar"));
+    const QString drive = f.home.path();
+
+    f.boxes.answer(QDialog::Rejected);
+    QCOMPARE(f.metode.EmptyRecycleBin(true, drive), 0);
+    QVERIFY(QFileInfo::exists(f.home / ".local/share/Trash/files/gammel.txt"));
+
+    f.boxes.answer(QDialog::Accepted);
+    QCOMPARE(f.metode.EmptyRecycleBin(true, drive), 0);
+    QVERIFY(QDir(f.home / ".local/share/Trash/files").isEmpty());
+    QVERIFY(QDir(f.home / ".local/share/Trash/info").isEmpty());
+    QVERIFY(QFileInfo::exists(f.home / "bevar/vigtig.txt"));  // a link in the trash is never followed
+    QVERIFY(f.boxes.texts().first().startsWith("Skal papirkurven for drevet"));
 }
 
 QTEST_MAIN(MetodeCompoTest)
