@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,6 +52,16 @@ QLineEdit* feltMed(const char* navn, QWidget* parent)
     felt->setObjectName(QLatin1String(navn));
     felt->setReadOnly(true);
     return felt;
+}
+
+// A small button that shows its text in the information box.
+QToolButton* infoKnap(const char* navn, const QString& tekst, Tmainform& main, QWidget* parent)
+{
+    auto* knap = new QToolButton(parent);
+    knap->setObjectName(QLatin1String(navn));
+    knap->setText(QStringLiteral("?"));
+    QObject::connect(knap, &QToolButton::clicked, parent, [&main, tekst] { main.beskeder()->sig(tekst); });
+    return knap;
 }
 
 }  // namespace
@@ -339,11 +350,32 @@ QWidget* Twinform::byggeAktuelle()
         {"visIndstillingerCheck", "Gå til indstillinger", "Gå til indstillinger ved klip og kopiering",
          &S::visIndstillingerCheck},
     };
+    const QHash<QString, std::pair<const char*, QString>> info = {
+        {"DragDropCheck", {"KlipInf06", QStringLiteral("Hvis \"Anvend Drag-Drop-kopiering\" er valg, slettes der ikke efter "
+                                                      "Drag-Drop-kopiering selvom det foregår på samme drev.\nDet svarer "
+                                                      "således til normalkopiering men udført som drag-drop handling.")}},
+        {"opdaterCheck", {"KlipInf07", QStringLiteral("Bestem om mappestrukturen altid skal opdateres efter \"Sæt-Ind\" eller "
+                                                     "ej.\nHvis ikke skal den opdateres manuelt efter handlinger, hvor det er "
+                                                     "nødvendigt.")}},
+        {"LukCheck", {"KlipInf03", QStringLiteral("Bestemmer om progressbokse skal lukkes automatisk efter brug.\nI modsat "
+                                                 "fald skal de lukkes manuelt.")}},
+        {"rydCheck", {"KlipInf02", QStringLiteral("Vælg om alle valgte emner i listerne skal slettes efter \"Sæt-ind\".\n"
+                                                 "Imodsat fald bevares de. De skal så slettes manuelt, når det er relevant.\n"
+                                                 "Det kan anvendes, hvis det kopierede skal indsættes flere steder.")}},
+        {"visKlipbordCheck", {"KlipInf01", QStringLiteral("Vælg om kopierings-listerne skal vises efter hver "
+                                                         "kopierings-handling.")}},
+        {"visIndstillingerCheck", {"klipInf", QStringLiteral("Åben altid siden med indstillinger for funktioner, når der "
+                                                            "klippes eller kopieres.")}},
+    };
     for (const auto& check : checks) {
         QCheckBox* box = binder->afkrydsning(check.navn, QString::fromUtf8(check.tekst), check.felt, {}, mainside);
         box->setToolTip(QString::fromUtf8(check.hint));
-        form->addRow(box);
+        const auto& [knapNavn, tekst] = info.value(QLatin1String(check.navn));
+        form->addRow(infoKnap(knapNavn, tekst, main, mainside), box);
     }
+    form->addRow(infoKnap("infSammeK", QStringLiteral("Hvis \"Anvend samme klipbord\" vælges, anvender alle stifindere samme "
+                                                      "klipbord.\nI modsat fald har hver stifinder sit eget klipbord."),
+                          main, mainside));
     return mainside;
 }
 
@@ -361,19 +393,6 @@ void Twinform::anvendFaneplacering()
     winBog->setTabPosition(placering[opt.fanePlaceringsBox]);
 }
 
-namespace {
-
-// A small button that shows its text in the information box.
-QToolButton* infoKnap(const char* navn, const QString& tekst, Tmainform& main, QWidget* parent)
-{
-    auto* knap = new QToolButton(parent);
-    knap->setObjectName(QLatin1String(navn));
-    knap->setText(QStringLiteral("?"));
-    QObject::connect(knap, &QToolButton::clicked, parent, [&main, tekst] { main.beskeder()->sig(tekst); });
-    return knap;
-}
-
-}  // namespace
 
 QWidget* Twinform::byggeKlipbordsKnapper(QWidget* side)
 {
