@@ -4,6 +4,7 @@
 #include "app/tmainform.h"
 #include "explorer/twinform.h"
 #include "fileops/tklipbordslister.h"
+#include "fileops/tmetodecompo.h"
 #include "tree/beskeder.h"
 #include "tree/tstrukturcompo.h"
 
@@ -368,7 +369,14 @@ QWidget* Twinform::byggeAktuelle()
                                                             "klippes eller kopieres.")}},
     };
     for (const auto& check : checks) {
-        QCheckBox* box = binder->afkrydsning(check.navn, QString::fromUtf8(check.tekst), check.felt, {}, mainside);
+        // The clipboard is shown after gathering as the box says, once the window has started.
+        std::function<void()> effekt;
+        if (check.felt == &S::visKlipbordCheck)
+            effekt = [this] {
+                if (!opstart)
+                    metodeX->BoolVisKlipbord = opt.visKlipbordCheck;
+            };
+        QCheckBox* box = binder->afkrydsning(check.navn, QString::fromUtf8(check.tekst), check.felt, effekt, mainside);
         box->setToolTip(QString::fromUtf8(check.hint));
         const auto& [knapNavn, tekst] = info.value(QLatin1String(check.navn));
         form->addRow(infoKnap(knapNavn, tekst, main, mainside), box);
