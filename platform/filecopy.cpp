@@ -1,0 +1,156 @@
+#include "platform/filecopy.h"
+
+#include "platform/filesystem.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace platform {
+namespace {
+
+std::function<int(const QString&, qint64)>& kopiFejl()
+{
+    static std::function<int(const QString&, qint64)> fejl;
+    return fejl;
+}
+
+constexpr qint64 chunk = 8 * 1024 * 1024;
+
+struct Fd {
+    int fd = -1;
+    ~Fd()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+// Copies the content of in to out; 0, or the errno of a failure, or -1 when stopped.
+int kopierIndhold(const QString& kilde, int in, int out, qint64 total, const KopiFremgang& fremgang)
+{
+    qint64 kopieret = 0;
+    bool medRange = true;
+    std::vector<char> buffer;
+    if (fremgang && !fremgang(0, total))
+        return -1;
+    while (true) {
+        if (kopiFejl())
+            if (const int fejl = kopiFejl()(kilde, kopieret))
+                return fejl;
+        ssize_t n = -1;
+        if (medRange) {
+            n = ::copy_file_range(in, nullptr, out, nullptr, size_t(chunk), 0);
+            if (n < 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP) && kopieret == 0) {
+                medRange = false;
+                continue;
+            }
+        } else {
+            buffer.resize(1024 * 1024);
+            n = ::read(in, buffer.data(), buffer.size());
+            for (ssize_t skrevet = 0; n > 0 && skrevet < n;) {
+                const ssize_t w = ::write(out, buffer.data() + skrevet, size_t(n - skrevet));
+                if (w < 0) {
+                    if (errno == EINTR)
+                        continue;
+                    return errno;
+                }
+                skrevet += w;
+            }
+        }
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (n == 0)
+            return 0;
+        kopieret += n;
+        if (fremgang && !fremgang(kopieret, std::max(total, kopieret)))
+            return -1;
+    }
+}
+
+QByteArray midlertidigBeside(const QByteArray& maal)
+{
+    const qsizetype slash = maal.lastIndexOf('/');
+    return maal.left(slash + 1) + '.' + maal.mid(slash + 1).left(200) + ".qvmkopi-"
+        + QByteArray::number(QCoreApplication::applicationPid());
+}
+
+}  // namespace
+
+void installKopiFejl(std::function<int(const QString& kilde, qint64 offset)> fejl) { kopiFejl() = std::move(fejl); }
+
+KopiResultat kopierFil(const QString& kilde, const QString& maal, bool erstat, const KopiFremgang& fremgang, int* errnoUd)
+{
+    const QByteArray src = QFile::encodeName(kilde);
+    const QByteArray dst = QFile::encodeName(maal);
+    const auto fejl = [errnoUd](int kode) {
+        if (errnoUd)
+            *errnoUd = kode;
+        return KopiResultat::Fejl;
+    };
+    struct stat st;
+    if (::lstat(src.constData(), &st) != 0)
+        return fejl(errno);
+    if (S_ISLNK(st.st_mode)) {
+        std::vector<char> target(size_t(st.st_size) + 1 > 4096 ? size_t(st.st_size) + 1 : 4096);
+        const ssize_t n = ::readlink(src.constData(), target.data(), target.size() - 1);
+        if (n < 0)
+            return fejl(errno);
+        target[size_t(n)] = 0;
+        if (erstat) {
+            struct stat existing;
+            if (::lstat(dst.constData(), &existing) == 0 && !S_ISDIR(existing.st_mode))
+                ::unlink(dst.constData());
+        }
+        if (::symlink(target.data(), dst.constData()) != 0)
+            return fejl(errno);
+        if (fremgang)
+            fremgang(0, 0);
+        return KopiResultat::Kopieret;
+    }
+    if (!S_ISREG(st.st_mode))
+        return KopiResultat::IkkeKopieret;
+
+    Fd in;
+    in.fd = ::open(src.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (in.fd < 0)
+        return fejl(errno);
+    const QByteArray midlertidig = midlertidigBeside(dst);
+    Fd out;
+    out.fd = ::open(midlertidig.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (out.fd < 0)
+        return fejl(errno);
+    const int resultat = kopierIndhold(kilde, in.fd, out.fd, st.st_size, fremgang);
+    if (resultat == 0) {
+        const timespec tider[2] = {st.st_atim, st.st_mtim};
+        ::fchmod(out.fd, st.st_mode & 07777);
+        ::futimens(out.fd, tider);
+    }
+    const bool lukket = ::close(out.fd) == 0;
+    out.fd = -1;
+    if (resultat != 0 || !lukket) {
+        ::unlink(midlertidig.constData());
+        if (resultat == -1)
+            return KopiResultat::Stoppet;
+        return fejl(resultat != 0 ? resultat : errno);
+    }
+    const bool paaPlads = erstat ? ::rename(midlertidig.constData(), dst.constData()) == 0
+                                 : renameNoReplace(QFile::decodeName(midlertidig), maal);
+    if (!paaPlads) {
+        const int kode = errno ? errno : EEXIST;
+        ::unlink(midlertidig.constData());
+        return fejl(kode);
+    }
+    return KopiResultat::Kopieret;
+}
+
+}  // namespace platform

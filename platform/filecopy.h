@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace platform {
+
+enum class KopiResultat {
+    Kopieret,      // the target holds the whole copy
+    Stoppet,       // the user stopped it; no partial target remains
+    Fejl,          // it failed; no partial target remains, an existing target is as it was
+    IkkeKopieret,  // a FIFO, socket or device: never opened, not copied
+};
+
+// Called after every chunk with the bytes copied so far and the file's size; false stops the copy.
+using KopiFremgang = std::function<bool(qint64 kopieret, qint64 total)>;
+
+// Copies one file. A regular file is copied in chunks (copy_file_range, else read and write) into
+// a temporary file beside the target, which gets the source's mode and modification time and
+// is then renamed to the target: replacing an existing target only when erstat is set. A link is
+// copied as a link. errnoUd receives the system's error code of a failure.
+KopiResultat kopierFil(const QString& kilde, const QString& maal, bool erstat, const KopiFremgang& fremgang,
+                       int* errnoUd = nullptr);
+
+// For tests: a fault that the copy meets before writing at a given offset of a given source
+// (return an errno value to fail there, 0 to go on). An empty hook removes the fault.
+void installKopiFejl(std::function<int(const QString& kilde, qint64 offset)> fejl);
+
+}  // namespace platform
