@@ -1,6 +1,9 @@
 #pragma once
 
+#include "fileops/tklipbordslister.h"
+
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -8,7 +11,6 @@
 
 class Beskeder;
 class QTreeWidgetItem;
-class TKlipbordsLister;
 class TStrukturCompo;
 
 // The explorer's bridge between its trees and the file system for the small operations:
@@ -67,6 +69,6 @@ private:
 
     std::unique_ptr<TStrukturCompo> FStrukturY;
     Beskeder* FBeskeder = nullptr;
-    TKlipbordsLister* FKlipbord = nullptr;
+    QPointer<TKlipbordsLister> FKlipbord;  // gone with its window
     bool FFlytElementer = false;
 };
