@@ -53,6 +53,7 @@ private Q_SLOTS:
     void droppedFilesAndOptionFile();
     void sizeCalculation();
     void transferAndCancel();
+    void sharedClipboardOutlivesItsOwner();
 
 private:
     Twinform* start(bool faelles = true);
@@ -287,6 +288,23 @@ void KlipbordTest::transferAndCancel()
     QCOMPARE(stier(klip1->lister().Filliste()), QStringList{*home / "kilde/b.txt"});
     first->findChild<QAction*>("AnnullerKopiering")->trigger();
     QCOMPARE(klip1->lister().Mappeliste()->topLevelItemCount() + klip1->lister().Filliste()->topLevelItemCount(), 0);
+}
+
+void KlipbordTest::sharedClipboardOutlivesItsOwner()
+{
+    Twinform* first = start(true);
+    auto* second = dynamic_cast<Twinform*>(entry->mainform().makeNewStifinder());
+    QCOMPARE(second->klipbord(), first->klipbord());
+    first->parentWidget()->close();  // "Stifinder 1" owned the shared clipboard
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!second->klipbord());
+    QCOMPARE(second->metode().Klipbord(), nullptr);
+    second->gaaTilMappe(*home / "kilde");
+    vaelg(second->strukturCompo().Struktur2(), {"a.txt"});
+    second->KopierElementer(false);  // a clipboard of its own is made on the spot
+    auto* nyt = qobject_cast<Tlisteform*>(second->klipbord());
+    QVERIFY(nyt);
+    QCOMPARE(stier(nyt->lister().Filliste()), QStringList{*home / "kilde/a.txt"});
 }
 
 QTEST_MAIN(KlipbordTest)
