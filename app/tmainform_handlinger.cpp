@@ -70,7 +70,9 @@ void Tmainform::byggeHandlinger()
              Qt::CTRL | Qt::Key_0, [this] {
                  for (QWidget* window : elementer())
                      if (elementType(window) == ElementType::Klipbord) {
-                         mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
+                         auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+                         sub->show();  // a clipboard the user closed is only hidden
+                         mdiArea->setActiveSubWindow(sub);
                          return;
                      }
              });

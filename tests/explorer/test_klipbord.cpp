@@ -223,6 +223,12 @@ void KlipbordTest::droppedFilesAndOptionFile()
     Tlisteform ny(entry->mainform(), true, 1);
     QVERIFY(ny.findChild<QCheckBox*>("selectCheck")->isChecked());
     QCOMPARE(ny.findChild<QWidget*>("listePanel")->width(), 350);
+
+    // Closing the clipboard only hides it; Ctrl+0 shows it again.
+    klipbord->parentWidget()->close();
+    QVERIFY(klipbord->parentWidget()->isHidden());
+    entry->mainform().findChild<QAction*>("aVisKlipbordet")->trigger();
+    QVERIFY(!klipbord->parentWidget()->isHidden());
     ny.findChild<QCheckBox*>("selectCheck")->click();
     QCOMPARE(platform::readTextLines(ny.optfilnavn)->size(), 2);
     QCOMPARE(platform::readTextLines(ny.optfilnavn)->at(1), QStringLiteral("0"));
