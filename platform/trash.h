@@ -10,6 +10,14 @@ namespace platform {
 // ".Trash/<uid>" and ".Trash-<uid>" folders. Only existing real folders are listed.
 QStringList trashFolders(const QString& mountPoint);
 
+// Moves path (a file, a link or a folder with all it holds) to the trash of its file system,
+// following the freedesktop.org trash specification: the home trash when path lives on the
+// home's file system, else the trash at the top of its mount (".Trash/<uid>" when the
+// administrator made ".Trash", else ".Trash-<uid>"). The information file is written first and
+// the move is one rename, so nothing is ever copied or lost; on failure path stays where it was
+// and errnoUd receives the system's error code.
+bool flytTilPapirkurv(const QString& path, int* errnoUd = nullptr);
+
 // Removes everything in the "files" and "info" folders of those trash folders, never following
 // a link out of them. Returns false when something could not be removed.
 bool emptyTrash(const QString& mountPoint);
