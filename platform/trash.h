@@ -11,7 +11,7 @@ namespace platform {
 QStringList trashFolders(const QString& mountPoint);
 
 // Moves path (a file, a link or a folder with all it holds) to the trash of its file system,
-// following the freedesktop.org trash specification: the home trash when path lives on the
+// in the desktops' shared trash layout: the home trash when path lives on the
 // home's file system, else the trash at the top of its mount (".Trash/<uid>" when the
 // administrator made ".Trash", else ".Trash-<uid>"). The information file is written first and
 // the move is one rename, so nothing is ever copied or lost; on failure path stays where it was
