@@ -186,7 +186,6 @@ private:
     void byggeHandlinger();
     QAction* handling(const char* navn, const QString& tekst, const QString& hint, const QKeySequence& genvej,
                       std::function<void()> udfoer);
-    void byggeVaerktoejer();
     void byggeStrukturMenu();
     void byggeRegler();
     // Tiles the child windows side by side (Qt::Horizontal) or one above the other (Qt::Vertical).
