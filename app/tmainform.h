@@ -151,6 +151,8 @@ public:
     MainSettings opt;
     bool opstart = true;
     int processCount = 0;
+    // Counts a long operation starting (+1) or ending (-1); the close action follows.
+    void aendrProcessCount(int aendring);
     bool MsRedigeret = false;
     int NewCount = 0;
     QString SPtimerFilename;

@@ -202,6 +202,12 @@ QWidget* Tmainform::getWinform(const QString& aCaption)
     return nullptr;
 }
 
+void Tmainform::aendrProcessCount(int aendring)
+{
+    processCount += aendring;
+    regler->opdaterSenere();
+}
+
 void Tmainform::CloseElementExecute()
 {
     const QList<QWidget*> explorers = stifindere();

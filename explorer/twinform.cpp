@@ -9,6 +9,8 @@
 #include "fileops/stoerrelser.h"
 #include "fileops/tklipbordslister.h"
 #include "fileops/tmetodecompo.h"
+#include "fileops/tpasteobjekt.h"
+#include "fileops/tprogressform.h"
 #include "tree/ikoner.h"
 #include "tree/pathhelpers.h"
 #include "tree/tstrukturcompo.h"
@@ -64,6 +66,7 @@ Twinform::Twinform(Tmainform& main)
     HentOpt();
     bestemTabs();
     newMetodeObjekt();
+    byggePaste();
     anvendRedskabsplacering();
     anvendFaneplacering();
     winBog->setCurrentIndex(opt.winBogSide);
@@ -158,6 +161,13 @@ void Twinform::FormActivate()
 
 void Twinform::closeEvent(QCloseEvent* event)
 {
+    if (aktivitetsAntal > 0) {
+        // The running operation stops at its next step and the window closes after it.
+        PasteObj->ProgressBox()->FCancel = true;
+        lukEfterOperation = true;
+        event->ignore();
+        return;
+    }
     setAcceptDrops(false);
     if (egetKlipbord && FKlipbord) {
         FKlipbord->sletBeggeListerExecute();
@@ -194,10 +204,13 @@ void Twinform::opdater() { opdaterStruktur1(true); }
 
 void Twinform::setAktivitetsNr(int antal, int art)
 {
-    Q_UNUSED(art)  // the finished operation's notice comes with the paste and delete engines
     aktivitetsAntal += antal;
     funkTilladt = aktivitetsAntal <= 0;
     AktivitetBoks->setMaximum(funkTilladt ? 1 : 0);
+    if (art == 1 && main.opt.beskedCheck) {
+        const QString resultat = PasteObj->getResult();
+        setBeskedInfo(QStringLiteral("Der blev kopieret ") + (resultat.isEmpty() ? QStringLiteral("0 bytes") : resultat));
+    }
     if (regler)
         regler->opdaterSenere();
 }

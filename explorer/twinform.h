@@ -30,6 +30,7 @@ class Tmainform;
 class TKlipbordsLister;
 class Tlisteform;
 class TMetodeCompo;
+class TPasteObjekt;
 class TStrukturCompo;
 template <class S>
 class IndstillingsBinder;
@@ -59,6 +60,14 @@ public:
     void KopierElementer(bool flyt);
     // Registers files and folders dropped from the desktop in the clipboard; others are passed over.
     void registrerSlip(const QList<QUrl>& elementer);
+    // Copies or moves the clipboard's ticked elements into the selected folder.
+    void PasteExecute();
+    // The paste engine's events: load its lists and destination; the user's answer to its question.
+    void loadListerne();
+    void lukKlipbordKontrol(bool ok);
+    // Registers the last paste's folders and files in the clipboard again.
+    void klipbordsGendannelse();
+    TPasteObjekt* PasteObj = nullptr;
 
     // Makes denneSti the current element: the main window's path field, the history, and with
     // medSti the path tabs.
@@ -117,6 +126,10 @@ private:
     // Blanks the size and empties the clipboard's folder list, file list, or both.
     void annuller(bool mapper, bool filer);
     void byggeHandlinger();
+    void byggePaste();
+    // Runs arbejde as a long operation: counted in the main window and here; art 1 reports a
+    // finished paste, 2 a finished delete.
+    void langOperation(int art, const std::function<void()>& arbejde);
     // Gives the explorer its clipboard: its own, or the shared one of "Stifinder 1".
     void newMetodeObjekt();
     // The clipboard in use; a new one of its own when the one it used is gone; none when no
@@ -167,6 +180,8 @@ private:
     QMenu* PUdirboxDrev = nullptr;
     QMenu* PUdirPrivate = nullptr;
     bool bloker = false;
+    // The window was asked to close while an operation ran; it closes when the operation ends.
+    bool lukEfterOperation = false;
     QPointer<Tlisteform> FKlipbord;
     bool egetKlipbord = false;
     QLineEdit* EditMappe = nullptr;

@@ -473,5 +473,11 @@ QWidget* Twinform::byggeKlipbordsOverfoersel(QWidget* side)
     connect(sammeKbutton, &QToolButton::clicked, this,
             [this] { main.visEgenskabsside(1, QStringLiteral("Program egenskaber")); });
     layout->addWidget(sammeKbutton);
+    auto* gendan = new QToolButton(box);
+    gendan->setDefaultAction(handling("klipbordsGendannelse", QStringLiteral("Gendan sidste klipbordsdata"), {},
+                                      [this] { klipbordsGendannelse(); }));
+    gendan->defaultAction()->setText(QStringLiteral("Gendan data"));
+    gendan->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    layout->addWidget(gendan);
     return box;
 }

@@ -28,6 +28,8 @@ void taelMappe(int fd, MappeOptaelling& optaelling)
             continue;
         if (S_ISDIR(st.st_mode)) {
             ++optaelling.mapper;
+            if (optaelling.nyMappe)
+                optaelling.nyMappe(optaelling.mapper);
             const int sub = ::openat(::dirfd(dir), name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
             if (sub >= 0)
                 taelMappe(sub, optaelling);
@@ -52,6 +54,22 @@ QString skaleretStoerrelse(qint64 aSize)
     for (const Enhed& enhed : enheder)
         if (n >= enhed.graense)
             return QLocale().toString(n / enhed.graense, 'f', 2) + QLatin1String(enhed.tekst);
+    return heltal(aSize) + QStringLiteral(" bytes");
+}
+
+QString cifferStoerrelse(qint64 aSize)
+{
+    const qsizetype cifre = QString::number(aSize).size();
+    struct Enhed {
+        qsizetype cifre;
+        double deler;
+        const char* tekst;
+    };
+    static const Enhed enheder[] = {
+        {13, 1099511627776.0, " TB"}, {10, 1073741824.0, " GB"}, {7, 1048576.0, " MB"}, {4, 1024.0, " KB"}};
+    for (const Enhed& enhed : enheder)
+        if (cifre >= enhed.cifre)
+            return QLocale().toString(double(aSize) / enhed.deler, 'f', 2) + QLatin1String(enhed.tekst);
     return heltal(aSize) + QStringLiteral(" bytes");
 }
 

@@ -1,6 +1,5 @@
 #include "platform/filecopy.h"
 
-#include "platform/filesystem.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -90,8 +89,11 @@ void installKopiFejl(std::function<int(const QString& kilde, qint64 offset)> fej
 
 KopiResultat kopierFil(const QString& kilde, const QString& maal, bool erstat, const KopiFremgang& fremgang, int* errnoUd)
 {
-    const QByteArray src = QFile::encodeName(kilde);
-    const QByteArray dst = QFile::encodeName(maal);
+    return kopierFil(QFile::encodeName(kilde), QFile::encodeName(maal), erstat, fremgang, errnoUd);
+}
+
+KopiResultat kopierFil(const QByteArray& src, const QByteArray& dst, bool erstat, const KopiFremgang& fremgang, int* errnoUd)
+{
     const auto fejl = [errnoUd](int kode) {
         if (errnoUd)
             *errnoUd = kode;
@@ -100,17 +102,18 @@ KopiResultat kopierFil(const QString& kilde, const QString& maal, bool erstat, c
     struct stat st;
     if (::lstat(src.constData(), &st) != 0)
         return fejl(errno);
+    struct stat eksisterende;
+    const bool findes = ::lstat(dst.constData(), &eksisterende) == 0;
+    if (findes && !erstat)
+        return fejl(EEXIST);
     if (S_ISLNK(st.st_mode)) {
         std::vector<char> target(size_t(st.st_size) + 1 > 4096 ? size_t(st.st_size) + 1 : 4096);
         const ssize_t n = ::readlink(src.constData(), target.data(), target.size() - 1);
         if (n < 0)
             return fejl(errno);
         target[size_t(n)] = 0;
-        if (erstat) {
-            struct stat existing;
-            if (::lstat(dst.constData(), &existing) == 0 && !S_ISDIR(existing.st_mode))
-                ::unlink(dst.constData());
-        }
+        if (findes && !S_ISDIR(eksisterende.st_mode))
+            ::unlink(dst.constData());
         if (::symlink(target.data(), dst.constData()) != 0)
             return fejl(errno);
         if (fremgang)
@@ -124,30 +127,31 @@ KopiResultat kopierFil(const QString& kilde, const QString& maal, bool erstat, c
     in.fd = ::open(src.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
     if (in.fd < 0)
         return fejl(errno);
-    const QByteArray midlertidig = midlertidigBeside(dst);
+    // A new target is written in place, made exclusively; an existing one is only replaced by a
+    // whole copy, written beside it first.
+    const QByteArray skrivTil = findes ? midlertidigBeside(dst) : dst;
     Fd out;
-    out.fd = ::open(midlertidig.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    out.fd = ::open(skrivTil.constData(), O_WRONLY | O_CREAT | (findes ? O_TRUNC : O_EXCL) | O_CLOEXEC, 0600);
     if (out.fd < 0)
         return fejl(errno);
-    const int resultat = kopierIndhold(kilde, in.fd, out.fd, st.st_size, fremgang);
+    const int resultat = kopierIndhold(QFile::decodeName(src), in.fd, out.fd, st.st_size, fremgang);
     if (resultat == 0) {
         const timespec tider[2] = {st.st_atim, st.st_mtim};
         ::fchmod(out.fd, st.st_mode & 07777);
         ::futimens(out.fd, tider);
     }
     const bool lukket = ::close(out.fd) == 0;
+    const int lukkeFejl = errno;
     out.fd = -1;
     if (resultat != 0 || !lukket) {
-        ::unlink(midlertidig.constData());
+        ::unlink(skrivTil.constData());
         if (resultat == -1)
             return KopiResultat::Stoppet;
-        return fejl(resultat != 0 ? resultat : errno);
+        return fejl(resultat != 0 ? resultat : lukkeFejl);
     }
-    const bool paaPlads = erstat ? ::rename(midlertidig.constData(), dst.constData()) == 0
-                                 : renameNoReplace(QFile::decodeName(midlertidig), maal);
-    if (!paaPlads) {
-        const int kode = errno ? errno : EEXIST;
-        ::unlink(midlertidig.constData());
+    if (findes && ::rename(skrivTil.constData(), dst.constData()) != 0) {
+        const int kode = errno;
+        ::unlink(skrivTil.constData());
         return fejl(kode);
     }
     return KopiResultat::Kopieret;

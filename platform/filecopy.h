@@ -15,11 +15,15 @@ enum class KopiResultat {
 // Called after every chunk with the bytes copied so far and the file's size; false stops the copy.
 using KopiFremgang = std::function<bool(qint64 kopieret, qint64 total)>;
 
-// Copies one file. A regular file is copied in chunks (copy_file_range, else read and write) into
-// a temporary file beside the target, which gets the source's mode and modification time and
-// is then renamed to the target: replacing an existing target only when erstat is set. A link is
-// copied as a link. errnoUd receives the system's error code of a failure.
+// Copies one file. A regular file is copied in chunks (copy_file_range, else read and write) and
+// gets the source's mode and modification time. A new target is made exclusively and removed
+// again when the copy fails or stops; an existing target is replaced only when erstat is set, and
+// then only by a whole copy written beside it and renamed over it. A link is copied as a link.
+// errnoUd receives the system's error code of a failure.
 KopiResultat kopierFil(const QString& kilde, const QString& maal, bool erstat, const KopiFremgang& fremgang,
+                       int* errnoUd = nullptr);
+// The same for paths as the file system's bytes, which need not be valid UTF-8.
+KopiResultat kopierFil(const QByteArray& kilde, const QByteArray& maal, bool erstat, const KopiFremgang& fremgang,
                        int* errnoUd = nullptr);
 
 // For tests: a fault that the copy meets before writing at a given offset of a given source

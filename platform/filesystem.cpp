@@ -17,8 +17,11 @@ bool entryExists(const QString& path)
 
 bool renameNoReplace(const QString& from, const QString& to)
 {
-    const QByteArray source = QFile::encodeName(from);
-    const QByteArray target = QFile::encodeName(to);
+    return renameNoReplace(QFile::encodeName(from), QFile::encodeName(to));
+}
+
+bool renameNoReplace(const QByteArray& source, const QByteArray& target)
+{
     if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
         return true;
     if (errno != EINVAL && errno != ENOSYS)
@@ -27,7 +30,8 @@ bool renameNoReplace(const QString& from, const QString& to)
     // file systems without hard links are renamed after a last look.
     if (::link(source.constData(), target.constData()) == 0)
         return ::unlink(source.constData()) == 0;
-    if (errno == EEXIST || entryExists(to))
+    struct stat st;
+    if (errno == EEXIST || ::lstat(target.constData(), &st) == 0)
         return false;
     return ::rename(source.constData(), target.constData()) == 0;
 }

@@ -11,5 +11,6 @@ bool entryExists(const QString& path);
 // Renames from to to in one step, and only when nothing stands at to: an entry that appears
 // there meanwhile is never replaced. Returns false when nothing was renamed.
 bool renameNoReplace(const QString& from, const QString& to);
+bool renameNoReplace(const QByteArray& from, const QByteArray& to);
 
 }  // namespace platform

@@ -1,0 +1,391 @@
+#include "fileops/tpastecompo.h"
+
+#include "app/boksbeskeder.h"
+#include "app/tinfform.h"
+#include "app/tspform.h"
+#include "fileops/stoerrelser.h"
+#include "fileops/tdeleteform.h"
+#include "fileops/texistsform.h"
+#include "fileops/tkopieringsform.h"
+#include "fileops/tprogressform.h"
+#include "platform/filedelete.h"
+#include "platform/filesystem.h"
+#include "tree/pathhelpers.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+// A bar's position, kept inside its range.
+void saetPosition(QProgressBar* bar, qint64 position)
+{
+    bar->setValue(int(std::clamp<qint64>(position, bar->minimum(), bar->maximum())));
+}
+
+bool erMappe(const QByteArray& path)
+{
+    struct stat st;
+    return ::stat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+QString heltal(qint64 n) { return QLocale().toString(n); }
+
+}  // namespace
+
+QByteArray kildeBytes(const QString& path)
+{
+    QByteArray bytes = QFile::encodeName(path);
+    while (bytes.size() > 1 && bytes.endsWith('/'))
+        bytes.chop(1);
+    return bytes;
+}
+
+TPasteCompo::TPasteCompo(const QString& optMappe, QWidget* mainWindow, QObject* owner)
+    : QObject(owner)
+    , FSpmCopyBox(new Tkopieringsform(optMappe, mainWindow))
+    , FProgressBox(new Tprogressform(mainWindow))
+    , FSpmHandling(new TExistsForm(mainWindow))
+    , FSpmBox(new Tspform(mainWindow))
+    , FInfoBox(new Tinfform(mainWindow))
+    , FDeleteBox(new Tdeleteform(mainWindow))
+    , FBeskeder(std::make_unique<BoksBeskeder>(FInfoBox, FSpmBox))
+{
+}
+
+TPasteCompo::~TPasteCompo()
+{
+    delete FSpmCopyBox;
+    delete FProgressBox;
+    delete FSpmHandling;
+    delete FSpmBox;
+    delete FInfoBox;
+    delete FDeleteBox;
+}
+
+Tkopieringsform* TPasteCompo::SpmCopyBox() const { return FSpmCopyBox; }
+Tprogressform* TPasteCompo::ProgressBox() const { return FProgressBox; }
+TExistsForm* TPasteCompo::SpmHandling() const { return FSpmHandling; }
+Tspform* TPasteCompo::SpmBox() const { return FSpmBox; }
+Tdeleteform* TPasteCompo::DeleteBox() const { return FDeleteBox; }
+
+void TPasteCompo::setBoxCaption(const QString& caption)
+{
+    FBoxCaption = caption;
+    FProgressBox->setWindowTitle(caption + QStringLiteral(" kopierer valgte elementer"));
+}
+
+void TPasteCompo::nyOperation()
+{
+    ikkePastede = 0;
+    ikkeKopierede = 0;
+    ankommet.clear();
+    FProgressBox->LabelInfo->clear();
+}
+
+void TPasteCompo::sig(const QString& tekst) { FBeskeder->sig(tekst); }
+
+Beskeder& TPasteCompo::beskeder() { return *FBeskeder; }
+
+bool TPasteCompo::stoppet() const { return FProgressBox->FCancel; }
+
+void TPasteCompo::behandlBeskeder()
+{
+    if (sidstBehandlet.isValid() && sidstBehandlet.elapsed() < 15)
+        return;
+    QCoreApplication::processEvents();
+    sidstBehandlet.restart();
+}
+
+qint64 TPasteCompo::sizeOfElementer(const QString& aDest)
+{
+    Tprogressform& box = *FProgressBox;
+    totalSize = 0;
+    posSize = 0;
+    antalFiler = 0;
+    antalMapper = int(PasteMapper.size());
+    box.kildeLabel->setText(antalMapper == 1 ? QStringLiteral("Der kopieres 1 mappe:")
+                                             : QStringLiteral("Der kopieres %1 mapper:").arg(antalMapper));
+    box.listbox->clear();
+    box.pBarAktiv->setRange(0, std::max(antalMapper, 1));
+    box.pBarAktiv->setValue(0);
+    box.pBar->setValue(0);
+    box.pBarAll->setValue(0);
+    box.LabelInfo->clear();
+    box.LabelResterende->clear();
+    box.infoLabel->clear();
+    box.LabelProcent->setText(QStringLiteral("0%"));
+    box.destinationEdit->setText(aDest);
+
+    MappeOptaelling optaelling;
+    optaelling.mapper = antalMapper;
+    optaelling.nyMappe = [&box](qint64 mapper) {
+        box.setInfoBarAntal(mapper);
+        saetPosition(box.pBarAktiv, mapper);
+    };
+    for (const QString& mappe : PasteMapper) {
+        box.tilfoejMappe(mappe);
+        if (!erMappe(kildeBytes(mappe)) || !getMappeInfo(mappe, optaelling))
+            sig(QStringLiteral("Mappen\r") + mappe + u'\r' + QStringLiteral("eksisterer ikke."));
+    }
+    antalMapper = int(optaelling.mapper);
+    antalFiler = int(optaelling.filer);
+    totalSize = optaelling.bytes;
+    for (const QString& fil : PasteFiler) {
+        totalSize += getFilensSize(fil);
+        ++antalFiler;
+    }
+    box.setInfoBarAntal(antalMapper);
+    saetPosition(box.pBarAktiv, box.pBarAktiv->maximum());
+    udskrivInfo();
+    return totalSize;
+}
+
+void TPasteCompo::udskrivInfo()
+{
+    FProgressBox->LabelInfo->setText(QStringLiteral("Der kopieres ") + heltal(antalFiler)
+                                     + (antalFiler == 1 ? QStringLiteral(" fil: ") : QStringLiteral(" filer: "))
+                                     + cifferStoerrelse(totalSize));
+    FProgressBox->LabelResterende->setText(heltal(antalFiler));
+}
+
+int TPasteCompo::progressInfo(qint64 aSize)
+{
+    posSize += aSize;
+    const int procent = totalSize <= 0 ? 100 : int(posSize * 100 / totalSize);
+    --antalFiler;
+    FProgressBox->LabelProcent->setText(QString::number(procent) + u'%');
+    FProgressBox->LabelResterende->setText(heltal(antalFiler) + QStringLiteral(" (")
+                                           + skaleretStoerrelse(totalSize - posSize) + u')');
+    behandlBeskeder();
+    return procent;
+}
+
+int TPasteCompo::askUser(const QString& aFilnavn, bool& overskriv)
+{
+    const QFileInfo info(aFilnavn);
+    return FSpmHandling->spoerg(info.path(), info.fileName(), overskriv);
+}
+
+bool TPasteCompo::bestemMaal(QByteArray& maal, bool& erstat)
+{
+    struct stat st;
+    const bool findes = ::lstat(maal.constData(), &st) == 0;
+    erstat = false;
+    switch (IntPasteMetode) {
+    case Overskriv:
+        erstat = true;
+        return true;
+    case OpretKopi: {
+        const QString navn = QFile::decodeName(maal);
+        // A name the text form cannot hold keeps its bytes unless it is taken.
+        if (findes || QFile::encodeName(navn) == maal)
+            maal = QFile::encodeName(getNewFilnavn(navn, QStringLiteral("Kopi")));
+        return true;
+    }
+    case Spoerg: {
+        if (!findes)
+            return true;
+        bool overskriv = false;
+        IntPasteMetode = askUser(QFile::decodeName(maal), overskriv);
+        if (IntPasteMetode != Spoerg)
+            return bestemMaal(maal, erstat);
+        erstat = overskriv;
+        if (!overskriv)
+            ++ikkePastede;
+        return overskriv;
+    }
+    default:
+        if (findes)
+            ++ikkePastede;
+        return !findes;
+    }
+}
+
+platform::KopiResultat TPasteCompo::kopierFilEx(const QByteArray& source, const QByteArray& target, bool erstat)
+{
+    if (stoppet()) {
+        ++ikkeKopierede;
+        return platform::KopiResultat::Stoppet;
+    }
+    QProgressBar* pBar = FProgressBox->pBar;
+    const auto fremgang = [this, pBar](qint64 kopieret, qint64 total) {
+        const int procent = total > 0 ? int((kopieret * 100 + total / 2) / total) : 100;
+        if (pBar->value() != procent)
+            pBar->setValue(procent);
+        behandlBeskeder();
+        return !stoppet();
+    };
+    const platform::KopiResultat resultat = platform::kopierFil(source, target, erstat, fremgang);
+    if (resultat == platform::KopiResultat::Kopieret)
+        ankommet.insert(source);
+    else
+        ++ikkeKopierede;
+    return resultat;
+}
+
+void TPasteCompo::kopierMappeEx(const QByteArray& source, const QByteArray& target)
+{
+    DIR* dir = ::opendir(source.constData());
+    if (!dir) {
+        sig(QStringLiteral("Mappen\r") + QFile::decodeName(source) + u'\r' + QStringLiteral("eksisterer ikke."));
+        return;
+    }
+    struct Indgang {
+        QByteArray navn;
+        bool mappe;
+        qint64 stoerrelse;
+    };
+    std::vector<Indgang> indgange;
+    while (const dirent* entry = ::readdir(dir)) {
+        const char* navn = entry->d_name;
+        if (navn[0] == '.' && (navn[1] == 0 || (navn[1] == '.' && navn[2] == 0)))
+            continue;
+        struct stat st;
+        if (::fstatat(::dirfd(dir), navn, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        indgange.push_back({QByteArray(navn), S_ISDIR(st.st_mode), qint64(st.st_size)});
+    }
+    ::closedir(dir);
+    for (const Indgang& indgang : indgange) {
+        if (stoppet())
+            return;
+        const QByteArray kilde = source + '/' + indgang.navn;
+        QByteArray maal = target + '/' + indgang.navn;
+        if (indgang.mappe) {
+            ::mkdir(maal.constData(), 0777);
+            kopierMappeEx(kilde, maal);
+            continue;
+        }
+        bool erstat = false;
+        if (bestemMaal(maal, erstat))
+            kopierFilEx(kilde, maal, erstat);
+        FProgressBox->pBarAll->setValue(progressInfo(indgang.stoerrelse));
+    }
+}
+
+bool TPasteCompo::eksistererFilen(const QString& source, const QString& target)
+{
+    if (ankommet.contains(kildeBytes(source)) && platform::entryExists(target))
+        return true;
+    sig(QStringLiteral("Der opstod en fejl. Filen: \r") + source + u'\r' + QStringLiteral("blev ikke kopieret til: ") + u'\r'
+        + target + u'\r' + QStringLiteral("Måske mangler der rettigheder dertil."));
+    return false;
+}
+
+bool TPasteCompo::eksistererMappe(const QString& source, const QString& target)
+{
+    if (erMappe(QFile::encodeName(target)))
+        return true;
+    sig(QStringLiteral("Der opstod en fejl, der afbrød processen. Mappen: \r") + source + u'\r'
+        + QStringLiteral("blev ikke kopieret til: ") + u'\r' + target + u'\r'
+        + QStringLiteral("Måske mangler der rettigheder dertil."));
+    return false;
+}
+
+bool TPasteCompo::destinationIKilden(const QString& source)
+{
+    const QString kilde = QFileInfo(source).canonicalFilePath();
+    const QString dest = QFileInfo(ConstDest).canonicalFilePath();
+    if (kilde.isEmpty() || dest.isEmpty() || (dest != kilde && !dest.startsWith(delimKon(kilde))))
+        return false;
+    sig(QStringLiteral("Mappen\r") + source + u'\r'
+        + QStringLiteral("kan ikke kopieres eller flyttes ind i sig selv, da destinationen ligger i den."));
+    return true;
+}
+
+void TPasteCompo::kopierListerne()
+{
+    for (int i = 0; i < PasteMapper.size(); ++i) {
+        const QString& source = PasteMapper[i];
+        if (destinationIKilden(source))
+            continue;
+        if (!erMappe(kildeBytes(source))) {
+            sig(QStringLiteral("Mappen\r") + source + u'\r' + QStringLiteral("eksisterer ikke."));
+            continue;
+        }
+        const QString target = stiMed(ConstDest, getLastDirectory(QFile::decodeName(kildeBytes(source))));
+        QDir().mkpath(target);
+        kopierMappeEx(kildeBytes(source), QFile::encodeName(target));
+        if (eksistererMappe(source, target))
+            FProgressBox->afkryds(i);
+    }
+    for (const QString& source : PasteFiler) {
+        QByteArray maal = QFile::encodeName(stiMed(ConstDest, QFileInfo(source).fileName()));
+        bool erstat = false;
+        const bool kopieres = bestemMaal(maal, erstat);
+        if (kopieres)
+            kopierFilEx(kildeBytes(source), maal, erstat);
+        FProgressBox->pBarAll->setValue(progressInfo(getFilensSize(source)));
+        if (kopieres)
+            eksistererFilen(source, QFile::decodeName(maal));
+        if (ikkePastede > 0)
+            FProgressBox->infoLabel->setText(
+                ikkePastede == 1 ? QStringLiteral("1 fil blev ikke overskrevet.")
+                                 : QStringLiteral("%1 filer blev ikke overskrevede.").arg(heltal(ikkePastede)));
+    }
+}
+
+void TPasteCompo::sizeOfDelElementer(const QString& aDeleteTekst)
+{
+    Tdeleteform& box = *FDeleteBox;
+    totalSize = 0;
+    posSize = 0;
+    antalFiler = 0;
+    antalMapper = int(PasteMapper.size());
+    box.listbox->clear();
+    box.proBar->setValue(0);
+    box.LabelInfo->clear();
+    box.LabelResterende->clear();
+    box.LabelProcent->setText(QStringLiteral("0%"));
+    box.destLabel->setText(aDeleteTekst);
+    box.mapperLabel->setText(antalMapper == 1 ? QStringLiteral("Følgende 1 mappe slettes:")
+                                              : QStringLiteral("Følgende %1 mapper slettes:").arg(antalMapper));
+    MappeOptaelling optaelling;
+    for (const QString& mappe : PasteMapper) {
+        box.tilfoejMappe(mappe);
+        if (!erMappe(kildeBytes(mappe)) || !getMappeInfo(mappe, optaelling))
+            sig(QStringLiteral("Mappen\r") + mappe + u'\r' + QStringLiteral("eksisterer ikke."));
+    }
+    antalFiler = int(optaelling.filer);
+    totalSize = optaelling.bytes;
+    for (const QString& fil : PasteFiler) {
+        totalSize += getFilensSize(fil);
+        ++antalFiler;
+    }
+    box.destLabel->setText(aDeleteTekst + QStringLiteral(": ") + skaleretStoerrelse(totalSize));
+    box.LabelInfo->setText(QStringLiteral("Antal filer: ") + heltal(antalFiler));
+}
+
+int TPasteCompo::progressInfoDel()
+{
+    const int procent = totalSize <= 0 ? 0 : int(posSize * 100 / totalSize);
+    FDeleteBox->LabelProcent->setText(QString::number(procent) + u'%');
+    FDeleteBox->LabelResterende->setText(heltal(antalFiler) + QStringLiteral(" (")
+                                         + skaleretStoerrelse(totalSize - posSize) + u')');
+    return procent;
+}
+
+bool TPasteCompo::sletMappe(const QString& aMappe)
+{
+    const auto behold = [this](const QByteArray& sti) { return !ankommet.contains(sti); };
+    const auto slettet = [this](qint64 bytes) {
+        posSize += bytes;
+        --antalFiler;
+        FDeleteBox->proBar->setValue(progressInfoDel());
+        behandlBeskeder();
+    };
+    return platform::sletTrae(kildeBytes(aMappe), behold, slettet) == 0;
+}

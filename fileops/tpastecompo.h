@@ -1,0 +1,117 @@
+#pragma once
+
+#include "platform/filecopy.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class Beskeder;
+class BoksBeskeder;
+class QWidget;
+class TExistsForm;
+class Tdeleteform;
+class Tinfform;
+class Tkopieringsform;
+class Tprogressform;
+class Tspform;
+
+// What a paste needs besides its operations: the options, the dialogs, the counting, copying
+// one file or a folder's content with progress, and the delete pass of a move.
+class TPasteCompo : public QObject {
+    Q_OBJECT
+public:
+    // When to ask before pasting.
+    enum Spoergsmaal { SpoergAltid = 0, KunFoerSlet = 1, SpoergAldrig = 2 };
+    // What to do with a name that already exists at the destination.
+    enum Metode { OverskrivIkke = 0, Overskriv = 1, OpretKopi = 2, Spoerg = 3 };
+
+    // The dialogs are centred on mainWindow; optMappe holds the confirmation dialog's size file.
+    TPasteCompo(const QString& optMappe, QWidget* mainWindow, QObject* owner = nullptr);
+    ~TPasteCompo() override;
+
+    QString ConstDest;
+    std::function<void(bool)> onPasteElements;
+    std::function<void()> onLoadLister;
+    QStringList PasteMapper;
+    QStringList PasteFiler;
+    int IntSpm = SpoergAltid;
+    int IntPasteMetode = OverskrivIkke;
+    bool CloseBoxAfter = true;
+    void setBoxCaption(const QString& caption);
+    QString BoxCaption() const { return FBoxCaption; }
+
+    Tkopieringsform* SpmCopyBox() const;
+    Tprogressform* ProgressBox() const;
+    TExistsForm* SpmHandling() const;
+    Tspform* SpmBox() const;
+    Tdeleteform* DeleteBox() const;
+
+    int antalFiler = 0;
+    int antalMapper = 0;
+    qint64 totalSize = 0;
+    qint64 posSize = 0;
+    int ikkePastede = 0;
+    // Files meant to be copied whose copy did not arrive.
+    int ikkeKopierede = 0;
+
+protected:
+    // Forgets the counts and the arrived copies of the last operation.
+    void nyOperation();
+    void sig(const QString& tekst);
+    Beskeder& beskeder();
+    bool stoppet() const;
+    // Lets the windows repaint and Stop be seen, at most every few milliseconds.
+    void behandlBeskeder();
+
+    // Counts the sources into the progress window, which shows aDest; the total size.
+    qint64 sizeOfElementer(const QString& aDest);
+    void udskrivInfo();
+    // Adds aSize to the bytes done and shows what remains; the overall percentage.
+    int progressInfo(qint64 aSize);
+
+    // Decides how a file is copied to maal, which may exist, by the conflict method: false
+    // leaves it out (counted in ikkePastede); maal may become a free name, erstat tells whether
+    // an existing target is replaced.
+    bool bestemMaal(QByteArray& maal, bool& erstat);
+    // The conflict dialog for aFilnavn; the method chosen, and in overskriv the check box.
+    int askUser(const QString& aFilnavn, bool& overskriv);
+    platform::KopiResultat kopierFilEx(const QByteArray& source, const QByteArray& target, bool erstat);
+    // Copies a folder's content into the existing folder target, file by file by the method.
+    void kopierMappeEx(const QByteArray& source, const QByteArray& target);
+    bool eksistererFilen(const QString& source, const QString& target);
+    bool eksistererMappe(const QString& source, const QString& target);
+    // A source folder that holds the destination cannot be copied into it: says so, true.
+    bool destinationIKilden(const QString& source);
+    // Steps 5 and 6 of a copy: the folders, then the files of the lists, into ConstDest.
+    void kopierListerne();
+
+    // The delete pass of a move: counts the lists into the delete window, which shows aDeleteTekst.
+    void sizeOfDelElementer(const QString& aDeleteTekst);
+    int progressInfoDel();
+    // Removes aMappe permanently except the files whose copy did not arrive, and the folders that
+    // hold them; true when nothing failed.
+    bool sletMappe(const QString& aMappe);
+
+    // The sources whose copy arrived whole in this operation, as the file system spells them.
+    QSet<QByteArray> ankommet;
+
+private:
+    QString FBoxCaption;
+    QPointer<Tkopieringsform> FSpmCopyBox;
+    QPointer<Tprogressform> FProgressBox;
+    QPointer<TExistsForm> FSpmHandling;
+    QPointer<Tspform> FSpmBox;
+    QPointer<Tinfform> FInfoBox;
+    QPointer<Tdeleteform> FDeleteBox;
+    std::unique_ptr<BoksBeskeder> FBeskeder;
+    QElapsedTimer sidstBehandlet;
+};
+
+// The bytes of a path as the file system has them, without a closing "/".
+QByteArray kildeBytes(const QString& path);
