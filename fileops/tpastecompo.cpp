@@ -22,6 +22,7 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -240,7 +241,10 @@ void TPasteCompo::kopierMappeEx(const QByteArray& source, const QByteArray& targ
 {
     DIR* dir = ::opendir(source.constData());
     if (!dir) {
-        sig(QStringLiteral("Mappen\r") + QFile::decodeName(source) + u'\r' + QStringLiteral("eksisterer ikke."));
+        ++ikkeKopierede;
+        sig(QStringLiteral("Mappen\r") + QFile::decodeName(source) + u'\r'
+            + (errno == ENOENT ? QStringLiteral("eksisterer ikke.")
+                               : QStringLiteral("kunne ikke læses. Måske mangler der rettigheder dertil.")));
         return;
     }
     struct Indgang {
@@ -387,5 +391,5 @@ bool TPasteCompo::sletMappe(const QString& aMappe)
         FDeleteBox->proBar->setValue(progressInfoDel());
         behandlBeskeder();
     };
-    return platform::sletTrae(kildeBytes(aMappe), behold, slettet) == 0;
+    return platform::sletTrae(kildeBytes(aMappe), behold, slettet, platform::VedFejl::Fortsaet) == 0;
 }

@@ -95,7 +95,7 @@ protected:
     void sizeOfDelElementer(const QString& aDeleteTekst);
     int progressInfoDel();
     // Removes aMappe permanently except the files whose copy did not arrive, and the folders that
-    // hold them; true when nothing failed.
+    // hold them, going on past what cannot be removed; true when nothing failed.
     bool sletMappe(const QString& aMappe);
 
     // The sources whose copy arrived whole in this operation, as the file system spells them.

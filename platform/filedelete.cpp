@@ -13,6 +13,7 @@ namespace {
 struct Sletning {
     const Behold& behold;
     const Slettet& slettet;
+    const VedFejl vedFejl;
     bool nogetBeholdt = false;
 
     // Removes the entry navn of the folder open at dirFd; sti is its whole path.
@@ -35,11 +36,12 @@ struct Sletning {
         const int fd = ::openat(dirFd, navn, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0)
             return errno;
-        if (const int fejl = sletIndhold(fd, sti))
+        const int fejl = sletIndhold(fd, sti);
+        if (fejl && vedFejl == VedFejl::Stop)
             return fejl;
         if (::unlinkat(dirFd, navn, AT_REMOVEDIR) == 0 || errno == ENOENT)
-            return 0;
-        return errno == ENOTEMPTY && nogetBeholdt ? 0 : errno;
+            return fejl;
+        return fejl ? fejl : errno == ENOTEMPTY && nogetBeholdt ? 0 : errno;
     }
 
     // Removes the content of the folder open at fd, and closes it.
@@ -58,22 +60,24 @@ struct Sletning {
             if (!(navn[0] == '.' && (navn[1] == 0 || (navn[1] == '.' && navn[2] == 0))))
                 navne.emplace_back(navn);
         }
-        int fejl = errno;
+        int foersteFejl = errno;
         for (const QByteArray& navn : navne) {
-            if (fejl)
+            if (foersteFejl && vedFejl == VedFejl::Stop)
                 break;
-            fejl = slet(::dirfd(dir), navn.constData(), behold ? sti + '/' + navn : QByteArray());
+            const int fejl = slet(::dirfd(dir), navn.constData(), behold ? sti + '/' + navn : QByteArray());
+            if (!foersteFejl)
+                foersteFejl = fejl;
         }
         ::closedir(dir);
-        return fejl;
+        return foersteFejl;
     }
 };
 
 }  // namespace
 
-int sletTrae(const QByteArray& sti, const Behold& behold, const Slettet& slettet)
+int sletTrae(const QByteArray& sti, const Behold& behold, const Slettet& slettet, VedFejl vedFejl)
 {
-    Sletning sletning{behold, slettet};
+    Sletning sletning{behold, slettet, vedFejl};
     return sletning.slet(AT_FDCWD, sti.constData(), sti);
 }
 

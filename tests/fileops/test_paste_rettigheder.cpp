@@ -1,0 +1,64 @@
+// Run as an unprivileged user: a root process reads every file whatever its permissions.
+#include "platform/filedelete.h"
+#include "tests/common/testhome.h"
+#include "tests/fileops/pastefixture.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+#include <sys/stat.h>
+#include <unistd.h>
+
+class RettighederTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void unreadableSourcesStayWhereTheyWere();
+};
+
+void RettighederTest::unreadableSourcesStayWhereTheyWere()
+{
+    TestHome home;
+    QTemporaryDir andet(QStringLiteral("/dev/shm/qvmtest-XXXXXX"));
+    struct stat a, b;
+    if (!andet.isValid() || ::stat(QFile::encodeName(home.path()).constData(), &a) != 0
+        || ::stat(QFile::encodeName(andet.path()).constData(), &b) != 0 || a.st_dev == b.st_dev)
+        QSKIP("no second file system at /dev/shm");
+    home.write("k/d/a", "a");
+    home.write("k/d/b", "hemmelig");
+    home.write("k/d/laast/c", "c");
+    home.write("k/f", "f");
+    QVERIFY(::chmod(QFile::encodeName(home / "k/d/b").constData(), 0) == 0);
+    QVERIFY(::chmod(QFile::encodeName(home / "k/d/laast").constData(), 0) == 0);
+    QVERIFY(::chmod(QFile::encodeName(home / "k/f").constData(), 0) == 0);
+    QVERIFY2(::access(QFile::encodeName(home / "k/f").constData(), R_OK) != 0, "this test needs an unprivileged user");
+
+    Indsaetning ind(home.path() + "/");
+    ind.mapper = {home / "k/d"};
+    ind.filer = {home / "k/f"};
+    ind.dest = andet.path();
+    Bruger bruger;
+    QVERIFY(ind.paste.PasteCutElementer());
+    QCOMPARE(bruger.beskeder,
+             QStringList({"Mappen\r" + home / "k/d/laast" + "\rkunne ikke læses. Måske mangler der rettigheder dertil.",
+                          "Der opstod en fejl. Filen: \r" + home / "k/f" + "\rblev ikke kopieret til: \r" + andet.path()
+                              + "/f\rMåske mangler der rettigheder dertil.",
+                          "Der var mapper eller filer, der ikke blev kopierede til destinationen.",
+                          "Der var mapper eller filer, der ikke blev slettede."}));
+    // What could not be read stays; what arrived left the source; no partial copy remains.
+    QVERIFY(QFile::exists(home / "k/f") && QFile::exists(home / "k/d/b"));
+    QVERIFY(!QFile::exists(home / "k/d/a"));
+    QCOMPARE(indhold(andet.path() + "/d/a"), QByteArray("a"));
+    QVERIFY(!QFile::exists(andet.path() + "/d/b") && !QFile::exists(andet.path() + "/f"));
+    ::chmod(QFile::encodeName(home / "k/d/laast").constData(), 0700);
+    QCOMPARE(indhold(home / "k/d/laast/c"), QByteArray("c"));
+}
+
+int main(int argc, char** argv)
+{
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+        qFatal("cannot become an unprivileged user");
+    QApplication app(argc, argv);
+    RettighederTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_paste_rettigheder.moc"
