@@ -5,6 +5,7 @@
 #include "fileops/stoerrelser.h"
 #include "fileops/tklipbordslister.h"
 #include "fileops/tmetodecompo.h"
+#include "platform/filecopy.h"
 #include "platform/textfile.h"
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
@@ -54,6 +55,8 @@ private Q_SLOTS:
     void sizeCalculation();
     void transferAndCancel();
     void sharedClipboardOutlivesItsOwner();
+    void pasteThroughTheExplorer();
+    void closingDuringAPasteWaitsForItsEnd();
 
 private:
     Twinform* start(bool faelles = true);
@@ -311,6 +314,79 @@ void KlipbordTest::sharedClipboardOutlivesItsOwner()
     auto* nyt = qobject_cast<Tlisteform*>(second->klipbord());
     QVERIFY(nyt);
     QCOMPARE(stier(nyt->lister().Filliste()), QStringList{*home / "kilde/a.txt"});
+}
+
+void KlipbordTest::pasteThroughTheExplorer()
+{
+    Twinform* explorer = start();
+    QCOMPARE(explorer->findChild<QAction*>("Paste")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_V));
+    auto* klipbord = qobject_cast<Tlisteform*>(explorer->klipbord());
+    TStrukturCompo& compo = explorer->strukturCompo();
+    explorer->PasteExecute();
+    QCOMPARE(boxes->texts().last(), QStringLiteral("Der er ingen elementer i Klipbordet.\rVælg elementer og prøv igen."));
+
+    // Copy two files, paste them elsewhere after "Ja": the ticked entries leave the clipboard.
+    explorer->gaaTilMappe(*home / "kilde");
+    vaelg(compo.Struktur2(), {"a.txt", "b.txt"});
+    explorer->KopierElementer(false);
+    explorer->gaaTilMappe(*home / "maal");
+    compo.Struktur2()->clearSelection();
+    explorer->PasteExecute();
+    QVERIFY(QFile::exists(*home / "maal/a.txt") && QFile::exists(*home / "maal/b.txt"));
+    QVERIFY(QFile::exists(*home / "kilde/a.txt"));
+    QCOMPARE(boxes->shown.last().caption, QStringLiteral("Kopiering af elementer"));
+    QCOMPARE(klipbord->elementAntal, 0);
+    QCOMPARE(explorer->aktivitetsAntal, 0);
+    QCOMPARE(entry->mainform().processCount, 0);
+
+    // The last paste comes back into the clipboard.
+    explorer->klipbordsGendannelse();
+    QCOMPARE(stier(klipbord->lister().Filliste()).size(), 2);
+    klipbord->sletBeggeListerExecute();
+
+    // Cut and paste moves, without a question in "Spørg aldrig".
+    explorer->opt.spmBox = 2;
+    explorer->gaaTilMappe(*home / "kilde");
+    vaelg(compo.Struktur2(), {"m"});
+    explorer->KopierElementer(true);
+    explorer->gaaTilMappe(*home / "maal");
+    compo.Struktur2()->clearSelection();
+    const int vist = int(boxes->shown.size());
+    explorer->PasteExecute();
+    QCOMPARE(boxes->shown.size(), vist);
+    QVERIFY(QFileInfo(*home / "maal/m").isDir() && !QFile::exists(*home / "kilde/m"));
+    // Without the question the clipboard keeps its entries; the tree shows the result.
+    QCOMPARE(klipbord->elementAntal, 1);
+    QVERIFY(!compo.Struktur2()->findItems("m", Qt::MatchExactly).isEmpty());
+}
+
+void KlipbordTest::closingDuringAPasteWaitsForItsEnd()
+{
+    home->write("kilde/stor.bin", QByteArray(20 * 1024 * 1024, 's'));
+    Twinform* explorer = start();
+    QPointer<Twinform> vindue = explorer;
+    explorer->opt.spmBox = 2;
+    explorer->gaaTilMappe(*home / "kilde");
+    vaelg(explorer->strukturCompo().Struktur2(), {"stor.bin", "a.txt"});
+    explorer->KopierElementer(false);
+    explorer->gaaTilMappe(*home / "maal");
+    explorer->strukturCompo().Struktur2()->clearSelection();
+    bool lukket = false;
+    platform::installKopiFejl([&](const QString& kilde, qint64 offset) {
+        if (kilde.endsWith("stor.bin") && offset > 0 && !lukket) {
+            lukket = true;
+            entry->mainform().CloseElementExecute();
+        }
+        return 0;
+    });
+    explorer->PasteExecute();
+    platform::installKopiFejl({});
+    QVERIFY(lukket);
+    QVERIFY(vindue);  // still there while its paste ends
+    QTRY_VERIFY(!vindue);
+    QCOMPARE(entry->mainform().NewCount, 0);
+    QCOMPARE(entry->mainform().processCount, 0);
+    QVERIFY(!QFile::exists(*home / "maal/stor.bin"));  // stopped, and nothing half copied
 }
 
 QTEST_MAIN(KlipbordTest)
