@@ -8,6 +8,7 @@
 #include "fileops/texistsform.h"
 #include "fileops/tkopieringsform.h"
 #include "fileops/tprogressform.h"
+#include "platform/filecopy.h"
 #include "platform/filedelete.h"
 #include "platform/filesystem.h"
 #include "tree/pathhelpers.h"
@@ -92,6 +93,7 @@ void TPasteCompo::nyOperation()
 {
     ikkePastede = 0;
     ikkeKopierede = 0;
+    huskAnkomne = false;
     ankommet.clear();
     FProgressBox->LabelInfo->clear();
 }
@@ -102,10 +104,38 @@ Beskeder& TPasteCompo::beskeder() { return *FBeskeder; }
 
 bool TPasteCompo::stoppet() const { return FProgressBox->FCancel; }
 
+void TPasteCompo::saetBjaelke(QProgressBar* bar, int procent) { udsatteBjaelker[bar] = procent; }
+
+void TPasteCompo::visSenere(TFremgangsform* vindue, int procent)
+{
+    udsatVindue = vindue;
+    udsatProcent = procent;
+}
+
+void TPasteCompo::visFremgang()
+{
+    for (auto it = udsatteBjaelker.cbegin(); it != udsatteBjaelker.cend(); ++it)
+        if (it.key()->value() != it.value())
+            it.key()->setValue(it.value());
+    udsatteBjaelker.clear();
+    if (udsatVindue) {
+        udsatVindue->LabelProcent->setText(QString::number(udsatProcent) + u'%');
+        udsatVindue->LabelResterende->setText(heltal(antalFiler) + QStringLiteral(" (")
+                                              + skaleretStoerrelse(totalSize - posSize) + u')');
+        udsatVindue = nullptr;
+    }
+}
+
 void TPasteCompo::behandlBeskeder()
 {
+    // Stop is looked for often; the windows are repainted ten times a second, which is enough for
+    // the eye and costs little next to the copying.
     if (sidstBehandlet.isValid() && sidstBehandlet.elapsed() < 15)
         return;
+    if (!sidstVist.isValid() || sidstVist.elapsed() >= 100) {
+        visFremgang();
+        sidstVist.restart();
+    }
     QCoreApplication::processEvents();
     sidstBehandlet.restart();
 }
@@ -167,9 +197,7 @@ int TPasteCompo::progressInfo(qint64 aSize)
     posSize += aSize;
     const int procent = totalSize <= 0 ? 100 : int(posSize * 100 / totalSize);
     --antalFiler;
-    FProgressBox->LabelProcent->setText(QString::number(procent) + u'%');
-    FProgressBox->LabelResterende->setText(heltal(antalFiler) + QStringLiteral(" (")
-                                           + skaleretStoerrelse(totalSize - posSize) + u')');
+    visSenere(FProgressBox, procent);
     behandlBeskeder();
     return procent;
 }
@@ -182,59 +210,59 @@ int TPasteCompo::askUser(const QString& aFilnavn, bool& overskriv)
 
 bool TPasteCompo::bestemMaal(QByteArray& maal, bool& erstat)
 {
+    erstat = IntPasteMetode == Overskriv;
+    // "Overskriv ikke" needs no look: the copy is made exclusively and leaves an existing target be.
+    if (IntPasteMetode == Overskriv || IntPasteMetode == OverskrivIkke)
+        return true;
     struct stat st;
     const bool findes = ::lstat(maal.constData(), &st) == 0;
-    erstat = false;
-    switch (IntPasteMetode) {
-    case Overskriv:
-        erstat = true;
-        return true;
-    case OpretKopi: {
+    if (IntPasteMetode == OpretKopi) {
         const QString navn = QFile::decodeName(maal);
         // A name the text form cannot hold keeps its bytes unless it is taken.
         if (findes || QFile::encodeName(navn) == maal)
             maal = QFile::encodeName(getNewFilnavn(navn, QStringLiteral("Kopi")));
         return true;
     }
-    case Spoerg: {
-        if (!findes)
-            return true;
-        bool overskriv = false;
-        IntPasteMetode = askUser(QFile::decodeName(maal), overskriv);
-        if (IntPasteMetode != Spoerg)
-            return bestemMaal(maal, erstat);
-        erstat = overskriv;
-        if (!overskriv)
-            ++ikkePastede;
-        return overskriv;
-    }
-    default:
-        if (findes)
-            ++ikkePastede;
-        return !findes;
-    }
+    if (!findes)
+        return true;
+    bool overskriv = false;
+    IntPasteMetode = askUser(QFile::decodeName(maal), overskriv);
+    if (IntPasteMetode != Spoerg)
+        return bestemMaal(maal, erstat);
+    erstat = overskriv;
+    if (!overskriv)
+        ++ikkePastede;
+    return overskriv;
 }
 
-platform::KopiResultat TPasteCompo::kopierFilEx(const QByteArray& source, const QByteArray& target, bool erstat)
+TPasteCompo::Udfald TPasteCompo::kopierFilEx(const QByteArray& source, const QByteArray& target, bool erstat,
+                                              qint64* stoerrelse)
 {
     if (stoppet()) {
         ++ikkeKopierede;
-        return platform::KopiResultat::Stoppet;
+        return Udfald::IkkeKopieret;
     }
     QProgressBar* pBar = FProgressBox->pBar;
-    const auto fremgang = [this, pBar](qint64 kopieret, qint64 total) {
-        const int procent = total > 0 ? int((kopieret * 100 + total / 2) / total) : 100;
-        if (pBar->value() != procent)
-            pBar->setValue(procent);
+    const auto fremgang = [this, pBar, stoerrelse](qint64 kopieret, qint64 total) {
+        if (stoerrelse)
+            *stoerrelse = total;
+        saetBjaelke(pBar, total > 0 ? int((kopieret * 100 + total / 2) / total) : 100);
         behandlBeskeder();
         return !stoppet();
     };
-    const platform::KopiResultat resultat = platform::kopierFil(source, target, erstat, fremgang);
-    if (resultat == platform::KopiResultat::Kopieret)
-        ankommet.insert(source);
-    else
-        ++ikkeKopierede;
-    return resultat;
+    int fejl = 0;
+    const platform::KopiResultat resultat = platform::kopierFil(source, target, erstat, fremgang, &fejl);
+    if (resultat == platform::KopiResultat::Kopieret) {
+        if (huskAnkomne)
+            ankommet.insert(source);
+        return Udfald::Kopieret;
+    }
+    if (resultat == platform::KopiResultat::Fejl && fejl == EEXIST && !erstat) {
+        ++ikkePastede;
+        return Udfald::Udeladt;
+    }
+    ++ikkeKopierede;
+    return Udfald::IkkeKopieret;
 }
 
 void TPasteCompo::kopierMappeEx(const QByteArray& source, const QByteArray& target)
@@ -250,17 +278,17 @@ void TPasteCompo::kopierMappeEx(const QByteArray& source, const QByteArray& targ
     struct Indgang {
         QByteArray navn;
         bool mappe;
-        qint64 stoerrelse;
     };
     std::vector<Indgang> indgange;
     while (const dirent* entry = ::readdir(dir)) {
         const char* navn = entry->d_name;
         if (navn[0] == '.' && (navn[1] == 0 || (navn[1] == '.' && navn[2] == 0)))
             continue;
+        bool mappe = entry->d_type == DT_DIR;
         struct stat st;
-        if (::fstatat(::dirfd(dir), navn, &st, AT_SYMLINK_NOFOLLOW) != 0)
-            continue;
-        indgange.push_back({QByteArray(navn), S_ISDIR(st.st_mode), qint64(st.st_size)});
+        if (entry->d_type == DT_UNKNOWN && ::fstatat(::dirfd(dir), navn, &st, AT_SYMLINK_NOFOLLOW) == 0)
+            mappe = S_ISDIR(st.st_mode);
+        indgange.push_back({QByteArray(navn), mappe});
     }
     ::closedir(dir);
     for (const Indgang& indgang : indgange) {
@@ -274,15 +302,20 @@ void TPasteCompo::kopierMappeEx(const QByteArray& source, const QByteArray& targ
             continue;
         }
         bool erstat = false;
+        // The copy tells the size; a file left out or not copied is looked at for it.
+        qint64 stoerrelse = -1;
         if (bestemMaal(maal, erstat))
-            kopierFilEx(kilde, maal, erstat);
-        FProgressBox->pBarAll->setValue(progressInfo(indgang.stoerrelse));
+            kopierFilEx(kilde, maal, erstat, &stoerrelse);
+        struct stat st;
+        if (stoerrelse < 0)
+            stoerrelse = ::lstat(kilde.constData(), &st) == 0 ? st.st_size : 0;
+        saetBjaelke(FProgressBox->pBarAll, progressInfo(stoerrelse));
     }
 }
 
-bool TPasteCompo::eksistererFilen(const QString& source, const QString& target)
+bool TPasteCompo::eksistererFilen(const QString& source, const QString& target, bool kopieret)
 {
-    if (ankommet.contains(kildeBytes(source)) && platform::entryExists(target))
+    if (kopieret && platform::entryExists(target))
         return true;
     sig(QStringLiteral("Der opstod en fejl. Filen: \r") + source + u'\r' + QStringLiteral("blev ikke kopieret til: ") + u'\r'
         + target + u'\r' + QStringLiteral("Måske mangler der rettigheder dertil."));
@@ -329,17 +362,16 @@ void TPasteCompo::kopierListerne()
     for (const QString& source : PasteFiler) {
         QByteArray maal = QFile::encodeName(stiMed(ConstDest, QFileInfo(source).fileName()));
         bool erstat = false;
-        const bool kopieres = bestemMaal(maal, erstat);
-        if (kopieres)
-            kopierFilEx(kildeBytes(source), maal, erstat);
-        FProgressBox->pBarAll->setValue(progressInfo(getFilensSize(source)));
-        if (kopieres)
-            eksistererFilen(source, QFile::decodeName(maal));
+        const Udfald udfald = bestemMaal(maal, erstat) ? kopierFilEx(kildeBytes(source), maal, erstat) : Udfald::Udeladt;
+        saetBjaelke(FProgressBox->pBarAll, progressInfo(getFilensSize(source)));
+        if (udfald != Udfald::Udeladt)
+            eksistererFilen(source, QFile::decodeName(maal), udfald == Udfald::Kopieret);
         if (ikkePastede > 0)
             FProgressBox->infoLabel->setText(
                 ikkePastede == 1 ? QStringLiteral("1 fil blev ikke overskrevet.")
                                  : QStringLiteral("%1 filer blev ikke overskrevede.").arg(heltal(ikkePastede)));
     }
+    visFremgang();
 }
 
 void TPasteCompo::sizeOfDelElementer(const QString& aDeleteTekst)
@@ -376,9 +408,7 @@ void TPasteCompo::sizeOfDelElementer(const QString& aDeleteTekst)
 int TPasteCompo::progressInfoDel()
 {
     const int procent = totalSize <= 0 ? 0 : int(posSize * 100 / totalSize);
-    FDeleteBox->LabelProcent->setText(QString::number(procent) + u'%');
-    FDeleteBox->LabelResterende->setText(heltal(antalFiler) + QStringLiteral(" (")
-                                         + skaleretStoerrelse(totalSize - posSize) + u')');
+    visSenere(FDeleteBox, procent);
     return procent;
 }
 
@@ -388,7 +418,7 @@ bool TPasteCompo::sletMappe(const QString& aMappe)
     const auto slettet = [this](qint64 bytes) {
         posSize += bytes;
         --antalFiler;
-        FDeleteBox->proBar->setValue(progressInfoDel());
+        saetBjaelke(FDeleteBox->proBar, progressInfoDel());
         behandlBeskeder();
     };
     return platform::sletTrae(kildeBytes(aMappe), behold, slettet, platform::VedFejl::Fortsaet) == 0;

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "platform/filecopy.h"
-
 #include <QByteArray>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
@@ -13,9 +12,11 @@
 
 class Beskeder;
 class BoksBeskeder;
+class QProgressBar;
 class QWidget;
 class TExistsForm;
 class Tdeleteform;
+class TFremgangsform;
 class Tinfform;
 class Tkopieringsform;
 class Tprogressform;
@@ -66,8 +67,14 @@ protected:
     void sig(const QString& tekst);
     Beskeder& beskeder();
     bool stoppet() const;
-    // Lets the windows repaint and Stop be seen, at most every few milliseconds.
+    // Lets the windows repaint and Stop be seen, every few milliseconds.
     void behandlBeskeder();
+    // What changed is shown at the next turn of behandlBeskeder, or by visFremgang: a progress
+    // bar repaints at once on every change, far too slow for one change per small file.
+    void saetBjaelke(QProgressBar* bar, int procent);
+    // The percentage and the remaining elements of a progress or delete window.
+    void visSenere(TFremgangsform* vindue, int procent);
+    void visFremgang();
 
     // Counts the sources into the progress window, which shows aDest; the total size.
     qint64 sizeOfElementer(const QString& aDest);
@@ -75,16 +82,21 @@ protected:
     // Adds aSize to the bytes done and shows what remains; the overall percentage.
     int progressInfo(qint64 aSize);
 
+    enum class Udfald { Kopieret, Udeladt, IkkeKopieret };
     // Decides how a file is copied to maal, which may exist, by the conflict method: false
     // leaves it out (counted in ikkePastede); maal may become a free name, erstat tells whether
     // an existing target is replaced.
     bool bestemMaal(QByteArray& maal, bool& erstat);
     // The conflict dialog for aFilnavn; the method chosen, and in overskriv the check box.
     int askUser(const QString& aFilnavn, bool& overskriv);
-    platform::KopiResultat kopierFilEx(const QByteArray& source, const QByteArray& target, bool erstat);
+    // Copies one file; an existing target that is not to be replaced leaves it out (counted in
+    // ikkePastede), a copy that did not arrive is counted in ikkeKopierede. stoerrelse receives the
+    // file's size when the copy began.
+    Udfald kopierFilEx(const QByteArray& source, const QByteArray& target, bool erstat, qint64* stoerrelse = nullptr);
     // Copies a folder's content into the existing folder target, file by file by the method.
     void kopierMappeEx(const QByteArray& source, const QByteArray& target);
-    bool eksistererFilen(const QString& source, const QString& target);
+    // True when the copy of source arrived at target; else says so.
+    bool eksistererFilen(const QString& source, const QString& target, bool kopieret);
     bool eksistererMappe(const QString& source, const QString& target);
     // A source folder that holds the destination cannot be copied into it: says so, true.
     bool destinationIKilden(const QString& source);
@@ -98,8 +110,10 @@ protected:
     // hold them, going on past what cannot be removed; true when nothing failed.
     bool sletMappe(const QString& aMappe);
 
-    // The sources whose copy arrived whole in this operation, as the file system spells them.
+    // The sources whose copy arrived whole in this operation, as the file system spells them,
+    // recorded while huskAnkomne is set.
     QSet<QByteArray> ankommet;
+    bool huskAnkomne = false;
 
 private:
     QString FBoxCaption;
@@ -111,6 +125,10 @@ private:
     QPointer<Tdeleteform> FDeleteBox;
     std::unique_ptr<BoksBeskeder> FBeskeder;
     QElapsedTimer sidstBehandlet;
+    QElapsedTimer sidstVist;
+    QHash<QProgressBar*, int> udsatteBjaelker;
+    TFremgangsform* udsatVindue = nullptr;
+    int udsatProcent = 0;
 };
 
 // The bytes of a path as the file system has them, without a closing "/".

@@ -239,6 +239,7 @@ bool TPasteObjekt::KopierFraLister()
     sizeOfElementer(ConstDest);
     ProgressBox()->show();
     QCoreApplication::processEvents();
+    huskAnkomne = true;
     kopierListerne();
     if (CloseBoxAfter)
         ProgressBox()->close();
@@ -264,7 +265,7 @@ bool TPasteObjekt::DeleteFraLister()
             alt = false;
         else
             box.afkryds(i);
-        box.proBar->setValue(progressInfoDel());
+        saetBjaelke(box.proBar, progressInfoDel());
     }
     for (const QString& fil : PasteFiler) {
         const qint64 stoerrelse = getFilensSize(fil);
@@ -274,9 +275,10 @@ bool TPasteObjekt::DeleteFraLister()
         }
         --antalFiler;
         posSize += stoerrelse;
-        box.proBar->setValue(progressInfoDel());
+        saetBjaelke(box.proBar, progressInfoDel());
         behandlBeskeder();
     }
+    visFremgang();
     if (CloseBoxAfter)
         box.close();
     return alt;

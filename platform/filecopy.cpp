@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <stdio.h>
+#include <sys/sendfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -31,37 +32,54 @@ struct Fd {
     }
 };
 
-// Copies the content of in to out; 0, or the errno of a failure, or -1 when stopped.
-int kopierIndhold(const QString& kilde, int in, int out, qint64 total, const KopiFremgang& fremgang)
+// Reads and writes one chunk through a buffer kept for the thread; the bytes moved, or -1.
+ssize_t leasOgSkriv(int in, int out)
 {
+    thread_local std::vector<char> buffer(1024 * 1024);
+    const ssize_t n = ::read(in, buffer.data(), buffer.size());
+    for (ssize_t skrevet = 0; n > 0 && skrevet < n;) {
+        const ssize_t w = ::write(out, buffer.data() + skrevet, size_t(n - skrevet));
+        if (w < 0) {
+            if (errno == EINTR)
+                continue;
+            return -1;
+        }
+        skrevet += w;
+    }
+    return n;
+}
+
+bool ikkeUnderstoettet(int fejl) { return fejl == EXDEV || fejl == ENOSYS || fejl == EINVAL || fejl == EOPNOTSUPP; }
+
+// Copies the content of in to out; 0, or the errno of a failure, or -1 when stopped. The kernel
+// copies within a file system (copy_file_range) and between file systems (sendfile); a plain
+// read and write is the last way.
+int kopierIndhold(const QByteArray& kilde, int in, int out, qint64 total, const KopiFremgang& fremgang)
+{
+    enum class Maade { Range, Sendfile, LaesSkriv };
+    Maade maade = Maade::Range;
     qint64 kopieret = 0;
-    bool medRange = true;
-    std::vector<char> buffer;
     if (fremgang && !fremgang(0, total))
         return -1;
     while (true) {
         if (kopiFejl())
-            if (const int fejl = kopiFejl()(kilde, kopieret))
+            if (const int fejl = kopiFejl()(QFile::decodeName(kilde), kopieret))
                 return fejl;
         ssize_t n = -1;
-        if (medRange) {
+        switch (maade) {
+        case Maade::Range:
             n = ::copy_file_range(in, nullptr, out, nullptr, size_t(chunk), 0);
-            if (n < 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP) && kopieret == 0) {
-                medRange = false;
-                continue;
-            }
-        } else {
-            buffer.resize(1024 * 1024);
-            n = ::read(in, buffer.data(), buffer.size());
-            for (ssize_t skrevet = 0; n > 0 && skrevet < n;) {
-                const ssize_t w = ::write(out, buffer.data() + skrevet, size_t(n - skrevet));
-                if (w < 0) {
-                    if (errno == EINTR)
-                        continue;
-                    return errno;
-                }
-                skrevet += w;
-            }
+            break;
+        case Maade::Sendfile:
+            n = ::sendfile(out, in, nullptr, size_t(chunk));
+            break;
+        case Maade::LaesSkriv:
+            n = leasOgSkriv(in, out);
+            break;
+        }
+        if (n < 0 && kopieret == 0 && maade != Maade::LaesSkriv && ikkeUnderstoettet(errno)) {
+            maade = maade == Maade::Range ? Maade::Sendfile : Maade::LaesSkriv;
+            continue;
         }
         if (n < 0) {
             if (errno == EINTR)
@@ -74,6 +92,24 @@ int kopierIndhold(const QString& kilde, int in, int out, qint64 total, const Kop
         if (fremgang && !fremgang(kopieret, std::max(total, kopieret)))
             return -1;
     }
+}
+
+// The process's file creation mask, read once without changing it.
+mode_t skabelsesMaske()
+{
+    static const mode_t maske = [] {
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (status.open(QIODevice::ReadOnly))
+            for (const QByteArray& linje : status.readAll().split('\n'))
+                if (linje.startsWith("Umask:")) {
+                    bool ok = false;
+                    const uint vaerdi = linje.mid(6).trimmed().toUInt(&ok, 8);
+                    if (ok)
+                        return mode_t(vaerdi);
+                }
+        return mode_t(077);
+    }();
+    return maske;
 }
 
 QByteArray midlertidigBeside(const QByteArray& maal)
@@ -102,11 +138,11 @@ KopiResultat kopierFil(const QByteArray& src, const QByteArray& dst, bool erstat
     struct stat st;
     if (::lstat(src.constData(), &st) != 0)
         return fejl(errno);
-    struct stat eksisterende;
-    const bool findes = ::lstat(dst.constData(), &eksisterende) == 0;
-    if (findes && !erstat)
-        return fejl(EEXIST);
     if (S_ISLNK(st.st_mode)) {
+        struct stat eksisterende;
+        const bool findes = ::lstat(dst.constData(), &eksisterende) == 0;
+        if (findes && !erstat)
+            return fejl(EEXIST);
         std::vector<char> target(size_t(st.st_size) + 1 > 4096 ? size_t(st.st_size) + 1 : 4096);
         const ssize_t n = ::readlink(src.constData(), target.data(), target.size() - 1);
         if (n < 0)
@@ -117,7 +153,7 @@ KopiResultat kopierFil(const QByteArray& src, const QByteArray& dst, bool erstat
         if (::symlink(target.data(), dst.constData()) != 0)
             return fejl(errno);
         if (fremgang)
-            fremgang(0, 0);
+            fremgang(st.st_size, st.st_size);
         return KopiResultat::Kopieret;
     }
     if (!S_ISREG(st.st_mode))
@@ -129,15 +165,24 @@ KopiResultat kopierFil(const QByteArray& src, const QByteArray& dst, bool erstat
         return fejl(errno);
     // A new target is written in place, made exclusively; an existing one is only replaced by a
     // whole copy, written beside it first.
-    const QByteArray skrivTil = findes ? midlertidigBeside(dst) : dst;
+    // Made with the source's permissions, which the creation mask may narrow but never widen.
+    const mode_t tilladelser = st.st_mode & 0777;
+    QByteArray skrivTil = dst;
     Fd out;
-    out.fd = ::open(skrivTil.constData(), O_WRONLY | O_CREAT | (findes ? O_TRUNC : O_EXCL) | O_CLOEXEC, 0600);
+    out.fd = ::open(dst.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, tilladelser);
+    const bool findes = out.fd < 0 && errno == EEXIST;
+    if (findes && erstat) {
+        skrivTil = midlertidigBeside(dst);
+        ::unlink(skrivTil.constData());
+        out.fd = ::open(skrivTil.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, tilladelser);
+    }
     if (out.fd < 0)
         return fejl(errno);
-    const int resultat = kopierIndhold(QFile::decodeName(src), in.fd, out.fd, st.st_size, fremgang);
+    const int resultat = kopierIndhold(src, in.fd, out.fd, st.st_size, fremgang);
     if (resultat == 0) {
         const timespec tider[2] = {st.st_atim, st.st_mtim};
-        ::fchmod(out.fd, st.st_mode & 07777);
+        if ((st.st_mode & 07777) != (tilladelser & ~skabelsesMaske()))
+            ::fchmod(out.fd, st.st_mode & 07777);
         ::futimens(out.fd, tider);
     }
     const bool lukket = ::close(out.fd) == 0;

@@ -12,7 +12,8 @@ enum class KopiResultat {
     IkkeKopieret,  // a FIFO, socket or device: never opened, not copied
 };
 
-// Called after every chunk with the bytes copied so far and the file's size; false stops the copy.
+// Called before the first chunk and after every chunk with the bytes copied so far and the file's
+// size (a link's size is that of its target text); false stops the copy.
 using KopiFremgang = std::function<bool(qint64 kopieret, qint64 total)>;
 
 // Copies one file. A regular file is copied in chunks (copy_file_range, else read and write) and

@@ -1,0 +1,176 @@
+// The paste engine ("Spørg aldrig", offscreen) against cp and mv on the same data in the same run:
+//   paste_bench copy-tree ROOT          100,000 small files in 5,000 folders, against cp -r
+//   paste_bench copy-large ROOT         four files of 256 MiB, against cp
+//   paste_bench move-xdev ROOT OTHER    that tree moved to another file system, against mv
+//   paste_bench stop-latency ROOT       milliseconds from Stop to the end of a 1 GiB copy
+#include "app/modalseam.h"
+#include "bench/common/median.h"
+#include "fileops/tpasteobjekt.h"
+#include "fileops/tprogressform.h"
+#include "platform/filedelete.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+QByteArray blok(qint64 stoerrelse)
+{
+    QByteArray data(stoerrelse, 0);
+    for (qint64 i = 0; i < stoerrelse; ++i)
+        data[i] = char((quint32(i) * 2654435761u) >> 24);
+    return data;
+}
+
+void skriv(const QString& sti, const QByteArray& data, int gange = 1)
+{
+    QFile out(sti);
+    if (out.size() == data.size() * gange)
+        return;
+    out.open(QIODevice::WriteOnly);
+    for (int i = 0; i < gange; ++i)
+        out.write(data);
+}
+
+// 50 folders of 100 folders of 20 files from 200 bytes to 4 KB; made once.
+QString traeet(const QString& rod)
+{
+    const QString trae = rod + QStringLiteral("/kilde/trae");
+    if (QFile::exists(rod + QStringLiteral("/kilde/trae.faerdig")))
+        return trae;
+    const QByteArray data = blok(4096);
+    for (int a = 0; a < 50; ++a)
+        for (int b = 0; b < 100; ++b) {
+            const QString mappe = trae + QStringLiteral("/%1/%2").arg(a).arg(b);
+            QDir().mkpath(mappe);
+            for (int f = 0; f < 20; ++f)
+                skriv(mappe + QStringLiteral("/fil%1.txt").arg(f), data.left(200 + (a * 7 + b * 13 + f * 191) % 3900));
+        }
+    QFile(rod + QStringLiteral("/kilde/trae.faerdig")).open(QIODevice::WriteOnly);
+    return trae;
+}
+
+QStringList storeFiler(const QString& rod, int antal, qint64 stoerrelse)
+{
+    const QString mappe = rod + QStringLiteral("/stor");
+    QDir().mkpath(mappe);
+    const QByteArray mb = blok(1024 * 1024);
+    QStringList filer;
+    for (int i = 0; i < antal; ++i) {
+        filer << mappe + QStringLiteral("/stor%1-%2.bin").arg(stoerrelse).arg(i);
+        skriv(filer.last(), mb, int(stoerrelse / mb.size()));
+    }
+    return filer;
+}
+
+void tom(const QString& mappe)
+{
+    platform::sletTrae(QFile::encodeName(mappe));
+    QDir().mkpath(mappe);
+    ::sync();
+}
+
+void koer(const QString& program, const QStringList& args)
+{
+    if (QProcess::execute(program, args) != 0)
+        qFatal("%s failed", qPrintable(program));
+}
+
+struct Motor {
+    TPasteObjekt paste{QDir::tempPath() + u'/', nullptr};
+    Motor()
+    {
+        paste.IntSpm = TPasteCompo::SpoergAldrig;
+        paste.IntPasteMetode = TPasteCompo::Overskriv;
+    }
+    bool saetInd(const QStringList& mapper, const QStringList& filer, const QString& dest, bool flyt)
+    {
+        paste.onLoadLister = [&] {
+            paste.PasteMapper = mapper;
+            paste.PasteFiler = filer;
+            paste.ConstDest = dest;
+        };
+        return flyt ? paste.PasteCutElementer() : paste.PasteElementer();
+    }
+};
+
+void udskriv(const char* navn, const char* reference, std::pair<double, double> tider)
+{
+    std::printf("%-22s %9.1f ms\n", reference, tider.first);
+    std::printf("%-22s %9.1f ms\n", "paste engine:", tider.second);
+    std::printf("%s ratio %.2f\n", navn, tider.second / tider.first);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    if (argc < 3)
+        qFatal("usage: paste_bench copy-tree|copy-large|move-xdev|stop-latency ROOT [OTHER]");
+    const QString art = QString::fromLocal8Bit(argv[1]);
+    const QString rod = QString::fromLocal8Bit(argv[2]);
+    const QString maal = rod + QStringLiteral("/maal");
+    Motor motor;
+    // The messages after a Stop are answered at once.
+    modalseam::install([](QDialog&) { return int(QDialog::Accepted); });
+
+    if (art == u"copy-tree") {
+        const QString trae = traeet(rod);
+        udskriv("copy-tree", "cp -r:",
+                sammenlignMs([&] { tom(maal); }, [&] { koer(QStringLiteral("cp"), {QStringLiteral("-r"), trae, maal}); },
+                             [&] { motor.saetInd({trae}, {}, maal, false); }, 3));
+    } else if (art == u"copy-large") {
+        const QStringList filer = storeFiler(rod, 4, 256LL * 1024 * 1024);
+        udskriv("copy-large", "cp:",
+                sammenlignMs([&] { tom(maal); }, [&] { koer(QStringLiteral("cp"), QStringList(filer) << maal); },
+                             [&] { motor.saetInd({}, filer, maal, false); }, 5));
+    } else if (art == u"move-xdev" && argc > 3) {
+        const QString trae = traeet(rod);
+        const QString flyttes = rod + QStringLiteral("/flyt/trae");
+        const QString andet = QString::fromLocal8Bit(argv[3]) + QStringLiteral("/maal");
+        const auto forbered = [&] {
+            tom(andet);
+            tom(rod + QStringLiteral("/flyt"));
+            koer(QStringLiteral("cp"), {QStringLiteral("-r"), trae, rod + QStringLiteral("/flyt/")});
+            ::sync();
+        };
+        udskriv("move-xdev", "mv:",
+                sammenlignMs(forbered, [&] { koer(QStringLiteral("mv"), {flyttes, andet}); },
+                             [&] { motor.saetInd({flyttes}, {}, andet, true); }, 3));
+    } else if (art == u"stop-latency") {
+        const QStringList fil = storeFiler(rod, 1, 1024LL * 1024 * 1024);
+        std::vector<double> ventetider;
+        for (int runde = 0; runde < 5; ++runde) {
+            tom(maal);
+            std::chrono::steady_clock::time_point stop;
+            QPushButton* stopKnap = motor.paste.ProgressBox()->stopButton;
+            std::thread bruger([&] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(150));
+                stop = std::chrono::steady_clock::now();
+                QMetaObject::invokeMethod(stopKnap, &QPushButton::click, Qt::QueuedConnection);
+            });
+            motor.saetInd({}, fil, maal, false);
+            const auto slut = std::chrono::steady_clock::now();
+            bruger.join();
+            if (QFile::exists(maal + QStringLiteral("/") + QFileInfo(fil.first()).fileName()))
+                qFatal("the copy was not stopped");
+            ventetider.push_back(std::chrono::duration<double, std::milli>(slut - stop).count());
+        }
+        std::sort(ventetider.begin(), ventetider.end());
+        std::printf("stop-latency ms %.1f\n", ventetider[ventetider.size() / 2]);
+    } else {
+        qFatal("unknown benchmark");
+    }
+    tom(maal);
+    return 0;
+}
