@@ -72,10 +72,13 @@ QStringList storeFiler(const QString& rod, int antal, qint64 stoerrelse)
     return filer;
 }
 
+// Empties a folder and writes everything to disk: twice, since the image's own writes reach its
+// backing file only through the first sync.
 void tom(const QString& mappe)
 {
     platform::sletTrae(QFile::encodeName(mappe));
     QDir().mkpath(mappe);
+    ::sync();
     ::sync();
 }
 
@@ -133,7 +136,7 @@ int main(int argc, char** argv)
         const QStringList filer = storeFiler(rod, 4, 256LL * 1024 * 1024);
         udskriv("copy-large", "cp:",
                 sammenlignMs([&] { tom(maal); }, [&] { koer(QStringLiteral("cp"), QStringList(filer) << maal); },
-                             [&] { motor.saetInd({}, filer, maal, false); }, 5));
+                             [&] { motor.saetInd({}, filer, maal, false); }, 7));
     } else if (art == u"move-xdev" && argc > 3) {
         const QString trae = traeet(rod);
         const QString flyttes = rod + QStringLiteral("/flyt/trae");
@@ -142,6 +145,7 @@ int main(int argc, char** argv)
             tom(andet);
             tom(rod + QStringLiteral("/flyt"));
             koer(QStringLiteral("cp"), {QStringLiteral("-r"), trae, rod + QStringLiteral("/flyt/")});
+            ::sync();
             ::sync();
         };
         udskriv("move-xdev", "mv:",
