@@ -1,7 +1,7 @@
 #include "app/handlingsregler.h"
 #include "app/indstillingsbinder.h"
 #include "app/tmainform.h"
-
+#include "app/hintfilter.h"
 #include "app/boksbeskeder.h"
 #include "app/designs.h"
 #include "app/elementvinduer.h"
@@ -12,6 +12,7 @@
 #include "platform/useraccount.h"
 #include "platform/userfolders.h"
 
+#include <QApplication>
 #include <QStyle>
 #include <QCloseEvent>
 #include <QDir>
@@ -38,6 +39,8 @@ Tmainform::Tmainform(const QString& shippedProgram, const QStringList& arguments
     , binder(std::make_unique<IndstillingsBinder<MainSettings>>(opt))
 {
     setObjectName(QStringLiteral("mainform"));
+    hints = new HintFilter(this);
+    qApp->installEventFilter(hints);
     byggeVindue();
     CreateMapper();
     HentOpt();

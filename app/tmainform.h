@@ -11,6 +11,7 @@
 
 class BoksBeskeder;
 class Handlingsregler;
+class HintFilter;
 template <class S>
 class IndstillingsBinder;
 class Beskeder;
@@ -153,6 +154,8 @@ public:
     int processCount = 0;
     // Counts a long operation starting (+1) or ending (-1); the close action follows.
     void aendrProcessCount(int aendring);
+    // A window shows its hints only while an operation runs and "Vis hints" is on.
+    void anvendHints(QWidget* vindue);
     bool MsRedigeret = false;
     int NewCount = 0;
     QString SPtimerFilename;
@@ -235,6 +238,7 @@ private:
     QHash<QString, Vaerktoej> vaerktoejer;
     QHash<QString, QAction*> handlinger;
     Handlingsregler* regler = nullptr;
+    HintFilter* hints = nullptr;
     QTimer* spTimer = nullptr;
     QMdiArea* mdiArea = nullptr;
     QTabBar* elementTabs = nullptr;

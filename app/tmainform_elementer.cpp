@@ -3,6 +3,7 @@
 #include "app/elementvinduer.h"
 #include "app/tinfform.h"
 #include "app/handlingsregler.h"
+#include "app/hintfilter.h"
 #include "app/tmainform.h"
 #include "tree/pathhelpers.h"
 
@@ -70,6 +71,7 @@ void Tmainform::registrerElement(QMdiSubWindow* sub)
             regler->opdaterSenere();
         }));
     }
+    anvendHints(window);
     if (auto* explorer = dynamic_cast<StifinderVindue*>(window))
         explorer->FormActivate();
 }
@@ -207,6 +209,8 @@ void Tmainform::aendrProcessCount(int aendring)
     processCount += aendring;
     regler->opdaterSenere();
 }
+
+void Tmainform::anvendHints(QWidget* vindue) { hints->saet(vindue, processCount > 0 && opt.vhaFunkCheck); }
 
 void Tmainform::CloseElementExecute()
 {

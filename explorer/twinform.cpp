@@ -211,6 +211,7 @@ void Twinform::setAktivitetsNr(int antal, int art)
         const QString resultat = PasteObj->getResult();
         setBeskedInfo(QStringLiteral("Der blev kopieret ") + (resultat.isEmpty() ? QStringLiteral("0 bytes") : resultat));
     }
+    main.anvendHints(this);
     if (regler)
         regler->opdaterSenere();
 }

@@ -25,6 +25,9 @@ public:
     QLabel* LabelResterende;
     QListWidget* listbox;
 
+    // Escape leaves the window as it is: it shows an operation that runs; Stop ends a copy.
+    void reject() override {}
+
 protected:
     // The window's column, for the controls of the window itself.
     QVBoxLayout* kolonne;

@@ -18,6 +18,8 @@
 #include <QTreeWidget>
 #include <QUrl>
 #include <QThreadPool>
+#include <QToolButton>
+#include <QToolTip>
 #include <QtTest>
 #include <sys/stat.h>
 
@@ -57,6 +59,7 @@ private Q_SLOTS:
     void sharedClipboardOutlivesItsOwner();
     void pasteThroughTheExplorer();
     void closingDuringAPasteWaitsForItsEnd();
+    void hintsOnlyWhileAnOperationRuns();
 
 private:
     Twinform* start(bool faelles = true);
@@ -387,6 +390,39 @@ void KlipbordTest::closingDuringAPasteWaitsForItsEnd()
     QCOMPARE(entry->mainform().NewCount, 0);
     QCOMPARE(entry->mainform().processCount, 0);
     QVERIFY(!QFile::exists(*home / "maal/stor.bin"));  // stopped, and nothing half copied
+}
+
+void KlipbordTest::hintsOnlyWhileAnOperationRuns()
+{
+    Twinform* explorer = start();
+    Tmainform& main = entry->mainform();
+    QToolButton* knap = nullptr;
+    for (QToolButton* button : explorer->findChildren<QToolButton*>())
+        if (button->defaultAction() && button->defaultAction()->objectName() == u"Paste")
+            knap = button;
+    QVERIFY(knap);
+    explorer->show();
+    QCOMPARE(knap->toolTip(), QStringLiteral("Sæt ind fra kopieringslisten: Ctrl+V"));
+    // Whether the button's hint is shown; each look gives it a text of its own.
+    int gang = 0;
+    const auto vises = [knap, &gang] {
+        const QString tekst = QStringLiteral("hint %1").arg(++gang);
+        knap->setToolTip(tekst);
+        QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), knap->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(knap, &event);
+        return QToolTip::text() == tekst;
+    };
+    main.opt.vhaFunkCheck = true;
+    explorer->setAktivitetsNr(0, 0);
+    QVERIFY(!vises());  // nothing runs
+    main.aendrProcessCount(1);
+    explorer->setAktivitetsNr(1, 0);
+    QVERIFY(vises());
+    main.opt.vhaFunkCheck = false;
+    explorer->setAktivitetsNr(0, 0);
+    QVERIFY(!vises());  // "Vis hints" is off
+    main.aendrProcessCount(-1);
+    explorer->setAktivitetsNr(-1, 0);
 }
 
 QTEST_MAIN(KlipbordTest)
