@@ -9,8 +9,6 @@
 
 namespace {
 
-QString heltal(qint64 n) { return QLocale().toString(n); }
-
 // Walks the folder open at fd; closes it.
 void taelMappe(int fd, MappeOptaelling& optaelling)
 {
@@ -42,6 +40,8 @@ void taelMappe(int fd, MappeOptaelling& optaelling)
 }
 
 }  // namespace
+
+QString heltal(qint64 n) { return QLocale().toString(n); }
 
 QString skaleretStoerrelse(qint64 aSize)
 {

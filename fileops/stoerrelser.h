@@ -7,6 +7,8 @@
 // Byte counts as the program shows them, in powers of 1024 with the locale's number format:
 // "1,50 KB (1.536 bytes)" long, "1,50 KB" short.
 QString getSizeString(qint64 aSize);
+// A count in the locale's number format: "1.536".
+QString heltal(qint64 n);
 QString skaleretStoerrelse(qint64 aSize);
 // A total by its number of digits: 4 to 6 digits in KB, 7 to 9 in MB, 10 to 12 in GB, more in TB,
 // so 1000 bytes read "0,98 KB"; fewer digits in bytes.

@@ -4,12 +4,10 @@
 #include "app/tinfform.h"
 #include "app/tspform.h"
 #include "fileops/stoerrelser.h"
-#include "fileops/tdeleteform.h"
 #include "fileops/texistsform.h"
 #include "fileops/tkopieringsform.h"
 #include "fileops/tprogressform.h"
 #include "platform/filecopy.h"
-#include "platform/filedelete.h"
 #include "platform/filesystem.h"
 #include "tree/pathhelpers.h"
 
@@ -20,9 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QProgressBar>
-#include <QStatusBar>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -37,34 +33,18 @@ void saetPosition(QProgressBar* bar, qint64 position)
     bar->setValue(int(std::clamp<qint64>(position, bar->minimum(), bar->maximum())));
 }
 
-bool erMappe(const QByteArray& path)
-{
-    struct stat st;
-    return ::stat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-QString heltal(qint64 n) { return QLocale().toString(n); }
-
 }  // namespace
 
-QByteArray kildeBytes(const QString& path)
-{
-    QByteArray bytes = QFile::encodeName(path);
-    while (bytes.size() > 1 && bytes.endsWith('/'))
-        bytes.chop(1);
-    return bytes;
-}
-
 TPasteCompo::TPasteCompo(const QString& optMappe, QWidget* mainWindow, QObject* owner)
-    : QObject(owner)
+    : TFremgangsCompo(mainWindow, owner)
     , FSpmCopyBox(new Tkopieringsform(optMappe, mainWindow))
     , FProgressBox(new Tprogressform(mainWindow))
     , FSpmHandling(new TExistsForm(mainWindow))
     , FSpmBox(new Tspform(mainWindow))
     , FInfoBox(new Tinfform(mainWindow))
-    , FDeleteBox(new Tdeleteform(mainWindow))
     , FBeskeder(std::make_unique<BoksBeskeder>(FInfoBox, FSpmBox))
 {
+    setBeskeder(FBeskeder.get());
 }
 
 TPasteCompo::~TPasteCompo()
@@ -74,14 +54,12 @@ TPasteCompo::~TPasteCompo()
     delete FSpmHandling;
     delete FSpmBox;
     delete FInfoBox;
-    delete FDeleteBox;
 }
 
 Tkopieringsform* TPasteCompo::SpmCopyBox() const { return FSpmCopyBox; }
 Tprogressform* TPasteCompo::ProgressBox() const { return FProgressBox; }
 TExistsForm* TPasteCompo::SpmHandling() const { return FSpmHandling; }
 Tspform* TPasteCompo::SpmBox() const { return FSpmBox; }
-Tdeleteform* TPasteCompo::DeleteBox() const { return FDeleteBox; }
 
 void TPasteCompo::setBoxCaption(const QString& caption)
 {
@@ -98,47 +76,7 @@ void TPasteCompo::nyOperation()
     FProgressBox->LabelInfo->clear();
 }
 
-void TPasteCompo::sig(const QString& tekst) { FBeskeder->sig(tekst); }
-
-Beskeder& TPasteCompo::beskeder() { return *FBeskeder; }
-
 bool TPasteCompo::stoppet() const { return FProgressBox->FCancel; }
-
-void TPasteCompo::saetBjaelke(QProgressBar* bar, int procent) { udsatteBjaelker[bar] = procent; }
-
-void TPasteCompo::visSenere(TFremgangsform* vindue, int procent)
-{
-    udsatVindue = vindue;
-    udsatProcent = procent;
-}
-
-void TPasteCompo::visFremgang()
-{
-    for (auto it = udsatteBjaelker.cbegin(); it != udsatteBjaelker.cend(); ++it)
-        if (it.key()->value() != it.value())
-            it.key()->setValue(it.value());
-    udsatteBjaelker.clear();
-    if (udsatVindue) {
-        udsatVindue->LabelProcent->setText(QString::number(udsatProcent) + u'%');
-        udsatVindue->LabelResterende->setText(heltal(antalFiler) + QStringLiteral(" (")
-                                              + skaleretStoerrelse(totalSize - posSize) + u')');
-        udsatVindue = nullptr;
-    }
-}
-
-void TPasteCompo::behandlBeskeder()
-{
-    // Stop is looked for often; the windows are repainted ten times a second, which is enough for
-    // the eye and costs little next to the copying.
-    if (sidstBehandlet.isValid() && sidstBehandlet.elapsed() < 15)
-        return;
-    if (!sidstVist.isValid() || sidstVist.elapsed() >= 100) {
-        visFremgang();
-        sidstVist.restart();
-    }
-    QCoreApplication::processEvents();
-    sidstBehandlet.restart();
-}
 
 qint64 TPasteCompo::sizeOfElementer(const QString& aDest)
 {
@@ -374,52 +312,3 @@ void TPasteCompo::kopierListerne()
     visFremgang();
 }
 
-void TPasteCompo::sizeOfDelElementer(const QString& aDeleteTekst)
-{
-    Tdeleteform& box = *FDeleteBox;
-    totalSize = 0;
-    posSize = 0;
-    antalFiler = 0;
-    antalMapper = int(PasteMapper.size());
-    box.listbox->clear();
-    box.proBar->setValue(0);
-    box.LabelInfo->clear();
-    box.LabelResterende->clear();
-    box.LabelProcent->setText(QStringLiteral("0%"));
-    box.destLabel->setText(aDeleteTekst);
-    box.mapperLabel->setText(antalMapper == 1 ? QStringLiteral("Følgende 1 mappe slettes:")
-                                              : QStringLiteral("Følgende %1 mapper slettes:").arg(antalMapper));
-    MappeOptaelling optaelling;
-    for (const QString& mappe : PasteMapper) {
-        box.tilfoejMappe(mappe);
-        if (!erMappe(kildeBytes(mappe)) || !getMappeInfo(mappe, optaelling))
-            sig(QStringLiteral("Mappen\r") + mappe + u'\r' + QStringLiteral("eksisterer ikke."));
-    }
-    antalFiler = int(optaelling.filer);
-    totalSize = optaelling.bytes;
-    for (const QString& fil : PasteFiler) {
-        totalSize += getFilensSize(fil);
-        ++antalFiler;
-    }
-    box.destLabel->setText(aDeleteTekst + QStringLiteral(": ") + skaleretStoerrelse(totalSize));
-    box.LabelInfo->setText(QStringLiteral("Antal filer: ") + heltal(antalFiler));
-}
-
-int TPasteCompo::progressInfoDel()
-{
-    const int procent = totalSize <= 0 ? 0 : int(posSize * 100 / totalSize);
-    visSenere(FDeleteBox, procent);
-    return procent;
-}
-
-bool TPasteCompo::sletMappe(const QString& aMappe)
-{
-    const auto behold = [this](const QByteArray& sti) { return !ankommet.contains(sti); };
-    const auto slettet = [this](qint64 bytes) {
-        posSize += bytes;
-        --antalFiler;
-        saetBjaelke(FDeleteBox->proBar, progressInfoDel());
-        behandlBeskeder();
-    };
-    return platform::sletTrae(kildeBytes(aMappe), behold, slettet, platform::VedFejl::Fortsaet) == 0;
-}

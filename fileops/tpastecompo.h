@@ -1,22 +1,15 @@
 #pragma once
 
+#include "fileops/tfremgangscompo.h"
+
 #include <QByteArray>
-#include <QElapsedTimer>
-#include <QHash>
-#include <QObject>
-#include <QPointer>
 #include <QSet>
 #include <QStringList>
 #include <functional>
 #include <memory>
 
-class Beskeder;
 class BoksBeskeder;
-class QProgressBar;
-class QWidget;
 class TExistsForm;
-class Tdeleteform;
-class TFremgangsform;
 class Tinfform;
 class Tkopieringsform;
 class Tprogressform;
@@ -24,7 +17,7 @@ class Tspform;
 
 // What a paste needs besides its operations: the options, the dialogs, the counting, copying
 // one file or a folder's content with progress, and the delete pass of a move.
-class TPasteCompo : public QObject {
+class TPasteCompo : public TFremgangsCompo {
     Q_OBJECT
 public:
     // When to ask before pasting.
@@ -51,12 +44,7 @@ public:
     Tprogressform* ProgressBox() const;
     TExistsForm* SpmHandling() const;
     Tspform* SpmBox() const;
-    Tdeleteform* DeleteBox() const;
 
-    int antalFiler = 0;
-    int antalMapper = 0;
-    qint64 totalSize = 0;
-    qint64 posSize = 0;
     int ikkePastede = 0;
     // Files meant to be copied whose copy did not arrive.
     int ikkeKopierede = 0;
@@ -64,17 +52,7 @@ public:
 protected:
     // Forgets the counts and the arrived copies of the last operation.
     void nyOperation();
-    void sig(const QString& tekst);
-    Beskeder& beskeder();
     bool stoppet() const;
-    // Lets the windows repaint and Stop be seen, every few milliseconds.
-    void behandlBeskeder();
-    // What changed is shown at the next turn of behandlBeskeder, or by visFremgang: a progress
-    // bar repaints at once on every change, far too slow for one change per small file.
-    void saetBjaelke(QProgressBar* bar, int procent);
-    // The percentage and the remaining elements of a progress or delete window.
-    void visSenere(TFremgangsform* vindue, int procent);
-    void visFremgang();
 
     // Counts the sources into the progress window, which shows aDest; the total size.
     qint64 sizeOfElementer(const QString& aDest);
@@ -103,13 +81,6 @@ protected:
     // Steps 5 and 6 of a copy: the folders, then the files of the lists, into ConstDest.
     void kopierListerne();
 
-    // The delete pass of a move: counts the lists into the delete window, which shows aDeleteTekst.
-    void sizeOfDelElementer(const QString& aDeleteTekst);
-    int progressInfoDel();
-    // Removes aMappe permanently except the files whose copy did not arrive, and the folders that
-    // hold them, going on past what cannot be removed; true when nothing failed.
-    bool sletMappe(const QString& aMappe);
-
     // The sources whose copy arrived whole in this operation, as the file system spells them,
     // recorded while huskAnkomne is set.
     QSet<QByteArray> ankommet;
@@ -122,14 +93,5 @@ private:
     QPointer<TExistsForm> FSpmHandling;
     QPointer<Tspform> FSpmBox;
     QPointer<Tinfform> FInfoBox;
-    QPointer<Tdeleteform> FDeleteBox;
     std::unique_ptr<BoksBeskeder> FBeskeder;
-    QElapsedTimer sidstBehandlet;
-    QElapsedTimer sidstVist;
-    QHash<QProgressBar*, int> udsatteBjaelker;
-    TFremgangsform* udsatVindue = nullptr;
-    int udsatProcent = 0;
 };
-
-// The bytes of a path as the file system has them, without a closing "/".
-QByteArray kildeBytes(const QString& path);

@@ -251,7 +251,7 @@ bool TPasteObjekt::DeleteFraLister()
     // Nothing is deleted before the copies are safe on disk.
     if (!skrivTilDisk(ConstDest))
         return false;
-    sizeOfDelElementer(QStringLiteral("Sletningen er permanent"));
+    sizeOfDelElementer(PasteMapper, PasteFiler, QStringLiteral("Sletningen er permanent"));
     Tdeleteform& box = *DeleteBox();
     box.show();
     QCoreApplication::processEvents();
@@ -260,7 +260,9 @@ bool TPasteObjekt::DeleteFraLister()
         const QString& mappe = PasteMapper[i];
         if (!platform::entryExists(mappe))
             continue;
-        alt = sletMappe(mappe) && alt;
+        // A file whose copy did not arrive stays, and so do the folders that hold it.
+        const auto behold = [this](const QByteArray& sti) { return !ankommet.contains(sti); };
+        alt = sletMappe(mappe, behold, platform::VedFejl::Fortsaet) == 0 && alt;
         if (platform::entryExists(mappe))
             alt = false;
         else
