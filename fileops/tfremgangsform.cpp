@@ -1,6 +1,7 @@
 #include "fileops/tfremgangsform.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -22,6 +23,12 @@ TFremgangsform::TFremgangsform(const QString& caption, QWidget* mainWindow)
     LabelResterende->setObjectName(QStringLiteral("LabelResterende"));
     listbox->setObjectName(QStringLiteral("listbox"));
     listbox->setEnabled(false);
+}
+
+void TFremgangsform::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Escape)
+        QDialog::keyPressEvent(event);
 }
 
 void TFremgangsform::tilfoejResterende()

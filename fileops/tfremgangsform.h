@@ -25,10 +25,10 @@ public:
     QLabel* LabelResterende;
     QListWidget* listbox;
 
-    // Escape leaves the window as it is: it shows an operation that runs; Stop ends a copy.
-    void reject() override {}
-
 protected:
+    // Escape leaves the window as it is: it shows an operation that runs; Stop ends a copy.
+    void keyPressEvent(QKeyEvent* event) override;
+
     // The window's column, for the controls of the window itself.
     QVBoxLayout* kolonne;
     // Adds the row of the percentage and the remaining elements.

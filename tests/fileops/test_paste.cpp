@@ -22,29 +22,6 @@ ino_t inode(const QString& path)
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
 }
 
-// A folder on a second file system, for moves across drives, removed with all it holds.
-class AndetDrev {
-public:
-    AndetDrev() : dir(QStringLiteral("/dev/shm/qvmtest-XXXXXX")) { dir.setAutoRemove(false); }
-    ~AndetDrev() { platform::sletTrae(QFile::encodeName(dir.path())); }
-    QString path() const { return dir.path(); }
-    bool brugbar(const QString& hjem) const
-    {
-        struct stat a, b;
-        return dir.isValid() && ::stat(QFile::encodeName(hjem).constData(), &a) == 0
-            && ::stat(QFile::encodeName(dir.path()).constData(), &b) == 0 && a.st_dev != b.st_dev;
-    }
-
-private:
-    QTemporaryDir dir;
-};
-
-std::unique_ptr<AndetDrev> andetDrev(const QString& hjem)
-{
-    auto drev = std::make_unique<AndetDrev>();
-    return drev->brugbar(hjem) ? std::move(drev) : nullptr;
-}
-
 }  // namespace
 
 class PasteTest : public QObject {
@@ -217,6 +194,7 @@ void PasteTest::countsAndPercentages()
     QCOMPARE(nul.paste.ProgressBox()->LabelInfo->text(), QString("Der kopieres 1 fil: 0 bytes"));
     QCOMPARE(nul.paste.ProgressBox()->LabelProcent->text(), QString("100%"));
     QCOMPARE(nul.paste.getResult(), QString("1 fil: 0 bytes"));
+    QVERIFY(nul.paste.ProgressBox()->isHidden());  // closed after the operation
 
     Indsaetning tusind(home.path() + "/");
     tusind.filer = {home / "k/tusind"};
@@ -235,6 +213,7 @@ void PasteTest::countsAndPercentages()
     flyt.dest = andet->path();
     QVERIFY(flyt.paste.PasteCutElementer());
     QCOMPARE(flyt.paste.DeleteBox()->LabelProcent->text(), QString("0%"));
+    QVERIFY(flyt.paste.ProgressBox()->isHidden() && flyt.paste.DeleteBox()->isHidden());
     QVERIFY(QFile::exists(andet->path() + "/tom/x"));
     QVERIFY(!QFile::exists(home / "k/tom"));
 }

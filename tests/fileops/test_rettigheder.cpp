@@ -1,4 +1,9 @@
 // Run as an unprivileged user: a root process reads every file whatever its permissions.
+#include "app/boksbeskeder.h"
+#include "app/tinfform.h"
+#include "app/tspform.h"
+#include "fileops/tdeleteform.h"
+#include "fileops/tdeleteobjekt.h"
 #include "platform/filedelete.h"
 #include "tests/common/testhome.h"
 #include "tests/fileops/pastefixture.h"
@@ -6,12 +11,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sys/stat.h>
+#include <cerrno>
 #include <unistd.h>
 
 class RettighederTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void unreadableSourcesStayWhereTheyWere();
+    void permanentDeleteStopsAtWhatItCannotDelete();
 };
 
 void RettighederTest::unreadableSourcesStayWhereTheyWere()
@@ -52,6 +59,29 @@ void RettighederTest::unreadableSourcesStayWhereTheyWere()
     QCOMPARE(indhold(home / "k/d/laast/c"), QByteArray("c"));
 }
 
+void RettighederTest::permanentDeleteStopsAtWhatItCannotDelete()
+{
+    TestHome home;
+    home.make({"k/foer/y", "k/laast/x", "k/a.txt", "ude/z"});
+    QVERIFY(QFile::link(home / "ude", home / "k/laast/link"));
+    QVERIFY(::chmod(QFile::encodeName(home / "k/laast").constData(), 0555) == 0);
+    Tinfform info(nullptr);
+    Tspform spoergsmaal(nullptr);
+    BoksBeskeder beskeder(&info, &spoergsmaal);
+    TDeleteObjekt slet(home.path() + "/", nullptr, &beskeder);
+    slet.IntSpm = TDeleteObjekt::SpoergAldrig;
+    Bruger bruger;
+    QVERIFY(!slet.DeleteElementer({home / "k/foer", home / "k/laast"}, {home / "k/a.txt"}, false));
+    QCOMPARE(bruger.beskeder.size(), 1);
+    QVERIFY(bruger.beskeder.first().startsWith("Sletningen blev standset, da\r" + home / "k/laast"));
+    QVERIFY(bruger.beskeder.first().endsWith(qt_error_string(EACCES)));
+    // What was deleted stays deleted; the rest, and what lies outside, is untouched; the window stays.
+    QVERIFY(!QFile::exists(home / "k/foer"));
+    QVERIFY(QFile::exists(home / "k/laast/x") && QFile::exists(home / "k/a.txt") && QFile::exists(home / "ude/z"));
+    QVERIFY(slet.DeleteBox()->isVisible());
+    ::chmod(QFile::encodeName(home / "k/laast").constData(), 0755);
+}
+
 int main(int argc, char** argv)
 {
     if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
@@ -61,4 +91,4 @@ int main(int argc, char** argv)
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_paste_rettigheder.moc"
+#include "test_rettigheder.moc"
