@@ -8,6 +8,7 @@
 #include "explorer/treopenfiler.h"
 #include "fileops/stoerrelser.h"
 #include "fileops/tklipbordslister.h"
+#include "fileops/tdeleteobjekt.h"
 #include "fileops/tmetodecompo.h"
 #include "fileops/tpasteobjekt.h"
 #include "fileops/tprogressform.h"
@@ -67,6 +68,7 @@ Twinform::Twinform(Tmainform& main)
     bestemTabs();
     newMetodeObjekt();
     byggePaste();
+    byggeSletning();
     anvendRedskabsplacering();
     anvendFaneplacering();
     winBog->setCurrentIndex(opt.winBogSide);
@@ -207,9 +209,10 @@ void Twinform::setAktivitetsNr(int antal, int art)
     aktivitetsAntal += antal;
     funkTilladt = aktivitetsAntal <= 0;
     AktivitetBoks->setMaximum(funkTilladt ? 1 : 0);
-    if (art == 1 && main.opt.beskedCheck) {
-        const QString resultat = PasteObj->getResult();
-        setBeskedInfo(QStringLiteral("Der blev kopieret ") + (resultat.isEmpty() ? QStringLiteral("0 bytes") : resultat));
+    if ((art == 1 || art == 2) && main.opt.beskedCheck) {
+        const QString resultat = art == 1 ? PasteObj->getResult() : DeleteObj->getResult();
+        setBeskedInfo((art == 1 ? QStringLiteral("Der blev kopieret ") : QStringLiteral("Der blev slettet "))
+                      + (resultat.isEmpty() ? QStringLiteral("0 bytes") : resultat));
     }
     main.anvendHints(this);
     if (regler)

@@ -30,6 +30,7 @@ class Tmainform;
 class TKlipbordsLister;
 class Tlisteform;
 class TMetodeCompo;
+class TDeleteObjekt;
 class TPasteObjekt;
 class TStrukturCompo;
 template <class S>
@@ -68,6 +69,9 @@ public:
     // Registers the last paste's folders and files in the clipboard again.
     void klipbordsGendannelse();
     TPasteObjekt* PasteObj = nullptr;
+    // Deletes the selected elements of the active tree, to the trash or permanently.
+    void SletElementer(bool tilPapirkurv);
+    TDeleteObjekt* DeleteObj = nullptr;
 
     // Makes denneSti the current element: the main window's path field, the history, and with
     // medSti the path tabs.
@@ -127,6 +131,8 @@ private:
     void annuller(bool mapper, bool filer);
     void byggeHandlinger();
     void byggePaste();
+    void byggeSletning();
+    void DeleteElementer(bool tilPapirkurv);
     // Runs arbejde as a long operation: counted in the main window and here; art 1 reports a
     // finished paste, 2 a finished delete.
     void langOperation(int art, const std::function<void()>& arbejde);

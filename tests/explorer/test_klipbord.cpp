@@ -60,6 +60,7 @@ private Q_SLOTS:
     void pasteThroughTheExplorer();
     void closingDuringAPasteWaitsForItsEnd();
     void hintsOnlyWhileAnOperationRuns();
+    void deleteThroughTheExplorer();
 
 private:
     Twinform* start(bool faelles = true);
@@ -423,6 +424,35 @@ void KlipbordTest::hintsOnlyWhileAnOperationRuns()
     QVERIFY(!vises());  // "Vis hints" is off
     main.aendrProcessCount(-1);
     explorer->setAktivitetsNr(-1, 0);
+}
+
+void KlipbordTest::deleteThroughTheExplorer()
+{
+    Twinform* explorer = start();
+    TStrukturCompo& compo = explorer->strukturCompo();
+    QCOMPARE(explorer->findChild<QAction*>("DeletePermanent")->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_Delete));
+    explorer->gaaTilMappe(*home / "kilde");
+    compo.Struktur2()->clearSelection();
+    compo.Struktur2()->setCurrentItem(nullptr);
+    explorer->SletElementer(true);
+    QCOMPARE(boxes->texts().last(), QStringLiteral("Der er ikke valgt elementer til sletning."));
+
+    vaelg(compo.Struktur2(), {"a.txt"});
+    explorer->SletElementer(true);
+    QCOMPARE(boxes->shown.last().caption, QStringLiteral("Sletning af elementer"));
+    QVERIFY(!QFile::exists(*home / "kilde/a.txt"));
+    QVERIFY(QFile::exists(*home / ".local/share/Trash/files/a.txt"));
+    QCOMPARE(entry->mainform().processCount, 0);
+
+    // Deleting the current folder moves the view to the nearest folder that still exists.
+    explorer->gaaTilMappe(*home / "kilde/m");
+    QVERIFY(compo.udfoldStruktur1(*home / "kilde/m", true));
+    explorer->visStruktur1();
+    QCOMPARE(compo.getSelectedMedSti(), *home / "kilde/m");
+    explorer->SletElementer(false);
+    QVERIFY(!QFile::exists(*home / "kilde/m"));
+    QCOMPARE(compo.Mappenavn(), *home / "kilde");
+    QVERIFY(!compo.Struktur2()->findItems("b.txt", Qt::MatchExactly).isEmpty());
 }
 
 QTEST_MAIN(KlipbordTest)

@@ -1,0 +1,71 @@
+// The explorer's deleting: to the trash (Ctrl+D) and permanently (Shift+Del), with the safety
+// question, the long-operation bracket and the walk up to a folder that still exists.
+#include "explorer/twinform.h"
+
+#include "app/handlingsregler.h"
+#include "app/tmainform.h"
+#include "fileops/tdeleteobjekt.h"
+#include "tree/beskeder.h"
+#include "tree/tstrukturcompo.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLayout>
+#include <QToolButton>
+#include <QTreeWidget>
+
+void Twinform::byggeSletning()
+{
+    DeleteObj = new TDeleteObjekt(main.folders.OptMappe, &main, main.beskeder(), this);
+    QAction* papirkurv = handling("DeleteToPapirkurv", QStringLiteral("Slet til papirkurv: Ctrl+D"), Qt::CTRL | Qt::Key_D,
+                                  [this] { SletElementer(true); });
+    QAction* permanent = handling("DeletePermanent", QStringLiteral("Slet permanent: Shift+Del"),
+                                  Qt::SHIFT | Qt::Key_Delete, [this] { SletElementer(false); });
+    QWidget* gruppe = findChild<QWidget*>(QStringLiteral("funkPanel2"));
+    for (QAction* action : {papirkurv, permanent}) {
+        action->setText(QStringLiteral("Slet"));
+        auto* knap = new QToolButton(gruppe);
+        knap->setAutoRaise(true);
+        knap->setDefaultAction(action);
+        gruppe->layout()->addWidget(knap);
+        // Blocking: nothing while an operation of this window runs.
+        regler->tilfoej(action, [this] {
+            const bool tilladt = !bloker || funkTilladt;
+            if (FStrukturY->AktiveStruktur() == 1)
+                return tilladt && MappeStruktur->currentItem() && funkNo == 0;
+            return tilladt && FilStruktur->currentItem() != nullptr;
+        });
+    }
+}
+
+void Twinform::SletElementer(bool tilPapirkurv)
+{
+    if (main.processCount > 0 && main.opt.sikkerhedsCheck
+        && !main.beskeder()->spoerg(QStringLiteral("Der er allerede en funktion kørende.\rSkal der slettes alligevel?"),
+                                    Beskeder::AlleCheck::Skjul).ja)
+        return;
+    langOperation(2, [this, tilPapirkurv] { DeleteElementer(tilPapirkurv); });
+    FStrukturY->setFilnavn(QString());
+}
+
+void Twinform::DeleteElementer(bool tilPapirkurv)
+{
+    DeleteObj->IntSpm = opt.spmBox;
+    DeleteObj->CloseBoxAfter = opt.LukCheck;
+    QStringList mapper, filer;
+    if (FStrukturY->loadLister(mapper, filer) == 0) {
+        main.beskeder()->sig(QStringLiteral("Der er ikke valgt elementer til sletning."));
+        return;
+    }
+    if (!DeleteObj->DeleteElementer(mapper, filer, tilPapirkurv) || lukEfterOperation)
+        return;
+    // The view moves to the nearest folder that still exists.
+    QString mappe = FStrukturY->Mappenavn();
+    while (mappe.size() > 1 && !QFileInfo(mappe).isDir())
+        mappe = QFileInfo(mappe.endsWith(u'/') ? mappe.chopped(1) : mappe).path();
+    FStrukturY->setMappenavn(mappe);
+    FStrukturY->udfoldStruktur1(mappe, opt.RadioOpstart != 1);
+    mappeKontrol(FStrukturY->makeStruktur2(mappe), true);
+    main.UdskrivInfo(tilPapirkurv ? QStringLiteral("Der blev slettet til papirkurv")
+                                  : QStringLiteral("Der blev slettet permanent"));
+}
