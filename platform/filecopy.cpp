@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/sendfile.h>
@@ -200,6 +201,34 @@ KopiResultat kopierFil(const QByteArray& src, const QByteArray& dst, bool erstat
         return fejl(kode);
     }
     return KopiResultat::Kopieret;
+}
+
+int kopierTrae(const QByteArray& kilde, const QByteArray& maal)
+{
+    struct stat st;
+    if (::lstat(kilde.constData(), &st) != 0)
+        return errno;
+    if (!S_ISDIR(st.st_mode)) {
+        int fejl = 0;
+        const KopiResultat resultat = kopierFil(kilde, maal, false, {}, &fejl);
+        return resultat == KopiResultat::Kopieret ? 0 : resultat == KopiResultat::IkkeKopieret ? EOPNOTSUPP : fejl;
+    }
+    if (::mkdir(maal.constData(), 0700) != 0)
+        return errno;
+    DIR* dir = ::opendir(kilde.constData());
+    if (!dir)
+        return errno;
+    int fejl = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        const char* navn = entry->d_name;
+        if (navn[0] == '.' && (navn[1] == 0 || (navn[1] == '.' && navn[2] == 0)))
+            continue;
+        if ((fejl = kopierTrae(kilde + '/' + navn, maal + '/' + navn)))
+            break;
+    }
+    ::closedir(dir);
+    ::chmod(maal.constData(), st.st_mode & 07777);
+    return fejl;
 }
 
 }  // namespace platform

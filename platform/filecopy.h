@@ -27,6 +27,11 @@ KopiResultat kopierFil(const QString& kilde, const QString& maal, bool erstat, c
 KopiResultat kopierFil(const QByteArray& kilde, const QByteArray& maal, bool erstat, const KopiFremgang& fremgang,
                        int* errnoUd = nullptr);
 
+// Copies path (a file, a link or a folder with all it holds) to maal, which must not exist;
+// links are copied as links, never followed. 0, or the system's error code of the first
+// failure, where it stops (a FIFO, socket or device counts as one: it is never opened).
+int kopierTrae(const QByteArray& kilde, const QByteArray& maal);
+
 // For tests: a fault that the copy meets before writing at a given offset of a given source
 // (return an errno value to fail there, 0 to go on). An empty hook removes the fault.
 void installKopiFejl(std::function<int(const QString& kilde, qint64 offset)> fejl);

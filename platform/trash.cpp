@@ -1,6 +1,8 @@
 #include "platform/trash.h"
 
 #include "platform/drives.h"
+#include "platform/filecopy.h"
+#include "platform/filedelete.h"
 #include "platform/filesystem.h"
 #include "platform/registry.h"
 #include "platform/userfolders.h"
@@ -84,7 +86,24 @@ std::pair<QString, QString> papirkurvFor(const QString& path, const struct stat&
     if (::lstat(faellesBytes.constData(), &fs) == 0 && S_ISDIR(fs.st_mode) && (fs.st_mode & S_ISVTX))
         if (const QString trash = klarPapirkurv(faelles + u'/' + uid); !trash.isEmpty())
             return {trash, relativ};
-    return {klarPapirkurv(stiMedRod(top, QStringLiteral(".Trash-") + uid)), relativ};
+    if (const QString trash = klarPapirkurv(stiMedRod(top, QStringLiteral(".Trash-") + uid)); !trash.isEmpty())
+        return {trash, relativ};
+    // A mount where no trash can be made (read-only, or its top is not ours to write): the home
+    // trash takes the element, by copying.
+    return {klarPapirkurv(dataHome + QStringLiteral("/Trash")), path};
+}
+
+// Puts path at maal on another file system: a whole copy first, then path is removed; when the
+// copy fails it is removed again and path stays. 0, or the system's error code.
+int flytKopierende(const QString& path, const QString& maal)
+{
+    const QByteArray kilde = QFile::encodeName(path);
+    const QByteArray til = QFile::encodeName(maal);
+    if (const int fejl = kopierTrae(kilde, til)) {
+        sletTrae(til);
+        return fejl;
+    }
+    return sletTrae(kilde);
 }
 
 }  // namespace
@@ -120,6 +139,13 @@ bool flytTilPapirkurv(const QString& path, int* errnoUd)
         const QString maal = trash + QStringLiteral("/files/") + kandidat;
         if (skrevet && renameNoReplace(sti, maal))
             return true;
+        if (skrevet && errno == EXDEV && !entryExists(maal)) {
+            const int fejlet = flytKopierende(sti, maal);
+            if (fejlet == 0)
+                return true;
+            ::unlink(info.constData());
+            return fejl(fejlet);
+        }
         const int kode = errno;
         ::unlink(info.constData());
         if (kode == EEXIST)

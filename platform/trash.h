@@ -13,9 +13,10 @@ QStringList trashFolders(const QString& mountPoint);
 // Moves path (a file, a link or a folder with all it holds) to the trash of its file system,
 // in the desktops' shared trash layout: the home trash when path lives on the
 // home's file system, else the trash at the top of its mount (".Trash/<uid>" when the
-// administrator made ".Trash", else ".Trash-<uid>"). The information file is written first and
-// the move is one rename, so nothing is ever copied or lost; on failure path stays where it was
-// and errnoUd receives the system's error code.
+// administrator made ".Trash", else ".Trash-<uid>"), else, when no trash can be made there, the
+// home trash. The information file is written first and the move is one rename; into the home
+// trash from another file system the element is copied whole and only then removed. On failure
+// path stays where it was and errnoUd receives the system's error code.
 bool flytTilPapirkurv(const QString& path, int* errnoUd = nullptr);
 
 // Removes everything in the "files" and "info" folders of those trash folders, never following

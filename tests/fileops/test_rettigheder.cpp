@@ -5,10 +5,12 @@
 #include "fileops/tdeleteform.h"
 #include "fileops/tdeleteobjekt.h"
 #include "platform/filedelete.h"
+#include "platform/trash.h"
 #include "tests/common/testhome.h"
 #include "tests/fileops/pastefixture.h"
 
 #include <QTemporaryDir>
+#include <QUrl>
 #include <QtTest>
 #include <sys/stat.h>
 #include <cerrno>
@@ -19,6 +21,7 @@ class RettighederTest : public QObject {
 private Q_SLOTS:
     void unreadableSourcesStayWhereTheyWere();
     void permanentDeleteStopsAtWhatItCannotDelete();
+    void trashWithoutATrashOnItsMount();
 };
 
 void RettighederTest::unreadableSourcesStayWhereTheyWere()
@@ -80,6 +83,40 @@ void RettighederTest::permanentDeleteStopsAtWhatItCannotDelete()
     QVERIFY(QFile::exists(home / "k/laast/x") && QFile::exists(home / "k/a.txt") && QFile::exists(home / "ude/z"));
     QVERIFY(slet.DeleteBox()->isVisible());
     ::chmod(QFile::encodeName(home / "k/laast").constData(), 0755);
+}
+
+void RettighederTest::trashWithoutATrashOnItsMount()
+{
+    // The home lies in /dev/shm; the element on the root file system, whose top an unprivileged
+    // user cannot write, so no trash can be made there.
+    qputenv("TMPDIR", "/dev/shm");
+    TestHome home;
+    qunsetenv("TMPDIR");
+    QTemporaryDir ude(QStringLiteral("/tmp/qvmtest-XXXXXX"));
+    struct stat a, b;
+    QVERIFY(::stat(QFile::encodeName(home.path()).constData(), &a) == 0 && ::stat("/tmp", &b) == 0);
+    if (a.st_dev == b.st_dev || ::access("/", W_OK) == 0)
+        QSKIP("needs /dev/shm and /tmp on two file systems and an unwritable root folder");
+    const QString mappe = ude.path() + "/mappe med blank";
+    QDir().mkpath(mappe + "/sub");
+    QFile f(mappe + "/sub/x.txt");
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write("indhold") == 7);
+    f.close();
+    QVERIFY(QFile::link("sub", mappe + "/link"));
+    int fejl = 0;
+    QVERIFY(platform::flytTilPapirkurv(mappe, &fejl));
+    QVERIFY(!QFile::exists(mappe));
+    const QString trash = home / ".local/share/Trash";
+    QCOMPARE(indhold(trash + "/files/mappe med blank/sub/x.txt"), QByteArray("indhold"));
+    QCOMPARE(QFileInfo(trash + "/files/mappe med blank/link").symLinkTarget(), trash + "/files/mappe med blank/sub");
+    QVERIFY(indhold(trash + "/info/mappe med blank.trashinfo").contains("\nPath=" + QUrl::toPercentEncoding(mappe, "/") + "\n"));
+
+    // An element that cannot be copied whole stays where it was, and nothing is left in the trash.
+    QDir().mkpath(ude.path() + "/med fifo");
+    QVERIFY(::mkfifo(QFile::encodeName(ude.path() + "/med fifo/roer").constData(), 0600) == 0);
+    QVERIFY(!platform::flytTilPapirkurv(ude.path() + "/med fifo", &fejl));
+    QVERIFY(QFile::exists(ude.path() + "/med fifo/roer"));
+    QVERIFY(!QFile::exists(trash + "/files/med fifo") && !QFile::exists(trash + "/info/med fifo.trashinfo"));
 }
 
 int main(int argc, char** argv)
