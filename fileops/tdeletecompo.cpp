@@ -29,10 +29,9 @@ bool TDeleteCompo::FileDeleteRB(const QString& sti)
     return false;
 }
 
-void TDeleteCompo::getInfo(const QString& mappe)
+void TDeleteCompo::getInfo(int index)
 {
-    MappeOptaelling optaelling;
-    getMappeInfo(mappe, optaelling);
+    const MappeOptaelling& optaelling = mappeOptaellinger.at(index);
     posSize += optaelling.bytes;
     antalFiler -= int(optaelling.filer);
 }

@@ -26,8 +26,8 @@ public:
 protected:
     // One file or folder to the trash; false, said in a message, when it could not go there.
     bool FileDeleteRB(const QString& sti);
-    // Counts a folder's files as done.
-    void getInfo(const QString& mappe);
+    // Counts the files of the folder at index of the lists as done, by the count made before.
+    void getInfo(int index);
 
 private:
     QPointer<Tkopieringsform> FSpmDelBox;

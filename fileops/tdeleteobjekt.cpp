@@ -31,7 +31,7 @@ bool TDeleteObjekt::DeleteElementer(const QStringList& aMappeListe, const QStrin
         if (!platform::entryExists(mappe))
             continue;
         if (tilPapirkurv) {
-            getInfo(mappe);
+            getInfo(i);
             FileDeleteRB(mappe);
         } else if (const int fejl = sletMappe(mappe, {}, platform::VedFejl::Stop)) {
             visFremgang();

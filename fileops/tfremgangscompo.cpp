@@ -88,14 +88,16 @@ void TFremgangsCompo::sizeOfDelElementer(const QStringList& mapper, const QStrin
     box.destLabel->setText(aDeleteTekst);
     box.mapperLabel->setText(antalMapper == 1 ? QStringLiteral("Følgende 1 mappe slettes:")
                                               : QStringLiteral("Følgende %1 mapper slettes:").arg(antalMapper));
-    MappeOptaelling optaelling;
+    mappeOptaellinger.clear();
     for (const QString& mappe : mapper) {
         box.tilfoejMappe(mappe);
+        MappeOptaelling optaelling;
         if (!erMappe(kildeBytes(mappe)) || !getMappeInfo(mappe, optaelling))
             sig(QStringLiteral("Mappen\r") + mappe + u'\r' + QStringLiteral("eksisterer ikke."));
+        mappeOptaellinger.append(optaelling);
+        antalFiler += int(optaelling.filer);
+        totalSize += optaelling.bytes;
     }
-    antalFiler = int(optaelling.filer);
-    totalSize = optaelling.bytes;
     for (const QString& fil : filer) {
         totalSize += getFilensSize(fil);
         ++antalFiler;

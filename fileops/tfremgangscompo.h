@@ -1,9 +1,11 @@
 #pragma once
 
+#include "fileops/stoerrelser.h"
 #include "platform/filedelete.h"
 
 #include <QElapsedTimer>
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -44,8 +46,10 @@ protected:
     void visSenere(TFremgangsform* vindue, int procent);
     void visFremgang();
 
-    // Counts folders and files into the delete window, which shows aDeleteTekst and the total.
+    // Counts folders and files into the delete window, which shows aDeleteTekst and the total;
+    // each folder's count is kept in mappeOptaellinger.
     void sizeOfDelElementer(const QStringList& mapper, const QStringList& filer, const QString& aDeleteTekst);
+    QList<MappeOptaelling> mappeOptaellinger;
     int progressInfoDel();
     // Removes aMappe permanently, counting each file removed in the delete window; the entries
     // behold keeps stay. 0, or the system's error code of the first failure.

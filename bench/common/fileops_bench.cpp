@@ -5,9 +5,14 @@
 //   paste_bench stop-latency ROOT       milliseconds from Stop to the end of a 1 GiB copy
 #include "app/modalseam.h"
 #include "bench/common/median.h"
+#include "app/boksbeskeder.h"
+#include "app/tinfform.h"
+#include "app/tspform.h"
+#include "fileops/tdeleteobjekt.h"
 #include "fileops/tpasteobjekt.h"
 #include "fileops/tprogressform.h"
 #include "platform/filedelete.h"
+#include "platform/trash.h"
 
 #include <QApplication>
 #include <QDir>
@@ -106,10 +111,19 @@ struct Motor {
     }
 };
 
+// A copy of the tree at kopi, made untimed before each run.
+void nyKopi(const QString& trae, const QString& kopi)
+{
+    tom(QFileInfo(kopi).path());
+    koer(QStringLiteral("cp"), {QStringLiteral("-r"), trae, kopi});
+    ::sync();
+    ::sync();
+}
+
 void udskriv(const char* navn, const char* reference, std::pair<double, double> tider)
 {
     std::printf("%-22s %9.1f ms\n", reference, tider.first);
-    std::printf("%-22s %9.1f ms\n", "paste engine:", tider.second);
+    std::printf("%-22s %9.1f ms\n", "qvmMirvel:", tider.second);
     std::printf("%s ratio %.2f\n", navn, tider.second / tider.first);
 }
 
@@ -143,14 +157,33 @@ int main(int argc, char** argv)
         const QString andet = QString::fromLocal8Bit(argv[3]) + QStringLiteral("/maal");
         const auto forbered = [&] {
             tom(andet);
-            tom(rod + QStringLiteral("/flyt"));
-            koer(QStringLiteral("cp"), {QStringLiteral("-r"), trae, rod + QStringLiteral("/flyt/")});
-            ::sync();
-            ::sync();
+            nyKopi(trae, flyttes);
         };
         udskriv("move-xdev", "mv:",
                 sammenlignMs(forbered, [&] { koer(QStringLiteral("mv"), {flyttes, andet}); },
                              [&] { motor.saetInd({flyttes}, {}, andet, true); }, 3));
+    } else if (art == u"delete" || art == u"trash") {
+        const QString trae = traeet(rod);
+        const QString slettes = rod + QStringLiteral("/slet/trae");
+        const bool papirkurv = art == u"trash";
+        Tinfform info(nullptr);
+        Tspform spoergsmaal(nullptr);
+        BoksBeskeder beskeder(&info, &spoergsmaal);
+        TDeleteObjekt slet(QDir::tempPath() + u'/', nullptr, &beskeder);
+        slet.IntSpm = TDeleteObjekt::SpoergAldrig;
+        const auto forbered = [&] {
+            platform::emptyTrash(rod);
+            nyKopi(trae, slettes);
+        };
+        const auto reference = [&] {
+            if (papirkurv)
+                koer(QStringLiteral("gio"), {QStringLiteral("trash"), slettes});
+            else
+                koer(QStringLiteral("rm"), {QStringLiteral("-rf"), slettes});
+        };
+        udskriv(papirkurv ? "trash" : "delete", papirkurv ? "gio trash:" : "rm -rf:",
+                sammenlignMs(forbered, reference, [&] { slet.DeleteElementer({slettes}, {}, papirkurv); }, 3));
+        platform::emptyTrash(rod);
     } else if (art == u"stop-latency") {
         const QStringList fil = storeFiler(rod, 1, 1024LL * 1024 * 1024);
         std::vector<double> ventetider;
