@@ -1,4 +1,4 @@
-# cmake -DSOURCE=... -DTARGET=... -DCHIME=... -DVERSION=... -P stage_content.cmake
+# cmake -DSOURCE=... -DTARGET=... -DCHIME=... -DICONS=... -DVERSION=... -P stage_content.cmake
 # Lays out the installed tree at TARGET anew and writes its version stamp: the program version
 # and a hash over every file's path and content, so any change of the content changes the stamp.
 file(REMOVE_RECURSE "${TARGET}")
@@ -11,6 +11,10 @@ endforeach()
 execute_process(COMMAND "${CHIME}" "${TARGET}/Lydfiler/Musik06.wav" RESULT_VARIABLE chimeResult)
 if(NOT chimeResult EQUAL 0)
   message(FATAL_ERROR "The notification sound could not be made")
+endif()
+execute_process(COMMAND "${ICONS}" "${TARGET}/Ikoner" RESULT_VARIABLE iconsResult)
+if(NOT iconsResult EQUAL 0)
+  message(FATAL_ERROR "The icons could not be made")
 endif()
 
 file(GLOB_RECURSE files RELATIVE "${TARGET}" "${TARGET}/*")

@@ -69,6 +69,7 @@ Twinform::Twinform(Tmainform& main)
     newMetodeObjekt();
     byggePaste();
     byggeSletning();
+    byggeInfo();
     anvendRedskabsplacering();
     anvendFaneplacering();
     winBog->setCurrentIndex(opt.winBogSide);

@@ -72,6 +72,8 @@ public:
     // Deletes the selected elements of the active tree, to the trash or permanently.
     void SletElementer(bool tilPapirkurv);
     TDeleteObjekt* DeleteObj = nullptr;
+    // Shows the information window of the selected file, folder or drive.
+    void InfoExecute();
 
     // Makes denneSti the current element: the main window's path field, the history, and with
     // medSti the path tabs.
@@ -132,6 +134,7 @@ private:
     void byggeHandlinger();
     void byggePaste();
     void byggeSletning();
+    void byggeInfo();
     void DeleteElementer(bool tilPapirkurv);
     // Runs arbejde as a long operation: counted in the main window and here; art 1 reports a
     // finished paste, 2 a finished delete.

@@ -17,18 +17,11 @@
 #include <QTreeWidget>
 
 TMetodeCompo::TMetodeCompo(QObject* owner)
-    : QObject(owner)
-    , FStrukturY(std::make_unique<TStrukturCompo>())
+    : TFilMappeDrevInfo(owner)
 {
 }
 
 TMetodeCompo::~TMetodeCompo() = default;
-
-void TMetodeCompo::sig(const QString& tekst) const
-{
-    if (FBeskeder)
-        FBeskeder->sig(tekst);
-}
 
 namespace {
 

@@ -1,29 +1,24 @@
 #pragma once
 
+#include "fileops/tfilmappedrevinfo.h"
 #include "fileops/tklipbordslister.h"
 
-#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include <memory>
 
-class Beskeder;
 class QTreeWidgetItem;
-class TStrukturCompo;
 
 // The explorer's bridge between its trees and the file system for the small operations:
 // renaming a folder or file in place, a new folder, selecting a folder node and the paste
-// destination. It owns the explorer's tree engine.
-class TMetodeCompo : public QObject {
+// destination; below it, the information about files, folders and drives.
+class TMetodeCompo : public TFilMappeDrevInfo {
     Q_OBJECT
 public:
     explicit TMetodeCompo(QObject* owner = nullptr);
     ~TMetodeCompo() override;
 
-    TStrukturCompo& StrukturY() const { return *FStrukturY; }
-    void setBeskeder(Beskeder* beskeder) { FBeskeder = beskeder; }
 
     // The clipboard whose lists this component reads and writes.
     TKlipbordsLister* Klipbord() const { return FKlipbord; }
@@ -65,10 +60,6 @@ Q_SIGNALS:
     void stoerrelseBeregnet(qint64 mapper, qint64 filer, qint64 bytes);
 
 private:
-    void sig(const QString& tekst) const;
-
-    std::unique_ptr<TStrukturCompo> FStrukturY;
-    Beskeder* FBeskeder = nullptr;
     QPointer<TKlipbordsLister> FKlipbord;  // gone with its window
     bool FFlytElementer = false;
 };

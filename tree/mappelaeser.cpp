@@ -1,5 +1,6 @@
 #include "tree/mappelaeser.h"
 
+#include "platform/attributes.h"
 #include "tree/pathhelpers.h"
 
 #include <QFile>
@@ -10,22 +11,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-// The names listed in a folder's ".hidden" file, one per line.
-QSet<QByteArray> skjulteNavne(const QByteArray& mappe)
-{
-    QSet<QByteArray> names;
-    QFile file(QFile::decodeName(mappe + "/.hidden"));
-    if (!file.open(QIODevice::ReadOnly))
-        return names;
-    for (QByteArray line : file.readAll().split('\n')) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (!line.isEmpty())
-            names.insert(line);
-    }
-    return names;
-}
 
 class NavneDekoder {
 public:
@@ -68,7 +53,7 @@ MappeIndhold laesMappe(const QString& mappe, const LaesValg& valg)
     DIR* dir = ::opendir(dirBytes.constData());
     if (!dir)
         return indhold;
-    const QSet<QByteArray> skjulte = valg.visSkjulte ? QSet<QByteArray>() : skjulteNavne(dirBytes);
+    const QSet<QByteArray> skjulte = valg.visSkjulte ? QSet<QByteArray>() : platform::skjulteNavne(dirBytes);
     const QString prefix = delimKon(mappe);
     NavneDekoder dekoder;
     QString name;

@@ -3,6 +3,7 @@
 #include "explorer/tlisteform.h"
 #include "explorer/twinform.h"
 #include "fileops/stoerrelser.h"
+#include "fileops/tfilinfoform.h"
 #include "fileops/tklipbordslister.h"
 #include "fileops/tmetodecompo.h"
 #include "platform/filecopy.h"
@@ -61,6 +62,7 @@ private Q_SLOTS:
     void closingDuringAPasteWaitsForItsEnd();
     void hintsOnlyWhileAnOperationRuns();
     void deleteThroughTheExplorer();
+    void infoThroughTheExplorer();
 
 private:
     Twinform* start(bool faelles = true);
@@ -453,6 +455,30 @@ void KlipbordTest::deleteThroughTheExplorer()
     QVERIFY(!QFile::exists(*home / "kilde/m"));
     QCOMPARE(compo.Mappenavn(), *home / "kilde");
     QVERIFY(!compo.Struktur2()->findItems("b.txt", Qt::MatchExactly).isEmpty());
+}
+
+void KlipbordTest::infoThroughTheExplorer()
+{
+    Twinform* explorer = start();
+    TStrukturCompo& compo = explorer->strukturCompo();
+    explorer->gaaTilMappe(*home / "kilde");
+    // As a click on it: the file becomes the current one.
+    const auto klik = [&compo](const QString& navn) {
+        QTreeWidgetItem* item = compo.Struktur2()->findItems(navn, Qt::MatchExactly).value(0);
+        vaelg(compo.Struktur2(), {navn});
+        compo.Struktur2()->setCurrentItem(item);
+        Q_EMIT compo.Struktur2()->itemClicked(item, 0);
+    };
+    klik("b.txt");
+    explorer->InfoExecute();
+    Tfilinfoform* vindue = explorer->metode().EleInfo();
+    QCOMPARE(vindue->windowTitle(), QStringLiteral("Fil egenskaber"));
+    QCOMPARE(vindue->EditFilnavn->text(), QStringLiteral("b.txt"));
+    klik("m");
+    explorer->InfoExecute();
+    QCOMPARE(vindue->windowTitle(), QStringLiteral("Mappe egenskaber"));
+    QCOMPARE(vindue->EditMappenavn->text(), QStringLiteral("m"));
+    QCOMPARE(entry->mainform().processCount, 0);
 }
 
 QTEST_MAIN(KlipbordTest)

@@ -1,0 +1,58 @@
+// The explorer's "Egenskaber" (Ctrl+E): the information window of the selected file, folder or
+// drive, as a long operation after the safety question.
+#include "explorer/twinform.h"
+
+#include "app/handlingsregler.h"
+#include "app/tmainform.h"
+#include "fileops/tmetodecompo.h"
+#include "tree/beskeder.h"
+#include "tree/strukturrec.h"
+#include "tree/tstrukturcompo.h"
+
+#include <QAction>
+#include <QLayout>
+#include <QToolButton>
+#include <QTreeWidget>
+
+void Twinform::byggeInfo()
+{
+    metodeX->setInfoVindue(&main, main.folders.ikonDir);
+    QAction* info = handling("Info", QStringLiteral("Se valgte elements egenskaber: Ctrl+E"), Qt::CTRL | Qt::Key_E,
+                             [this] { InfoExecute(); });
+    info->setText(QStringLiteral("Egenskaber"));
+    QWidget* gruppe = findChild<QWidget*>(QStringLiteral("funkPanel2"));
+    auto* knap = new QToolButton(gruppe);
+    knap->setAutoRaise(true);
+    knap->setDefaultAction(info);
+    gruppe->layout()->addWidget(knap);
+    regler->tilfoej(info, [this] {
+        const bool tilladt = !bloker || funkTilladt;
+        return tilladt && (FStrukturY->AktiveStruktur() == 1 ? MappeStruktur : FilStruktur)->currentItem() != nullptr;
+    });
+}
+
+void Twinform::InfoExecute()
+{
+    if (main.processCount > 0 && main.opt.sikkerhedsCheck
+        && !main.beskeder()->spoerg(QStringLiteral("Der er allerede en funktion kørende.\rSkal information åbnes alligevel?"),
+                                    Beskeder::AlleCheck::Skjul).ja)
+        return;
+    langOperation(0, [this] {
+        switch (metodeX->getID()) {
+        case idFil:
+            metodeX->showFileInfo(FStrukturY->Filnavn());
+            break;
+        case idDrev:
+            metodeX->showDriveInfo(FStrukturY->Mappenavn());
+            break;
+        case idMappe:
+        case idBruger:
+        case idSystem:
+            metodeX->showMappeInfo();
+            break;
+        default:
+            if (FStrukturY->AktiveStruktur() == 2)
+                metodeX->showMappeInfo();
+        }
+    });
+}
