@@ -96,28 +96,9 @@ bool TPasteObjekt::PasteCutElementer()
     if (!klarTilPaste(true))
         return false;
     sizeOfElementer(ConstDest);
-    // The clipboard shows the last entry first, so the move takes them in that order.
-    for (qsizetype i = PasteMapper.size() - 1; i >= 0; --i) {
-        if (!paaSammeDrev(PasteMapper[i])) {
-            andetDrev = true;
-            continue;
-        }
-        if (!flytMappe(PasteMapper[i])) {
-            sig(QStringLiteral("Der opstod en ukendt fejl."));
-            return false;
-        }
-        PasteMapper.removeAt(i);
-    }
-    for (qsizetype i = PasteFiler.size() - 1; i >= 0; --i) {
-        if (!paaSammeDrev(PasteFiler[i])) {
-            andetDrev = true;
-            continue;
-        }
-        if (!flytFil(PasteFiler[i])) {
-            sig(QStringLiteral("Der opstod en ukendt fejl."));
-            return false;
-        }
-        PasteFiler.removeAt(i);
+    if (!flytPaaSammeDrev(PasteMapper, &TPasteObjekt::flytMappe) || !flytPaaSammeDrev(PasteFiler, &TPasteObjekt::flytFil)) {
+        sig(QStringLiteral("Der opstod en ukendt fejl."));
+        return false;
     }
     if (andetDrev) {
         if (!KopierFraLister())
@@ -129,6 +110,21 @@ bool TPasteObjekt::PasteCutElementer()
         sig(QString::number(ikkePastede)
             + (ikkePastede == 1 ? QStringLiteral(" element blev ikke flyttede på grund af den valgte indstilling \"Overskriv ikke\".")
                                 : QStringLiteral(" elementer blev ikke flyttede på grund af den valgte indstilling \"Overskriv ikke\".")));
+    return true;
+}
+
+bool TPasteObjekt::flytPaaSammeDrev(QStringList& liste, bool (TPasteObjekt::*flyt)(const QString&))
+{
+    // The clipboard shows the last entry first, so the move takes them in that order.
+    for (qsizetype i = liste.size() - 1; i >= 0; --i) {
+        if (!paaSammeDrev(liste[i])) {
+            andetDrev = true;
+            continue;
+        }
+        if (!(this->*flyt)(liste[i]))
+            return false;
+        liste.removeAt(i);
+    }
     return true;
 }
 

@@ -23,6 +23,9 @@ private:
     // user said no.
     bool klarTilPaste(bool flyt);
     bool paaSammeDrev(const QString& source) const;
+    // Moves the entries of liste that lie on the destination's file system with flyt, taking them
+    // out of the list, and marks the others; false when a move failed.
+    bool flytPaaSammeDrev(QStringList& liste, bool (TPasteObjekt::*flyt)(const QString&));
     // Moves within the file system by the method; false when the move itself failed.
     bool flytMappe(const QString& source);
     bool flytFil(const QString& source);
