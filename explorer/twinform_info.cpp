@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QLayout>
+#include <QStyle>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -20,6 +21,7 @@ void Twinform::byggeInfo()
     QAction* info = handling("Info", QStringLiteral("Se valgte elements egenskaber: Ctrl+E"), Qt::CTRL | Qt::Key_E,
                              [this] { InfoExecute(); });
     info->setText(QStringLiteral("Egenskaber"));
+    info->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
     QWidget* gruppe = findChild<QWidget*>(QStringLiteral("funkPanel2"));
     auto* knap = new QToolButton(gruppe);
     knap->setAutoRaise(true);

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QLayout>
+#include <QStyle>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -21,6 +22,8 @@ void Twinform::byggeSletning()
                                   [this] { SletElementer(true); });
     QAction* permanent = handling("DeletePermanent", QStringLiteral("Slet permanent: Shift+Del"),
                                   Qt::SHIFT | Qt::Key_Delete, [this] { SletElementer(false); });
+    papirkurv->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
+    permanent->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
     QWidget* gruppe = findChild<QWidget*>(QStringLiteral("funkPanel2"));
     for (QAction* action : {papirkurv, permanent}) {
         action->setText(QStringLiteral("Slet"));
