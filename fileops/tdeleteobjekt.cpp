@@ -30,10 +30,11 @@ bool TDeleteObjekt::DeleteElementer(const QStringList& aMappeListe, const QStrin
         const QString& mappe = DeleteMapper[i];
         if (!platform::entryExists(mappe))
             continue;
+        // The folder's files count as done by the count made before; it goes in one step.
+        getInfo(i);
         if (tilPapirkurv) {
-            getInfo(i);
             FileDeleteRB(mappe);
-        } else if (const int fejl = sletMappe(mappe, {}, platform::VedFejl::Stop)) {
+        } else if (const int fejl = platform::sletTrae(kildeBytes(mappe))) {
             visFremgang();
             sletFejl(mappe, fejl);
             return false;

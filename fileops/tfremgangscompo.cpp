@@ -112,14 +112,3 @@ int TFremgangsCompo::progressInfoDel()
     visSenere(FDeleteBox, procent);
     return procent;
 }
-
-int TFremgangsCompo::sletMappe(const QString& aMappe, const platform::Behold& behold, platform::VedFejl vedFejl)
-{
-    const auto slettet = [this](qint64 bytes) {
-        posSize += bytes;
-        --antalFiler;
-        saetBjaelke(FDeleteBox->proBar, progressInfoDel());
-        behandlBeskeder();
-    };
-    return platform::sletTrae(kildeBytes(aMappe), behold, slettet, vedFejl);
-}

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "fileops/stoerrelser.h"
-#include "platform/filedelete.h"
 
 #include <QElapsedTimer>
 #include <QHash>
@@ -51,9 +50,6 @@ protected:
     void sizeOfDelElementer(const QStringList& mapper, const QStringList& filer, const QString& aDeleteTekst);
     QList<MappeOptaelling> mappeOptaellinger;
     int progressInfoDel();
-    // Removes aMappe permanently, counting each file removed in the delete window; the entries
-    // behold keeps stay. 0, or the system's error code of the first failure.
-    int sletMappe(const QString& aMappe, const platform::Behold& behold, platform::VedFejl vedFejl);
 
 private:
     QPointer<Tdeleteform> FDeleteBox;

@@ -7,7 +7,9 @@
 #include "fileops/texistsform.h"
 #include "fileops/tkopieringsform.h"
 #include "fileops/tprogressform.h"
+#include "fileops/tdeleteform.h"
 #include "platform/filecopy.h"
+#include "platform/filedelete.h"
 #include "platform/filesystem.h"
 #include "tree/pathhelpers.h"
 
@@ -312,3 +314,14 @@ void TPasteCompo::kopierListerne()
     visFremgang();
 }
 
+bool TPasteCompo::sletMappe(const QString& aMappe)
+{
+    const auto behold = [this](const QByteArray& sti) { return !ankommet.contains(sti); };
+    const auto slettet = [this](qint64 bytes) {
+        posSize += bytes;
+        --antalFiler;
+        saetBjaelke(DeleteBox()->proBar, progressInfoDel());
+        behandlBeskeder();
+    };
+    return platform::sletTrae(kildeBytes(aMappe), behold, slettet, platform::VedFejl::Fortsaet) == 0;
+}

@@ -80,6 +80,10 @@ protected:
     bool destinationIKilden(const QString& source);
     // Steps 5 and 6 of a copy: the folders, then the files of the lists, into ConstDest.
     void kopierListerne();
+    // Removes aMappe permanently, counting each file removed in the delete window, except the
+    // files whose copy did not arrive and the folders that hold them; it goes on past what cannot
+    // be removed. True when nothing failed.
+    bool sletMappe(const QString& aMappe);
 
     // The sources whose copy arrived whole in this operation, as the file system spells them,
     // recorded while huskAnkomne is set.

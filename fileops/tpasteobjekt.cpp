@@ -5,7 +5,6 @@
 #include "fileops/tdeleteform.h"
 #include "fileops/tkopieringsform.h"
 #include "fileops/tprogressform.h"
-#include "platform/filedelete.h"
 #include "platform/filesystem.h"
 #include "tree/beskeder.h"
 #include "tree/pathhelpers.h"
@@ -256,9 +255,7 @@ bool TPasteObjekt::DeleteFraLister()
         const QString& mappe = PasteMapper[i];
         if (!platform::entryExists(mappe))
             continue;
-        // A file whose copy did not arrive stays, and so do the folders that hold it.
-        const auto behold = [this](const QByteArray& sti) { return !ankommet.contains(sti); };
-        alt = sletMappe(mappe, behold, platform::VedFejl::Fortsaet) == 0 && alt;
+        alt = sletMappe(mappe) && alt;
         if (platform::entryExists(mappe))
             alt = false;
         else
