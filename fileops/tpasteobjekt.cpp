@@ -5,6 +5,7 @@
 #include "fileops/tdeleteform.h"
 #include "fileops/tkopieringsform.h"
 #include "fileops/tprogressform.h"
+#include "platform/filedelete.h"
 #include "platform/filesystem.h"
 #include "tree/beskeder.h"
 #include "tree/pathhelpers.h"
