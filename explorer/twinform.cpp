@@ -70,6 +70,7 @@ Twinform::Twinform(Tmainform& main)
     byggePaste();
     byggeSletning();
     byggeInfo();
+    byggeFilhandlinger();
     anvendRedskabsplacering();
     anvendFaneplacering();
     winBog->setCurrentIndex(opt.winBogSide);
@@ -229,6 +230,8 @@ void Twinform::setBeskedInfo(const QString& tekst)
 void Twinform::setActionUpdates(bool blokerende)
 {
     bloker = blokerende;
+    if (auto* ActionUpd = findChild<QAction*>(QStringLiteral("ActionUpd")))
+        ActionUpd->setProperty("ikon", bloker ? 104 : 103);
     regler->opdaterFraTraad();
 }
 

@@ -74,6 +74,12 @@ public:
     TDeleteObjekt* DeleteObj = nullptr;
     // Shows the information window of the selected file, folder or drive.
     void InfoExecute();
+    void Rename2Execute();
+    void NyMappeExecute();
+    // Makes a new file of the kind of navn in the current folder and starts naming it.
+    void makeFiler(const QString& navn);
+    // Switches "Bloker funktioner" and says what it means now.
+    void ActionUpdExecute();
 
     // Makes denneSti the current element: the main window's path field, the history, and with
     // medSti the path tabs.
@@ -135,6 +141,10 @@ private:
     void byggePaste();
     void byggeSletning();
     void byggeInfo();
+    void byggeFilhandlinger();
+    void byggeFilregler();
+    // While another operation runs and "Informer" is on, asks first; true to go on.
+    bool maaFortsaette(const QString& spoergsmaal);
     void DeleteElementer(bool tilPapirkurv);
     // Runs arbejde as a long operation: counted in the main window and here; art 1 reports a
     // finished paste, 2 a finished delete.

@@ -35,9 +35,7 @@ void Twinform::byggeInfo()
 
 void Twinform::InfoExecute()
 {
-    if (main.processCount > 0 && main.opt.sikkerhedsCheck
-        && !main.beskeder()->spoerg(QStringLiteral("Der er allerede en funktion kørende.\rSkal information åbnes alligevel?"),
-                                    Beskeder::AlleCheck::Skjul).ja)
+    if (!maaFortsaette(QStringLiteral("Skal information åbnes alligevel?")))
         return;
     langOperation(0, [this] {
         switch (metodeX->getID()) {

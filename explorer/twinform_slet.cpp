@@ -43,9 +43,7 @@ void Twinform::byggeSletning()
 
 void Twinform::SletElementer(bool tilPapirkurv)
 {
-    if (main.processCount > 0 && main.opt.sikkerhedsCheck
-        && !main.beskeder()->spoerg(QStringLiteral("Der er allerede en funktion kørende.\rSkal der slettes alligevel?"),
-                                    Beskeder::AlleCheck::Skjul).ja)
+    if (!maaFortsaette(QStringLiteral("Skal der slettes alligevel?")))
         return;
     langOperation(2, [this, tilPapirkurv] { DeleteElementer(tilPapirkurv); });
     FStrukturY->setFilnavn(QString());

@@ -10,6 +10,7 @@
 #include "tree/tstrukturcompo.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -53,6 +54,9 @@ private Q_SLOTS:
     void twoExplorersKeepTheirNumbersAndFiles();
     void menusByNodeKind();
     void inPlaceRename();
+    void fileActionRules_data();
+    void fileActionRules();
+    void newFolderAndNewFile();
 
 private:
     // Starts the program: its first activation opens "Stifinder 1".
@@ -233,6 +237,61 @@ void TwinformTest::menusByNodeKind()
     QCOMPARE(menu(tree2), QStringLiteral("PUdirboxDrev"));
 }
 
+void TwinformTest::fileActionRules_data()
+{
+    QTest::addColumn<QString>("valgt");     // "fil" in the file tree, "drev" or "mappe" in the folder tree
+    QTest::addColumn<bool>("bloker");       // "Bloker funktioner"
+    QTest::addColumn<bool>("koerer");       // a long operation of the window runs
+    QTest::addColumn<QStringList>("til");   // the actions enabled among those looked at
+    QTest::newRow("fil") << "fil" << false << false
+                         << QStringList{"Copy", "Cut", "DeleteToPapirkurv", "DeletePermanent", "Rename2", "NyMappe",
+                                        "aOpretTekstfil", "Info", "aRun", "aRediger", "aShowPic", "deselectElementer"};
+    QTest::newRow("drev") << "drev" << false << false << QStringList{"NyMappe", "aOpretTekstfil", "Info", "deselectAll"};
+    QTest::newRow("mappe") << "mappe" << false << false
+                           << QStringList{"Copy", "Cut", "DeleteToPapirkurv", "DeletePermanent", "Rename2", "NyMappe",
+                                          "aOpretTekstfil", "Info", "deselectAll"};
+    QTest::newRow("fil, blokeret") << "fil" << true << true
+                                   << QStringList{"Copy", "aRun", "aRediger", "aShowPic", "deselectElementer"};
+    QTest::newRow("fil, kører uden blokering")
+        << "fil" << false << true
+        << QStringList{"Copy", "DeleteToPapirkurv", "DeletePermanent", "Rename2", "NyMappe", "aOpretTekstfil", "Info",
+                       "aRun", "aRediger", "aShowPic", "deselectElementer"};
+}
+
+void TwinformTest::fileActionRules()
+{
+    QFETCH(QString, valgt);
+    QFETCH(bool, bloker);
+    QFETCH(bool, koerer);
+    Twinform* explorer = start();
+    TStrukturCompo& compo = explorer->strukturCompo();
+    if (valgt == u"fil") {
+        explorer->gaaTilFil(*home / "C/x/y/f.txt");
+        Q_EMIT compo.Struktur2()->itemClicked(compo.Struktur2()->currentItem(), 0);
+    } else {
+        compo.setAktiveStruktur(1);
+        if (valgt == u"drev")
+            compo.Struktur1()->setCurrentItem(compo.Struktur1()->topLevelItem(0));
+        else
+            compo.udfoldStruktur1(*home / "C/x", false);
+        Q_EMIT compo.Struktur1()->itemClicked(compo.Struktur1()->currentItem(), 0);
+    }
+    explorer->setActionUpdates(bloker);
+    if (koerer)
+        explorer->setAktivitetsNr(1, 0);
+    QTest::qWait(50);  // the rules run from the thread pool and on the next turn
+    QStringList til;
+    for (const char* navn : {"Copy", "Cut", "Paste", "DeleteToPapirkurv", "DeletePermanent", "Rename2", "NyMappe",
+                             "aOpretTekstfil", "Info", "aRun", "aRediger", "aShowPic", "aProgram", "selectAlleElementer",
+                             "deselectElementer", "deselectAll"})
+        if (explorer->findChild<QAction*>(navn)->isEnabled())
+            til << navn;
+    QTEST(til, "til");
+    if (koerer)
+        explorer->setAktivitetsNr(-1, 0);
+}
+
+
 namespace {
 
 // Types a new name into the open editor of a tree and ends the editing with a key.
@@ -306,6 +365,33 @@ void TwinformTest::inPlaceRename()
     vaelg(compo.Struktur1(), compo.Struktur1()->topLevelItem(0)->text(0));
     explorer->startOmdoebning();
     QCOMPARE(boxes->texts().last(), compo.Struktur1()->topLevelItem(0)->text(0) + "\nmå ikke omdøbes.");
+}
+
+void TwinformTest::newFolderAndNewFile()
+{
+    Twinform* explorer = start();
+    TStrukturCompo& compo = explorer->strukturCompo();
+    explorer->gaaTilMappe(*home / "C/x");
+    explorer->NyMappeExecute();
+    QVERIFY(QFileInfo(*home / "C/x/Ny mappe").isDir());
+    skriv(compo.Struktur2(), "Breve", Qt::Key_Return);  // the new folder is named at once
+    QVERIFY(QFileInfo(*home / "C/x/Breve").isDir());
+    explorer->gaaTilMappe(*home / "C/x");
+    explorer->NyMappeExecute();
+    QVERIFY(QFileInfo(*home / "C/x/Ny mappe").isDir());
+
+    home->write("C/x/Tekstfil.txt", "mit");
+    explorer->gaaTilMappe(*home / "C/x");
+    Q_EMIT compo.Struktur2()->itemClicked(vaelg(compo.Struktur2(), "Tekstfil.txt"), 0);  // the rule wants a selected node
+    QTest::qWait(20);
+    explorer->findChild<QAction*>("aOpretTekstfil")->trigger();
+    QVERIFY(QFile::exists(*home / "C/x/Tekstfil (1).txt"));
+    QCOMPARE(QFileInfo(*home / "C/x/Tekstfil (1).txt").size(), 3);
+    QCOMPARE(compo.Filnavn(), *home / "C/x/Tekstfil (1).txt");
+    skriv(compo.Struktur2(), "Noter.txt", Qt::Key_Return);
+    QVERIFY(QFile::exists(*home / "C/x/Noter.txt"));
+    explorer->findChild<QAction*>("Action3")->trigger();
+    QVERIFY(QFile::exists(*home / "C/x/Hjemmeside.html"));
 }
 
 QTEST_MAIN(TwinformTest)
