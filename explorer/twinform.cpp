@@ -71,6 +71,7 @@ Twinform::Twinform(Tmainform& main)
     byggeSletning();
     byggeInfo();
     byggeFilhandlinger();
+    byggeOmdoebning();
     anvendRedskabsplacering();
     anvendFaneplacering();
     winBog->setCurrentIndex(opt.winBogSide);

@@ -75,6 +75,10 @@ public:
     // Shows the information window of the selected file, folder or drive.
     void InfoExecute();
     void Rename2Execute();
+    // Renames the selected element through the dialog "Omdøb".
+    void RenameExecute();
+    // Gives the files of the current file's kind in its folder another extension.
+    void RenameExtExecute();
     void NyMappeExecute();
     // Makes a new file of the kind of navn in the current folder and starts naming it.
     void makeFiler(const QString& navn);
@@ -143,6 +147,7 @@ private:
     void byggeInfo();
     void byggeFilhandlinger();
     void byggeFilregler();
+    void byggeOmdoebning();
     // While another operation runs and "Informer" is on, asks first; true to go on.
     bool maaFortsaette(const QString& spoergsmaal);
     void DeleteElementer(bool tilPapirkurv);

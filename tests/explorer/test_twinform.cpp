@@ -2,7 +2,10 @@
 #include "app/tmainform.h"
 #include "explorer/stifinderindstillinger.h"
 #include "explorer/treopenfiler.h"
+#include "explorer/tomdoebform.h"
 #include "explorer/twinform.h"
+#include "app/modalseam.h"
+#include "app/tboksform.h"
 #include "platform/textfile.h"
 #include "tests/common/fakedrives.h"
 #include "tests/common/scriptedboxes.h"
@@ -10,6 +13,7 @@
 #include "tree/tstrukturcompo.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -57,6 +61,7 @@ private Q_SLOTS:
     void fileActionRules_data();
     void fileActionRules();
     void newFolderAndNewFile();
+    void renameAndExtensionDialogs();
 
 private:
     // Starts the program: its first activation opens "Stifinder 1".
@@ -392,6 +397,42 @@ void TwinformTest::newFolderAndNewFile()
     QVERIFY(QFile::exists(*home / "C/x/Noter.txt"));
     explorer->findChild<QAction*>("Action3")->trigger();
     QVERIFY(QFile::exists(*home / "C/x/Hjemmeside.html"));
+}
+
+void TwinformTest::renameAndExtensionDialogs()
+{
+    home->make({"C/x/y/h.txt", "C/x/y/a.txt"});
+    Twinform* explorer = start();
+    // The user: an empty name first, then the names queued.
+    QStringList navne = {"", "g", "h", "md"};
+    QStringList beskeder;
+    modalseam::install([&](QDialog& box) {
+        if (auto* omdoeb = qobject_cast<TOmdoebForm*>(&box)) {
+            omdoeb->newEdit->setText(navne.takeFirst());
+            return int(QDialog::Accepted);
+        }
+        if (auto* besked = qobject_cast<TBoksform*>(&box))
+            beskeder << besked->tekst();
+        return int(QDialog::Accepted);
+    });
+    explorer->gaaTilFil(*home / "C/x/y/f.txt");
+    explorer->RenameExecute();
+    QCOMPARE(beskeder, QStringList{"Der mangler et nyt navn.\rIndfør det nye navn og tryk \"Omdøb\"."});
+    QVERIFY(QFile::exists(*home / "C/x/y/g.txt") && !QFile::exists(*home / "C/x/y/f.txt"));
+
+    // A taken name gives the free one; nothing is overwritten.
+    explorer->gaaTilFil(*home / "C/x/y/g.txt");
+    explorer->RenameExecute();
+    QVERIFY(!QFile::exists(*home / "C/x/y/g.txt") && QFile::exists(*home / "C/x/y/h.txt"));
+    QCOMPARE(QDir(*home / "C/x/y").entryList(QDir::Files).size(), 3);
+
+    // The extension of every file of the kind in the folder.
+    explorer->gaaTilFil(*home / "C/x/y/a.txt");
+    explorer->RenameExtExecute();
+    QCOMPARE(QDir(*home / "C/x/y").entryList({"*.txt"}, QDir::Files), QStringList());
+    QCOMPARE(QDir(*home / "C/x/y").entryList({"*.md"}, QDir::Files).size(), 3);
+    QVERIFY(navne.isEmpty());
+    modalseam::install({});
 }
 
 QTEST_MAIN(TwinformTest)
