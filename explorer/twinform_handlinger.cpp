@@ -6,6 +6,7 @@
 #include "app/handlingsregler.h"
 #include "app/tmainform.h"
 #include "fileops/tmetodecompo.h"
+#include "platform/recentdocs.h"
 #include "tools/tskrivtekstfiler.h"
 #include "tree/beskeder.h"
 #include "tree/drev.h"
@@ -144,6 +145,21 @@ void Twinform::byggeFilhandlinger()
     knap(titel(handling("aEmptyRB", QStringLiteral("Tøm papirkurv på aktuelle drev"), {},
                         [this] { metodeX->EmptyRecycleBin(true, drevDel(FStrukturY->Mappenavn())); }),
                "Tøm"));
+    knap(titel(handling("insertFilSFWS", QStringLiteral("Indfør fil i Stifinders Hurtig adgang/Seneste filer"), {}, [this] {
+                   platform::tilfoejSenesteDokument(FStrukturY->Filnavn());
+                   main.beskeder()->sig(QStringLiteral("Der blev gjort et forsøg på at indsætte valgte fil i Seneste i Windows Stifinder."));
+               }),
+               "Tilføj"));
+    auto* ekstraButton3 = new QToolButton(gruppe);
+    ekstraButton3->setObjectName(QStringLiteral("ekstraButton3"));
+    ekstraButton3->setAutoRaise(true);
+    ekstraButton3->setText(QStringLiteral("Rens"));
+    ekstraButton3->setToolTip(QStringLiteral("Rens Window Stifinders Seneste filer"));
+    connect(ekstraButton3, &QToolButton::clicked, this, [this] {
+        platform::rydSenesteDokumenter();
+        main.beskeder()->sig(QStringLiteral("Der blev gjort et forsøg på at tømme Seneste i Windows Stifinder."));
+    });
+    gruppe->layout()->addWidget(ekstraButton3);
     QAction* opdatering = titel(handling("ActionUpd", QStringLiteral("Skift opdateringsmetode for funktionerne: Ctrl+Alt+O"),
                                          Qt::CTRL | Qt::ALT | Qt::Key_O, [this] { ActionUpdExecute(); }),
                                 "Opdater");
@@ -170,7 +186,7 @@ void Twinform::byggeFilregler()
     // Blocking: S1 T and k < 5, S2 T; plain: k < 5.
     for (const char* navn : {"NyMappe", "aOpretTekstfil"})
         regel(navn, [=, this] { return bloker ? funkTilladt && (struktur() == 2 || funkNo < 5) : funkNo < 5; });
-    for (const char* navn : {"aRun", "aRediger", "aShowPic"})
+    for (const char* navn : {"aRun", "aRediger", "aShowPic", "insertFilSFWS"})
         regel(navn, [this] { return funkNo == 1; });
     regel("aProgram", [this] { return !main.opt.exeProgram.isEmpty(); });
     regel("selectAlleElementer", [=, this] {

@@ -250,17 +250,18 @@ void TwinformTest::fileActionRules_data()
     QTest::addColumn<QStringList>("til");   // the actions enabled among those looked at
     QTest::newRow("fil") << "fil" << false << false
                          << QStringList{"Copy", "Cut", "DeleteToPapirkurv", "DeletePermanent", "Rename2", "NyMappe",
-                                        "aOpretTekstfil", "Info", "aRun", "aRediger", "aShowPic", "deselectElementer"};
+                                        "aOpretTekstfil", "Info", "aRun", "aRediger", "aShowPic", "insertFilSFWS",
+                                        "deselectElementer"};
     QTest::newRow("drev") << "drev" << false << false << QStringList{"NyMappe", "aOpretTekstfil", "Info", "deselectAll"};
     QTest::newRow("mappe") << "mappe" << false << false
                            << QStringList{"Copy", "Cut", "DeleteToPapirkurv", "DeletePermanent", "Rename2", "NyMappe",
                                           "aOpretTekstfil", "Info", "deselectAll"};
     QTest::newRow("fil, blokeret") << "fil" << true << true
-                                   << QStringList{"Copy", "aRun", "aRediger", "aShowPic", "deselectElementer"};
+                                   << QStringList{"Copy", "aRun", "aRediger", "aShowPic", "insertFilSFWS", "deselectElementer"};
     QTest::newRow("fil, kører uden blokering")
         << "fil" << false << true
         << QStringList{"Copy", "DeleteToPapirkurv", "DeletePermanent", "Rename2", "NyMappe", "aOpretTekstfil", "Info",
-                       "aRun", "aRediger", "aShowPic", "deselectElementer"};
+                       "aRun", "aRediger", "aShowPic", "insertFilSFWS", "deselectElementer"};
 }
 
 void TwinformTest::fileActionRules()
@@ -287,7 +288,7 @@ void TwinformTest::fileActionRules()
     QTest::qWait(50);  // the rules run from the thread pool and on the next turn
     QStringList til;
     for (const char* navn : {"Copy", "Cut", "Paste", "DeleteToPapirkurv", "DeletePermanent", "Rename2", "NyMappe",
-                             "aOpretTekstfil", "Info", "aRun", "aRediger", "aShowPic", "aProgram", "selectAlleElementer",
+                             "aOpretTekstfil", "Info", "aRun", "aRediger", "aShowPic", "insertFilSFWS", "aProgram", "selectAlleElementer",
                              "deselectElementer", "deselectAll"})
         if (explorer->findChild<QAction*>(navn)->isEnabled())
             til << navn;
