@@ -72,6 +72,7 @@ Twinform::Twinform(Tmainform& main)
     byggeInfo();
     byggeFilhandlinger();
     byggeOmdoebning();
+    fyldTraeMenuer();
     anvendRedskabsplacering();
     anvendFaneplacering();
     winBog->setCurrentIndex(opt.winBogSide);

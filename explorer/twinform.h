@@ -148,6 +148,8 @@ private:
     void byggeFilhandlinger();
     void byggeFilregler();
     void byggeOmdoebning();
+    // Puts the file actions into the trees' pop-up menus.
+    void fyldTraeMenuer();
     // While another operation runs and "Informer" is on, asks first; true to go on.
     bool maaFortsaette(const QString& spoergsmaal);
     void DeleteElementer(bool tilPapirkurv);

@@ -174,6 +174,24 @@ void Twinform::byggeFilhandlinger()
     byggeFilregler();
 }
 
+void Twinform::fyldTraeMenuer()
+{
+    // An empty name stands for a separator.
+    const auto fyld = [this](QMenu* menu, std::initializer_list<const char*> navne) {
+        for (const char* navn : navne) {
+            if (*navn)
+                menu->addAction(findChild<QAction*>(QLatin1String(navn)));
+            else
+                menu->addSeparator();
+        }
+    };
+    for (QMenu* menu : {PUdirbox, PUfilbox})
+        fyld(menu, {"Cut", "Copy", "Paste", "", "DeleteToPapirkurv", "DeletePermanent", "", "Rename2", "Rename", "NyMappe",
+                    "", "Info"});
+    fyld(PUdirboxDrev, {"Paste", "NyMappe", "", "Info"});
+    fyld(PUdirPrivate, {"Copy", "Paste", "NyMappe", "", "Info"});
+}
+
 void Twinform::byggeFilregler()
 {
     const auto regel = [this](const char* navn, std::function<bool()> Update) {

@@ -240,6 +240,12 @@ void TwinformTest::menusByNodeKind()
     QCOMPARE(menu(tree2), QStringLiteral("PUfilbox"));
     tree2->clearSelection();
     QCOMPARE(menu(tree2), QStringLiteral("PUdirboxDrev"));
+
+    QStringList punkter;
+    for (QAction* action : explorer->findChild<QMenu*>("PUfilbox")->actions())
+        punkter << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
+    QCOMPARE(punkter, QStringList({"Cut", "Copy", "Paste", "-", "DeleteToPapirkurv", "DeletePermanent", "-", "Rename2",
+                                   "Rename", "NyMappe", "-", "Info"}));
 }
 
 void TwinformTest::fileActionRules_data()
