@@ -73,6 +73,7 @@ Twinform::Twinform(Tmainform& main)
     byggeFilhandlinger();
     byggeOmdoebning();
     fyldTraeMenuer();
+    forbindTraek();
     anvendRedskabsplacering();
     anvendFaneplacering();
     winBog->setCurrentIndex(opt.winBogSide);

@@ -74,6 +74,9 @@ public:
     TDeleteObjekt* DeleteObj = nullptr;
     // Shows the information window of the selected file, folder or drive.
     void InfoExecute();
+    // Gathers the dragged (selected) elements and pastes them where they were dropped: 0 a path
+    // tab, 1 the folder tree, 2 the folder-and-file tree, at punkt of it.
+    void slipElementer(int maal, const QPoint& punkt);
     void Rename2Execute();
     // Renames the selected element through the dialog "Omdøb".
     void RenameExecute();
@@ -150,6 +153,9 @@ private:
     void byggeOmdoebning();
     // Puts the file actions into the trees' pop-up menus.
     void fyldTraeMenuer();
+    void forbindTraek();
+    // A drag between the trees or onto the path tabs; true when the event was handled here.
+    bool traekHaendelse(QObject* watched, QEvent* event);
     // While another operation runs and "Informer" is on, asks first; true to go on.
     bool maaFortsaette(const QString& spoergsmaal);
     void DeleteElementer(bool tilPapirkurv);
@@ -208,6 +214,8 @@ private:
     bool bloker = false;
     // The window was asked to close while an operation ran; it closes when the operation ends.
     bool lukEfterOperation = false;
+    // The drive (mount point) a drag started from.
+    QString DrevSource;
     QPointer<Tlisteform> FKlipbord;
     bool egetKlipbord = false;
     QLineEdit* EditMappe = nullptr;

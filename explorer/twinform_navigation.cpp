@@ -257,6 +257,8 @@ QMenu* Twinform::traeMenu(const QTreeWidget* tree) const
 
 bool Twinform::eventFilter(QObject* watched, QEvent* event)
 {
+    if (traekHaendelse(watched, event))
+        return true;
     if (watched == FilStruktur->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto modifiers = static_cast<QMouseEvent*>(event)->modifiers();
         FStrukturY->setMultiSelect(modifiers & (Qt::ShiftModifier | Qt::ControlModifier));

@@ -2,6 +2,7 @@
 #include "app/tmainform.h"
 #include "explorer/stifinderindstillinger.h"
 #include "explorer/treopenfiler.h"
+#include "explorer/tlisteform.h"
 #include "explorer/tomdoebform.h"
 #include "explorer/twinform.h"
 #include "app/modalseam.h"
@@ -62,6 +63,8 @@ private Q_SLOTS:
     void fileActionRules();
     void newFolderAndNewFile();
     void renameAndExtensionDialogs();
+    void dragAndDrop_data();
+    void dragAndDrop();
 
 private:
     // Starts the program: its first activation opens "Stifinder 1".
@@ -440,6 +443,52 @@ void TwinformTest::renameAndExtensionDialogs()
     QCOMPARE(QDir(*home / "C/x/y").entryList({"*.md"}, QDir::Files).size(), 3);
     QVERIFY(navne.isEmpty());
     modalseam::install({});
+}
+
+void TwinformTest::dragAndDrop_data()
+{
+    QTest::addColumn<bool>("altidKopi");  // "Anvend Drag-Drop-kopiering"
+    QTest::addColumn<QString>("maal");    // the folder dropped on, in the folder tree
+    QTest::addColumn<bool>("flyttet");
+    QTest::newRow("samme drev flytter") << false << "C/A" << true;
+    QTest::newRow("andet drev kopierer") << false << "D" << false;
+    QTest::newRow("altid kopi") << true << "C/A" << false;
+}
+
+void TwinformTest::dragAndDrop()
+{
+    QFETCH(bool, altidKopi);
+    QFETCH(QString, maal);
+    entry->mainform().setKlipbordFabrik([](Tmainform& m) { return new Tlisteform(m, m.opt.sammeKlipbord, m.NewCount); });
+    Twinform* explorer = start();
+    explorer->opt.DragDropCheck = altidKopi;
+    explorer->opt.spmBox = 2;
+    explorer->show();
+    TStrukturCompo& compo = explorer->strukturCompo();
+    explorer->gaaTilMappe(*home / "C/x/y");
+    QTreeWidget* tree2 = compo.Struktur2();
+    QTreeWidgetItem* fil = vaelg(tree2, "f.txt");
+    QTest::mousePress(tree2->viewport(), Qt::LeftButton, {}, tree2->visualItemRect(fil).center());
+    QTest::mouseRelease(tree2->viewport(), Qt::LeftButton, {}, tree2->visualItemRect(fil).center());
+    vaelg(tree2, "f.txt");
+    QVERIFY(compo.udfoldStruktur1(*home / maal, true));
+    QTreeWidget* tree1 = compo.Struktur1();
+    const QPoint punkt = tree1->visualItemRect(tree1->currentItem()).center();
+    vaelg(tree2, "f.txt");
+    compo.setAktiveStruktur(2);
+    explorer->slipElementer(1, punkt);
+    QVERIFY(QFile::exists(*home / (maal + "/f.txt")));
+    QFETCH(bool, flyttet);
+    QCOMPARE(QFile::exists(*home / "C/x/y/f.txt"), !flyttet);
+
+    // A drive cannot be dragged (the first node, and D); a folder can.
+    const QPoint drev = tree1->visualItemRect(tree1->topLevelItem(0)).center();
+    QTest::mousePress(tree1->viewport(), Qt::LeftButton, {}, drev);
+    QTest::mouseRelease(tree1->viewport(), Qt::LeftButton, {}, drev);
+    QVERIFY(!tree1->dragEnabled());
+    QTest::mousePress(tree1->viewport(), Qt::LeftButton, {}, punkt);
+    QTest::mouseRelease(tree1->viewport(), Qt::LeftButton, {}, punkt);
+    QCOMPARE(tree1->dragEnabled(), maal != u"D");
 }
 
 QTEST_MAIN(TwinformTest)
