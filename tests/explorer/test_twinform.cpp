@@ -65,6 +65,7 @@ private Q_SLOTS:
     void renameAndExtensionDialogs();
     void dragAndDrop_data();
     void dragAndDrop();
+    void dropOnAPathTab();
 
 private:
     // Starts the program: its first activation opens "Stifinder 1".
@@ -256,21 +257,29 @@ void TwinformTest::fileActionRules_data()
     QTest::addColumn<QString>("valgt");     // "fil" in the file tree, "drev" or "mappe" in the folder tree
     QTest::addColumn<bool>("bloker");       // "Bloker funktioner"
     QTest::addColumn<bool>("koerer");       // a long operation of the window runs
-    QTest::addColumn<QStringList>("til");   // the actions enabled among those looked at
+    QTest::addColumn<QStringList>("til");   // the actions enabled, in the order looked at
+    const QStringList altid = {"aEmptyRB", "ActionUpd"};
     QTest::newRow("fil") << "fil" << false << false
-                         << QStringList{"Copy", "Cut", "DeleteToPapirkurv", "DeletePermanent", "Rename2", "NyMappe",
-                                        "aOpretTekstfil", "Info", "aRun", "aRediger", "aShowPic", "insertFilSFWS",
-                                        "deselectElementer"};
-    QTest::newRow("drev") << "drev" << false << false << QStringList{"NyMappe", "aOpretTekstfil", "Info", "deselectAll"};
+                         << QStringList{"Copy", "Cut", "DeleteToPapirkurv", "DeletePermanent", "Rename", "Rename2",
+                                        "RenameExt", "NyMappe", "aOpretTekstfil", "Info", "aRun", "aRediger", "aShowPic",
+                                        "insertFilSFWS", "deselectElementer", "inverterSelection", "aSelectButton"}
+                                + altid;
+    QTest::newRow("drev") << "drev" << false << false
+                          << QStringList{"NyMappe", "aOpretTekstfil", "Info", "deselectAll"} + altid;
     QTest::newRow("mappe") << "mappe" << false << false
-                           << QStringList{"Copy", "Cut", "DeleteToPapirkurv", "DeletePermanent", "Rename2", "NyMappe",
-                                          "aOpretTekstfil", "Info", "deselectAll"};
+                           << QStringList{"Copy", "Cut", "DeleteToPapirkurv", "DeletePermanent", "Rename", "Rename2",
+                                          "NyMappe", "aOpretTekstfil", "Info", "deselectAll"}
+                                  + altid;
     QTest::newRow("fil, blokeret") << "fil" << true << true
-                                   << QStringList{"Copy", "aRun", "aRediger", "aShowPic", "insertFilSFWS", "deselectElementer"};
+                                   << QStringList{"Copy", "aRun", "aRediger", "aShowPic", "insertFilSFWS",
+                                                  "deselectElementer", "inverterSelection", "aSelectButton"}
+                                          + altid;
     QTest::newRow("fil, kører uden blokering")
         << "fil" << false << true
-        << QStringList{"Copy", "DeleteToPapirkurv", "DeletePermanent", "Rename2", "NyMappe", "aOpretTekstfil", "Info",
-                       "aRun", "aRediger", "aShowPic", "insertFilSFWS", "deselectElementer"};
+        << QStringList{"Copy", "DeleteToPapirkurv", "DeletePermanent", "Rename", "Rename2", "NyMappe", "aOpretTekstfil",
+                       "Info", "aRun", "aRediger", "aShowPic", "insertFilSFWS", "deselectElementer", "inverterSelection",
+                       "aSelectButton"}
+               + altid;
 }
 
 void TwinformTest::fileActionRules()
@@ -296,9 +305,10 @@ void TwinformTest::fileActionRules()
         explorer->setAktivitetsNr(1, 0);
     QTest::qWait(50);  // the rules run from the thread pool and on the next turn
     QStringList til;
-    for (const char* navn : {"Copy", "Cut", "Paste", "DeleteToPapirkurv", "DeletePermanent", "Rename2", "NyMappe",
-                             "aOpretTekstfil", "Info", "aRun", "aRediger", "aShowPic", "insertFilSFWS", "aProgram", "selectAlleElementer",
-                             "deselectElementer", "deselectAll"})
+    for (const char* navn : {"Copy", "Cut", "Paste", "DeleteToPapirkurv", "DeletePermanent", "Rename", "Rename2",
+                             "RenameExt", "NyMappe", "aOpretTekstfil", "Info", "aRun", "aRediger", "aShowPic",
+                             "insertFilSFWS", "aProgram", "selectAlleElementer", "deselectElementer", "inverterSelection",
+                             "deselectAll", "aSelectButton", "aEmptyRB", "ActionUpd"})
         if (explorer->findChild<QAction*>(navn)->isEnabled())
             til << navn;
     QTEST(til, "til");
@@ -414,7 +424,7 @@ void TwinformTest::renameAndExtensionDialogs()
     home->make({"C/x/y/h.txt", "C/x/y/a.txt"});
     Twinform* explorer = start();
     // The user: an empty name first, then the names queued.
-    QStringList navne = {"", "g", "h", "md"};
+    QStringList navne = {"", "g", "h", "md", ".txt"};
     QStringList beskeder;
     modalseam::install([&](QDialog& box) {
         if (auto* omdoeb = qobject_cast<TOmdoebForm*>(&box)) {
@@ -441,6 +451,10 @@ void TwinformTest::renameAndExtensionDialogs()
     explorer->RenameExtExecute();
     QCOMPARE(QDir(*home / "C/x/y").entryList({"*.txt"}, QDir::Files), QStringList());
     QCOMPARE(QDir(*home / "C/x/y").entryList({"*.md"}, QDir::Files).size(), 3);
+    // With or without its dot, the new extension is the same.
+    explorer->gaaTilFil(*home / "C/x/y/a.md");
+    explorer->RenameExtExecute();
+    QCOMPARE(QDir(*home / "C/x/y").entryList({"*.txt"}, QDir::Files).size(), 3);
     QVERIFY(navne.isEmpty());
     modalseam::install({});
 }
@@ -489,6 +503,26 @@ void TwinformTest::dragAndDrop()
     QTest::mousePress(tree1->viewport(), Qt::LeftButton, {}, punkt);
     QTest::mouseRelease(tree1->viewport(), Qt::LeftButton, {}, punkt);
     QCOMPARE(tree1->dragEnabled(), maal != u"D");
+}
+
+void TwinformTest::dropOnAPathTab()
+{
+    entry->mainform().setKlipbordFabrik([](Tmainform& m) { return new Tlisteform(m, m.opt.sammeKlipbord, m.NewCount); });
+    Twinform* explorer = start();
+    explorer->opt.spmBox = 2;
+    explorer->show();
+    TStrukturCompo& compo = explorer->strukturCompo();
+    explorer->gaaTilMappe(*home / "C/x/y");
+    QTreeWidgetItem* fil = vaelg(compo.Struktur2(), "f.txt");
+    QTest::mousePress(compo.Struktur2()->viewport(), Qt::LeftButton, {}, compo.Struktur2()->visualItemRect(fil).center());
+    vaelg(compo.Struktur2(), "f.txt");
+    auto* faner = explorer->findChild<QTabBar*>("mirvel");
+    const QStringList navne = tabs(faner);
+    const int x = int(navne.indexOf("x"));
+    QVERIFY(x > 0);
+    explorer->slipElementer(0, faner->tabRect(x).center());
+    QVERIFY(QFile::exists(*home / "C/x/f.txt"));
+    QVERIFY(QFile::exists(*home / "C/x/y/f.txt"));  // "Anvend Drag-Drop-kopiering" is on: a copy
 }
 
 QTEST_MAIN(TwinformTest)
