@@ -73,6 +73,7 @@ Twinform::Twinform(Tmainform& main)
     byggeFilhandlinger();
     byggeOmdoebning();
     fyldTraeMenuer();
+    placerKnapper();
     forbindTraek();
     anvendRedskabsplacering();
     anvendFaneplacering();

@@ -153,6 +153,12 @@ private:
     void byggeOmdoebning();
     // Puts the file actions into the trees' pop-up menus.
     void fyldTraeMenuer();
+    // Puts the buttons of the file actions in the bars.
+    void placerKnapper();
+    // "Vis alle markerknapper": the three selection buttons, or one split button.
+    void setMarkerButton();
+    // A button for the action navn (none for nullptr), with the drop-down menu named menu.
+    QToolButton* knap(QWidget* gruppe, const char* navn, const char* menu = nullptr);
     void forbindTraek();
     // A drag between the trees or onto the path tabs; true when the event was handled here.
     bool traekHaendelse(QObject* watched, QEvent* event);

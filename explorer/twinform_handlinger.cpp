@@ -17,10 +17,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLayout>
 #include <QMenu>
-#include <QStyle>
-#include <QToolButton>
 #include <QTreeWidget>
 
 namespace {
@@ -58,23 +55,12 @@ bool Twinform::maaFortsaette(const QString& spoergsmaal)
 
 void Twinform::byggeFilhandlinger()
 {
-    QWidget* gruppe = findChild<QWidget*>(QStringLiteral("funkPanel2"));
-    const auto knap = [gruppe](QAction* action, QMenu* menu = nullptr) {
-        auto* button = new QToolButton(gruppe);
-        button->setAutoRaise(true);
-        button->setDefaultAction(action);
-        if (menu) {
-            button->setMenu(menu);
-            button->setPopupMode(QToolButton::MenuButtonPopup);
-        }
-        gruppe->layout()->addWidget(button);
-    };
     const auto titel = [](QAction* action, const char* tekst) {
         action->setText(QString::fromUtf8(tekst));
         return action;
     };
     titel(handling("Rename2", QStringLiteral("Omdøb valgte: F2"), Qt::Key_F2, [this] { Rename2Execute(); }), "Omdøb");
-    knap(titel(handling("NyMappe", QStringLiteral("Opret en ny mappe: Ctrl+M"), Qt::CTRL | Qt::Key_M,
+    (titel(handling("NyMappe", QStringLiteral("Opret en ny mappe: Ctrl+M"), Qt::CTRL | Qt::Key_M,
                         [this] { NyMappeExecute(); }),
                "Mappe"));
     auto* TekstPopup = new QMenu(this);
@@ -85,10 +71,9 @@ void Twinform::byggeFilhandlinger()
         action->setText(filnavn);
         TekstPopup->addAction(action);
     }
-    knap(titel(handling("aOpretTekstfil", QStringLiteral("Opret en ny tekstfil"), {},
-                        [this] { makeFiler(QStringLiteral("Tekstfil.txt")); }),
-               "Ny fil"),
-         TekstPopup);
+    titel(handling("aOpretTekstfil", QStringLiteral("Opret en ny tekstfil"), {},
+                   [this] { makeFiler(QStringLiteral("Tekstfil.txt")); }),
+          "Ny fil");
 
     QAction* koer = titel(handling("aRun", QStringLiteral("Kør valgte fil, hvis muligt: Ctrl+K eller F9"), Qt::CTRL | Qt::Key_K,
                                    [this] { main.runFilname(FStrukturY->Filnavn(), false); }),
@@ -104,15 +89,14 @@ void Twinform::byggeFilhandlinger()
     auto* PUrun = new QMenu(this);
     PUrun->setObjectName(QStringLiteral("PUrun"));
     PUrun->addActions({koer, program, rediger});
-    knap(koer, PUrun);
-    knap(titel(handling("aShowPic", QStringLiteral("Vis billeder af type jpg, ico eller bmp"), {}, [this] {
+    titel(handling("aShowPic", QStringLiteral("Vis billeder af type jpg, ico eller bmp"), {}, [this] {
                    const QString ext = filExt(FStrukturY->Filnavn()).toLower();
                    if (ext == u".jpg" || ext == u".bmp" || ext == u".ico")
                        main.findChild<QAction*>(QStringLiteral("aBilledGal"))->trigger();
                    else
                        main.beskeder()->sig(QStringLiteral("Valgte fil er ikke en billedfil af type jpg, bmp eller ico.\r"));
                }),
-               "Billeder"));
+          "Billeder");
 
     const auto markering = [this](int slags) {
         FStrukturY->SelectMapperFiler(slags);
@@ -137,40 +121,17 @@ void Twinform::byggeFilhandlinger()
     PUselect->addAction(QStringLiteral("Marker alt"), QKeySequence(Qt::CTRL | Qt::Key_A), alle, &QAction::trigger);
     PUselect->addAction(QStringLiteral("Fjern"), QKeySequence(Qt::CTRL | Qt::Key_F), ingen, &QAction::trigger);
     PUselect->addAction(QStringLiteral("Inverter valg"), QKeySequence(Qt::CTRL | Qt::Key_I), omvendt, &QAction::trigger);
-    for (auto [action, tekst] : {std::pair{alle, "Marker alt"}, std::pair{ingen, "Fjern alle markeringer"},
-                                 std::pair{omvendt, "Inverter nuværende markering"}})
-        titel(action, tekst);
-    knap(alle, PUselect);
-
-    knap(titel(handling("aEmptyRB", QStringLiteral("Tøm papirkurv på aktuelle drev"), {},
-                        [this] { metodeX->EmptyRecycleBin(true, drevDel(FStrukturY->Mappenavn())); }),
-               "Tøm"));
-    knap(titel(handling("insertFilSFWS", QStringLiteral("Indfør fil i Stifinders Hurtig adgang/Seneste filer"), {}, [this] {
+    titel(handling("aEmptyRB", QStringLiteral("Tøm papirkurv på aktuelle drev"), {},
+                   [this] { metodeX->EmptyRecycleBin(true, drevDel(FStrukturY->Mappenavn())); }),
+          "Tøm");
+    titel(handling("insertFilSFWS", QStringLiteral("Indfør fil i Stifinders Hurtig adgang/Seneste filer"), {}, [this] {
                    platform::tilfoejSenesteDokument(FStrukturY->Filnavn());
                    main.beskeder()->sig(QStringLiteral("Der blev gjort et forsøg på at indsætte valgte fil i Seneste i Windows Stifinder."));
                }),
-               "Tilføj"));
-    auto* ekstraButton3 = new QToolButton(gruppe);
-    ekstraButton3->setObjectName(QStringLiteral("ekstraButton3"));
-    ekstraButton3->setAutoRaise(true);
-    ekstraButton3->setText(QStringLiteral("Rens"));
-    ekstraButton3->setToolTip(QStringLiteral("Rens Window Stifinders Seneste filer"));
-    connect(ekstraButton3, &QToolButton::clicked, this, [this] {
-        platform::rydSenesteDokumenter();
-        main.beskeder()->sig(QStringLiteral("Der blev gjort et forsøg på at tømme Seneste i Windows Stifinder."));
-    });
-    gruppe->layout()->addWidget(ekstraButton3);
-    QAction* opdatering = titel(handling("ActionUpd", QStringLiteral("Skift opdateringsmetode for funktionerne: Ctrl+Alt+O"),
+          "Tilføj");
+    titel(handling("ActionUpd", QStringLiteral("Skift opdateringsmetode for funktionerne: Ctrl+Alt+O"),
                                          Qt::CTRL | Qt::ALT | Qt::Key_O, [this] { ActionUpdExecute(); }),
-                                "Opdater");
-    knap(opdatering);
-    auto* opdateActButton = new QToolButton(gruppe);
-    opdateActButton->setObjectName(QStringLiteral("opdateActButton"));
-    opdateActButton->setAutoRaise(true);
-    opdateActButton->setToolTip(QStringLiteral("Opdater funktioner"));
-    opdateActButton->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
-    connect(opdateActButton, &QToolButton::clicked, regler, &Handlingsregler::opdaterFraTraad);
-    gruppe->layout()->addWidget(opdateActButton);
+          "Opdater");
     byggeFilregler();
 }
 

@@ -10,9 +10,7 @@
 #include "tree/tstrukturcompo.h"
 
 #include <QAction>
-#include <QLayout>
 #include <QStyle>
-#include <QToolButton>
 #include <QTreeWidget>
 
 void Twinform::byggeInfo()
@@ -22,11 +20,6 @@ void Twinform::byggeInfo()
                              [this] { InfoExecute(); });
     info->setText(QStringLiteral("Egenskaber"));
     info->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
-    QWidget* gruppe = findChild<QWidget*>(QStringLiteral("funkPanel2"));
-    auto* knap = new QToolButton(gruppe);
-    knap->setAutoRaise(true);
-    knap->setDefaultAction(info);
-    gruppe->layout()->addWidget(knap);
     regler->tilfoej(info, [this] {
         const bool tilladt = !bloker || funkTilladt;
         return tilladt && (FStrukturY->AktiveStruktur() == 1 ? MappeStruktur : FilStruktur)->currentItem() != nullptr;

@@ -241,7 +241,7 @@ QWidget* Twinform::byggeEgenskaber()
     auto* visLayout = new QVBoxLayout(visning);
     using S = StifinderIndstillinger;
     visLayout->addWidget(binder->afkrydsning("udfoldCheck", QStringLiteral("Vis alle markerknapper"), &S::udfoldCheck,
-                                             {}, visning));
+                                             [this] { setMarkerButton(); }, visning));
     const QStringList placering = {QStringLiteral("Oppe"), QStringLiteral("Nede"), QStringLiteral("Ude")};
     visLayout->addWidget(binder->valgGruppe("redskabsCheck", QStringLiteral("Placering"), placering,
                                             &S::redskabsCheck, [this] { anvendRedskabsplacering(); }, visning));

@@ -14,10 +14,8 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLayout>
 #include <QTabWidget>
 #include <QTimer>
-#include <QToolButton>
 #include <QTreeWidget>
 
 void Twinform::byggePaste()
@@ -35,14 +33,6 @@ void Twinform::byggePaste()
     QAction* saetInd = handling("Paste", QStringLiteral("Sæt ind fra kopieringslisten: Ctrl+V"), Qt::CTRL | Qt::Key_V,
                                 [this] { PasteExecute(); });
     saetInd->setText(QStringLiteral("Sæt ind"));
-    QWidget* gruppe = findChild<QWidget*>(QStringLiteral("funkPanel2"));
-    for (QAction* action : {kopier, klip, saetInd}) {
-        auto* knap = new QToolButton(gruppe);
-        knap->setAutoRaise(true);
-        knap->setDefaultAction(action);
-        gruppe->layout()->addWidget(knap);
-    }
-
     const auto aktiv = [this](int struktur) { return FStrukturY->AktiveStruktur() == struktur; };
     const auto valgt = [](const QTreeWidget* tree) { return tree->currentItem() != nullptr; };
     const auto elementAntal = [this] { return FKlipbord ? FKlipbord->elementAntal : 0; };

@@ -10,9 +10,7 @@
 
 #include <QAction>
 #include <QFileInfo>
-#include <QLayout>
 #include <QStyle>
-#include <QToolButton>
 #include <QTreeWidget>
 
 void Twinform::byggeSletning()
@@ -24,13 +22,8 @@ void Twinform::byggeSletning()
                                   Qt::SHIFT | Qt::Key_Delete, [this] { SletElementer(false); });
     papirkurv->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
     permanent->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
-    QWidget* gruppe = findChild<QWidget*>(QStringLiteral("funkPanel2"));
     for (QAction* action : {papirkurv, permanent}) {
         action->setText(QStringLiteral("Slet"));
-        auto* knap = new QToolButton(gruppe);
-        knap->setAutoRaise(true);
-        knap->setDefaultAction(action);
-        gruppe->layout()->addWidget(knap);
         // Blocking: nothing while an operation of this window runs.
         regler->tilfoej(action, [this] {
             const bool tilladt = !bloker || funkTilladt;
