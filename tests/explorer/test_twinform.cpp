@@ -254,7 +254,7 @@ void TwinformTest::menusByNodeKind()
 
 void TwinformTest::fileActionRules_data()
 {
-    QTest::addColumn<QString>("valgt");     // "fil" in the file tree, "drev" or "mappe" in the folder tree
+    QTest::addColumn<QString>("valgt");     // "fil" in the file tree; "drev", "mappe", "privat" or "system" in the folder tree
     QTest::addColumn<bool>("bloker");       // "Bloker funktioner"
     QTest::addColumn<bool>("koerer");       // a long operation of the window runs
     QTest::addColumn<QStringList>("til");   // the actions enabled, in the order looked at
@@ -270,6 +270,9 @@ void TwinformTest::fileActionRules_data()
                            << QStringList{"Copy", "Cut", "DeleteToPapirkurv", "DeletePermanent", "Rename", "Rename2",
                                           "NyMappe", "aOpretTekstfil", "Info", "deselectAll"}
                                   + altid;
+    QTest::newRow("privat") << "privat" << false << false
+                            << QStringList{"Copy", "NyMappe", "aOpretTekstfil", "Info", "deselectAll"} + altid;
+    QTest::newRow("system") << "system" << false << false << QStringList{"Info", "deselectAll"} + altid;
     QTest::newRow("fil, blokeret") << "fil" << true << true
                                    << QStringList{"Copy", "aRun", "aRediger", "aShowPic", "insertFilSFWS",
                                                   "deselectElementer", "inverterSelection", "aSelectButton"}
@@ -294,10 +297,14 @@ void TwinformTest::fileActionRules()
         Q_EMIT compo.Struktur2()->itemClicked(compo.Struktur2()->currentItem(), 0);
     } else {
         compo.setAktiveStruktur(1);
-        if (valgt == u"drev")
+        if (valgt == u"privat") {
+            compo.setShowPrivate(true);
+            compo.makePreDrives();
+        }
+        if (valgt == u"drev" || valgt == u"privat")
             compo.Struktur1()->setCurrentItem(compo.Struktur1()->topLevelItem(0));
         else
-            compo.udfoldStruktur1(*home / "C/x", false);
+            QVERIFY(compo.udfoldStruktur1(valgt == u"system" ? QStringLiteral("/usr") : *home / "C/x", false));
         Q_EMIT compo.Struktur1()->itemClicked(compo.Struktur1()->currentItem(), 0);
     }
     explorer->setActionUpdates(bloker);
