@@ -53,6 +53,16 @@ QString formfejl(const QString& side)
     return stak.isEmpty() ? QString() : "unclosed " + stak.join(u',');
 }
 
+// A writer in a home of its own, its messages answered and recorded.
+struct Skriver {
+    TestHome home;
+    ScriptedBoxes boxes;
+    Tinfform info{nullptr};
+    Tspform spoergsmaal{nullptr};
+    BoksBeskeder beskeder{&info, &spoergsmaal};
+    TSkrivTekstfiler skriv{beskeder};
+};
+
 }  // namespace
 
 class SkrivTekstfilerTest : public QObject {
@@ -81,12 +91,9 @@ void SkrivTekstfilerTest::newFiles_data()
 void SkrivTekstfilerTest::newFiles()
 {
     QFETCH(QString, navn);
-    TestHome home;
-    ScriptedBoxes boxes;
-    Tinfform info(nullptr);
-    Tspform spoergsmaal(nullptr);
-    BoksBeskeder beskeder(&info, &spoergsmaal);
-    TSkrivTekstfiler skriv(beskeder);
+    Skriver f;
+    TestHome& home = f.home;
+    TSkrivTekstfiler& skriv = f.skriv;
     const QString fil = skriv.opretTekstfil(home / navn);
     QCOMPARE(fil, home / navn);
     QTEST(indhold(fil), "forventet");
@@ -95,12 +102,9 @@ void SkrivTekstfilerTest::newFiles()
 
 void SkrivTekstfilerTest::freeNamesNeverOverwrite()
 {
-    TestHome home;
-    ScriptedBoxes boxes;
-    Tinfform info(nullptr);
-    Tspform spoergsmaal(nullptr);
-    BoksBeskeder beskeder(&info, &spoergsmaal);
-    TSkrivTekstfiler skriv(beskeder);
+    Skriver f;
+    TestHome& home = f.home;
+    TSkrivTekstfiler& skriv = f.skriv;
     home.write("Tekstfil.txt", "mit");
     QCOMPARE(skriv.opretTekstfil(home / "Tekstfil.txt"), home / "Tekstfil (1).txt");
     QCOMPARE(skriv.opretTekstfil(home / "Tekstfil.txt"), home / "Tekstfil (2).txt");
@@ -111,7 +115,7 @@ void SkrivTekstfilerTest::freeNamesNeverOverwrite()
     QCOMPARE(skriv.opretFilmliste(home / "Film_afspilningsliste.html", {"a.mp4"}), home / "Film_afspilningsliste (1).html");
     QCOMPARE(indhold(foerste), foersteIndhold);
     QCOMPARE(skriv.opretTekstfil(QString()), QString());
-    QCOMPARE(boxes.texts(), QStringList{"Der er fejl i filnavnet.\r"});
+    QCOMPARE(f.boxes.texts(), QStringList{"Der er fejl i filnavnet.\r"});
 }
 
 void SkrivTekstfilerTest::listPagesAreSafeAndRelative_data()
@@ -126,12 +130,9 @@ void SkrivTekstfilerTest::listPagesAreSafeAndRelative_data()
 void SkrivTekstfilerTest::listPagesAreSafeAndRelative()
 {
     QFETCH(int, art);
-    TestHome home;
-    ScriptedBoxes boxes;
-    Tinfform info(nullptr);
-    Tspform spoergsmaal(nullptr);
-    BoksBeskeder beskeder(&info, &spoergsmaal);
-    TSkrivTekstfiler skriv(beskeder);
+    Skriver f;
+    TestHome& home = f.home;
+    TSkrivTekstfiler& skriv = f.skriv;
     const QStringList navne = {"<b>fed<i>.mp4", "a&b \"c\" 50%.mp4", "x');alert(1);(' #1.mp4"};
     for (const QString& navn : navne)
         home.make({"medier med blank/" + navn});
