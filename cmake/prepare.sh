@@ -3,7 +3,7 @@
 
 QVM_BUILD_DIR=${QVM_BUILD_DIR:-build}
 QVM_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libglib2.0-dev libturbojpeg0-dev zlib1g-dev
-  shared-mime-info dbus-daemon fonts-dejavu-core)
+  shared-mime-info dbus-daemon fonts-dejavu-core xvfb xdotool)
 
 qvm_as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
