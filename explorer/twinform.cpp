@@ -72,6 +72,7 @@ Twinform::Twinform(Tmainform& main)
     byggeInfo();
     byggeFilhandlinger();
     byggeOmdoebning();
+    byggeFilregler();
     fyldTraeMenuer();
     placerKnapper();
     forbindTraek();

@@ -132,7 +132,6 @@ void Twinform::byggeFilhandlinger()
     titel(handling("ActionUpd", QStringLiteral("Skift opdateringsmetode for funktionerne: Ctrl+Alt+O"),
                                          Qt::CTRL | Qt::ALT | Qt::Key_O, [this] { ActionUpdExecute(); }),
           "Opdater");
-    byggeFilregler();
 }
 
 void Twinform::fyldTraeMenuer()
@@ -160,8 +159,11 @@ void Twinform::byggeFilregler()
     };
     const auto struktur = [this] { return FStrukturY->AktiveStruktur(); };
     const auto valgt = [this](int struktur) { return (struktur == 1 ? MappeStruktur : FilStruktur)->currentItem() != nullptr; };
+    // The actions with a plain and a blocking rule; blocking, none while this window runs an operation.
     const auto tilladt = [this] { return !bloker || funkTilladt; };
-    regel("Rename2", [=, this] { return tilladt() && (struktur() == 1 ? valgt(1) && funkNo == 0 : valgt(2)); });
+    for (const char* navn : {"DeleteToPapirkurv", "DeletePermanent", "Rename", "Rename2"})
+        regel(navn, [=, this] { return tilladt() && (struktur() == 1 ? valgt(1) && funkNo == 0 : valgt(2)); });
+    regel("Info", [=, this] { return tilladt() && valgt(struktur()); });
     // Blocking: S1 T and k < 5, S2 T; plain: k < 5.
     for (const char* navn : {"NyMappe", "aOpretTekstfil"})
         regel(navn, [=, this] { return bloker ? funkTilladt && (struktur() == 2 || funkNo < 5) : funkNo < 5; });

@@ -2,7 +2,6 @@
 // drive, as a long operation after the safety question.
 #include "explorer/twinform.h"
 
-#include "app/handlingsregler.h"
 #include "app/tmainform.h"
 #include "fileops/tmetodecompo.h"
 #include "tree/beskeder.h"
@@ -11,7 +10,6 @@
 
 #include <QAction>
 #include <QStyle>
-#include <QTreeWidget>
 
 void Twinform::byggeInfo()
 {
@@ -20,10 +18,6 @@ void Twinform::byggeInfo()
                              [this] { InfoExecute(); });
     info->setText(QStringLiteral("Egenskaber"));
     info->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
-    regler->tilfoej(info, [this] {
-        const bool tilladt = !bloker || funkTilladt;
-        return tilladt && (FStrukturY->AktiveStruktur() == 1 ? MappeStruktur : FilStruktur)->currentItem() != nullptr;
-    });
 }
 
 void Twinform::InfoExecute()

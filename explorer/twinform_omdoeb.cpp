@@ -15,7 +15,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPointer>
-#include <QTreeWidget>
 
 namespace {
 
@@ -47,12 +46,6 @@ void Twinform::byggeOmdoebning()
                                 QStringLiteral("Indfør det nye efternavn og ombøb samtlige filer også i undermapper: Ctrl+U"),
                                 Qt::CTRL | Qt::Key_U, [this] { RenameExtExecute(); });
     endelse->setText(QStringLiteral("Omdøb"));
-    regler->tilfoej(omdoeb, [this] {
-        const bool tilladt = !bloker || funkTilladt;
-        if (FStrukturY->AktiveStruktur() == 1)
-            return tilladt && MappeStruktur->currentItem() && funkNo == 0;
-        return tilladt && FilStruktur->currentItem() != nullptr;
-    });
     regler->tilfoej(endelse, [this] { return funkTilladt && funkNo == 1; });
 }
 

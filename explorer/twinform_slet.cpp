@@ -2,7 +2,6 @@
 // question, the long-operation bracket and the walk up to a folder that still exists.
 #include "explorer/twinform.h"
 
-#include "app/handlingsregler.h"
 #include "app/tmainform.h"
 #include "fileops/tdeleteobjekt.h"
 #include "tree/beskeder.h"
@@ -11,7 +10,6 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QStyle>
-#include <QTreeWidget>
 
 void Twinform::byggeSletning()
 {
@@ -22,16 +20,8 @@ void Twinform::byggeSletning()
                                   Qt::SHIFT | Qt::Key_Delete, [this] { SletElementer(false); });
     papirkurv->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
     permanent->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
-    for (QAction* action : {papirkurv, permanent}) {
-        action->setText(QStringLiteral("Slet"));
-        // Blocking: nothing while an operation of this window runs.
-        regler->tilfoej(action, [this] {
-            const bool tilladt = !bloker || funkTilladt;
-            if (FStrukturY->AktiveStruktur() == 1)
-                return tilladt && MappeStruktur->currentItem() && funkNo == 0;
-            return tilladt && FilStruktur->currentItem() != nullptr;
-        });
-    }
+    papirkurv->setText(QStringLiteral("Slet"));
+    permanent->setText(QStringLiteral("Slet"));
 }
 
 void Twinform::SletElementer(bool tilPapirkurv)

@@ -56,12 +56,8 @@ Tfilinfoform::Tfilinfoform(QWidget* mainWindow, Beskeder* beskeder)
     auto* knapper = new QHBoxLayout;
     ButtonInfo = navngivet(new QPushButton(QStringLiteral("Information"), this), "ButtonInfo");
     ButtonInfo->setToolTip(QStringLiteral("Information om drev, fil og mappe egenskaber"));
+    // Hidden until the program carries help pages to open.
     ButtonInfo->hide();
-    connect(ButtonInfo, &QPushButton::clicked, this, [this] {
-        static const char* const sider[] = {"Fil egenskaber.html", "Mappe egenskaber.html", "Drev egenskaber.html"};
-        if (onHjaelp)
-            onHjaelp(QLatin1String(sider[SideNummer]));
-    });
     auto* luk = navngivet(new QPushButton(QStringLiteral("Luk"), this), "Button2");
     luk->setToolTip(QStringLiteral("Luk egenskabsboksen"));
     connect(luk, &QPushButton::clicked, this, &QWidget::close);
@@ -162,12 +158,6 @@ QWidget* Tfilinfoform::byggeDrevSide()
     LabelFilsystem = navngivet(new QLabel(side), "LabelFilsystem");
     form->addRow(QStringLiteral("Filsystem:"), LabelFilsystem);
     return side;
-}
-
-void Tfilinfoform::setHjaelp(std::function<void(const QString& side)> hjaelp)
-{
-    onHjaelp = std::move(hjaelp);
-    ButtonInfo->setVisible(bool(onHjaelp));
 }
 
 void Tfilinfoform::visSide(int side, const QString& caption)

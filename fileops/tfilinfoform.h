@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QWidget>
-#include <functional>
 
 class Beskeder;
 class QAction;
@@ -25,8 +24,6 @@ public:
     void aAnvendExecute();
     void aUdfoldExecute();
     void aSammenfoldExecute();
-    // Opens the help page of the page shown; the button is hidden while nothing opens pages.
-    void setHjaelp(std::function<void(const QString& side)> hjaelp);
 
     QString Filnavn;
     int SideNummer = 0;
@@ -64,7 +61,6 @@ private:
     void opdaterStoerrelsesHandlinger();
 
     Beskeder* FBeskeder;
-    std::function<void(const QString& side)> onHjaelp;
     QPushButton* ButtonInfo;
     QAction* aUdfold;
     QAction* aSammenfold;

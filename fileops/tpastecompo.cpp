@@ -65,7 +65,6 @@ Tspform* TPasteCompo::SpmBox() const { return FSpmBox; }
 
 void TPasteCompo::setBoxCaption(const QString& caption)
 {
-    FBoxCaption = caption;
     FProgressBox->setWindowTitle(caption + QStringLiteral(" kopierer valgte elementer"));
 }
 

@@ -37,8 +37,8 @@ public:
     int IntSpm = SpoergAltid;
     int IntPasteMetode = OverskrivIkke;
     bool CloseBoxAfter = true;
+    // The progress window's caption: caption + " kopierer valgte elementer".
     void setBoxCaption(const QString& caption);
-    QString BoxCaption() const { return FBoxCaption; }
 
     Tkopieringsform* SpmCopyBox() const;
     Tprogressform* ProgressBox() const;
@@ -91,7 +91,6 @@ protected:
     bool huskAnkomne = false;
 
 private:
-    QString FBoxCaption;
     QPointer<Tkopieringsform> FSpmCopyBox;
     QPointer<Tprogressform> FProgressBox;
     QPointer<TExistsForm> FSpmHandling;
