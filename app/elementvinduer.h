@@ -29,6 +29,8 @@ public:
     virtual void gaaTilFil(const QString& fil) = 0;
     // The window became the active child window.
     virtual void FormActivate() = 0;
+    // Opens the help page of the window's active tree.
+    virtual void showStrukturInfo() = 0;
 };
 
 // An explorer window's side of the clipboards.

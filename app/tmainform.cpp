@@ -44,6 +44,7 @@ Tmainform::Tmainform(const QString& shippedProgram, const QStringList& arguments
     byggeVindue();
     CreateMapper();
     HentOpt();
+    byggeInformation();
     if (opt.trayCheck)
         bygTray();
     if (!QFileInfo(opt.PlaceringsMappe).isDir()) {
@@ -226,6 +227,7 @@ void Tmainform::FormActivate()
     if (!opstart)
         return;
     opstart = false;
+    LoadStruktur();
     QWidget* first = makeNewStifinder();
     HovedbogChange();
     if (!opstartsProblemer.isEmpty() && info)
@@ -239,6 +241,7 @@ void Tmainform::FormActivate()
         Hovedbog->setCurrentIndex(4);
         Programbog->setCurrentIndex(0);
         informationsKnappenL->setText(QStringLiteral("Egenskaber"));
+        InfoHelp(QStringLiteral("Velkommen.html"));
     }
     if (opt.minimerCheck)
         showMinimized();

@@ -30,8 +30,12 @@ class QTabBar;
 class QTabWidget;
 class QTimer;
 class QToolButton;
+class QListWidget;
 class StifinderVindue;
+class TStruktur;
 class Tinfform;
+class Tinfoform;
+class Turlform1;
 class Tspform;
 
 // The main window: the frame of the program and the owner of the program-wide state (the data
@@ -133,6 +137,18 @@ public:
     void CallOnClick();
     void mMsOnClick(QAction* item);
 
+    // The information pages: a page file (a name with ".html") in the information window, with
+    // its node selected in the information tree; the selected node's page; a page with a text
+    // for the status line; the page of the active child window (F1).
+    void InfoHelp(const QString& S);
+    void StrukturClick();
+    void InfoStruk(const QString& side, const QString& tekst);
+    void aInfoExecute();
+    void LoadStruktur();
+    void FindInfoTekst(const QString& tekst);
+    void informationsKnappenClick();
+    TStruktur* informationsStruktur() const { return Struktur; }
+
     // Runs the steps of the first activation; later activations do nothing.
     void FormActivate();
     void HovedbogChange();
@@ -181,6 +197,10 @@ private:
     void byggeVindue();
     QWidget* byggeTopPanel();
     QWidget* byggeVenstrePanel();
+    QWidget* byggeInfoside(QWidget* parent);
+    void byggeInformation();
+    // The information window, made and shown when needed.
+    Tinfoform* visInfoform();
     void byggeSider();
     QWidget* byggeEgenskaber();
     QWidget* byggeSikkerhed();
@@ -249,6 +269,12 @@ private:
     QTabWidget* funkBog = nullptr;
     QTabWidget* Programbog = nullptr;
     QTabWidget* genvejsBog = nullptr;
+    QTabWidget* infoBogen = nullptr;
+    TStruktur* Struktur = nullptr;
+    QLabel* antalLabel = nullptr;
+    QLineEdit* EditFind = nullptr;
+    QListWidget* findis = nullptr;
+    Turlform1* urlform = nullptr;
     QLineEdit* editSti = nullptr;
     QLabel* infobarProgram = nullptr;
     QLabel* infobarBesked = nullptr;

@@ -57,12 +57,15 @@ void Tmainform::byggeHandlinger()
         const QString navn = QLatin1String(kind.navn);
         Vaerktoej& vaerktoej = vaerktoejer[navn];
         vaerktoej.aabning = kind.aabning;
+        // Information shows the page of the active window rather than just its own window.
+        std::function<void()> udfoer = navn == QStringLiteral("aInfo") ? std::function<void()>([this] { aInfoExecute(); })
+                                                                      : [this, navn] { aabnVaerktoej(vaerktoejer[navn]); };
         vaerktoej.action = handling(kind.navn, QString::fromUtf8(kind.tekst), QString::fromUtf8(kind.hint), kind.genvej,
-                                    [this, navn] { aabnVaerktoej(vaerktoejer[navn]); });
+                                    std::move(udfoer));
     }
-    // The same window from the top bar; F1 belongs to aInfo alone, so the key stays unambiguous.
+    // The same from the top bar; F1 belongs to aInfo alone, so the key stays unambiguous.
     handling("aInfo2", QStringLiteral("Information"), QStringLiteral("Information angående aktive struktur eller program: F1"),
-             {}, [this] { aabnVaerktoej(vaerktoejer[QStringLiteral("aInfo")]); });
+             {}, [this] { aInfoExecute(); });
 
     handling("aStifinder", QStringLiteral("Stifinder"), QStringLiteral("Åben en ny stifinder: Ctrl+1"),
              Qt::CTRL | Qt::Key_1, [this] { makeNewStifinder(); });
@@ -147,7 +150,16 @@ void Tmainform::byggeHandlinger()
     paaKnap("SpeedButton1", "aInfo2");
     paaKnap("SpeedButton25", "aPanelV");
     paaKnap("infMappe", "aOpenStifinder");
-    connect(informationsKnappen, &QToolButton::clicked, this, [this] { aabnVaerktoej(vaerktoejer[QStringLiteral("aInfo")]); });
+    handling("aSearch", QStringLiteral("Find tekst i infosiderne"), QStringLiteral("Find tekst i infosiderne"), {},
+             [this] { FindInfoTekst(EditFind->text()); });
+    paaKnap("soegKnap", "aSearch");
+    connect(EditFind, &QLineEdit::returnPressed, this, [this] {
+        if (!EditFind->text().isEmpty())
+            handlinger.value("aSearch")->trigger();
+    });
+    connect(informationsKnappen, &QToolButton::clicked, this, &Tmainform::informationsKnappenClick);
+    connect(findChild<QToolButton*>(QStringLiteral("genvejsinfoButton")), &QToolButton::clicked, this,
+            [this] { InfoHelp(QStringLiteral("Genvejstaster.html")); });
 
     PuProgrammer = new QMenu(this);
     PuProgrammer->setObjectName(QStringLiteral("PuProgrammer"));
@@ -192,6 +204,7 @@ void Tmainform::byggeHandlinger()
     connect(Hovedbog, &QTabWidget::currentChanged, regler, &Handlingsregler::opdaterSenere);
     connect(genvejsBog, &QTabWidget::currentChanged, regler, &Handlingsregler::opdaterSenere);
     connect(editSti, &QLineEdit::textChanged, regler, &Handlingsregler::opdaterSenere);
+    connect(EditFind, &QLineEdit::textChanged, regler, &Handlingsregler::opdaterSenere);
     byggeRegler();
 }
 
@@ -230,5 +243,6 @@ void Tmainform::byggeRegler()
         return (genveje.fabrik || genveje.vindue) && !editSti->text().isEmpty();
     });
     regel("aInfo2", [this] { return handlinger.value("aInfo")->isEnabled(); });
+    regel("aSearch", [this] { return !EditFind->text().isEmpty(); });
     regler->tilfoej([this] { handlinger.value("aSammeKlipbord")->setChecked(opt.sammeKlipbord); });
 }

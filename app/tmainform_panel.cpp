@@ -128,7 +128,7 @@ QWidget* Tmainform::byggeVenstrePanel()
         {nullptr, "globusSide", "Søg på nettet", QStyle::SP_DriveNetIcon},
         {nullptr, "notatSide", "Notater", QStyle::SP_FileDialogDetailedView},
         {Programbog, "programSide", "Egenskaber", QStyle::SP_FileDialogInfoView},
-        {nullptr, "TabSheet1", "Velkommen", QStyle::SP_MessageBoxInformation},
+        {byggeInfoside(Hovedbog), "TabSheet1", "Velkommen", QStyle::SP_MessageBoxInformation},
         {genvejsBog, "genvejsSide", "Program genveje", QStyle::SP_FileDialogListView},
         {nullptr, "oversigtSide", "Indhold", QStyle::SP_FileDialogContentsView},
     };
@@ -190,7 +190,11 @@ void Tmainform::visSide(int side, int inderSide, const QString& titel)
 {
     visPanel(true);
     Hovedbog->setCurrentIndex(side);
-    QTabWidget* indre = side == 0 ? funkBog : side == 4 ? Programbog : side == 6 ? genvejsBog : nullptr;
+    QTabWidget* indre = side == 0   ? funkBog
+                        : side == 4 ? Programbog
+                        : side == 5 ? infoBogen
+                        : side == 6 ? genvejsBog
+                                    : nullptr;
     if (indre)
         indre->setCurrentIndex(inderSide);
     if (!titel.isNull())

@@ -168,6 +168,12 @@ void Twinform::FormActivate()
     regler->opdaterSenere();
 }
 
+void Twinform::showStrukturInfo()
+{
+    main.InfoHelp(FStrukturY->AktiveStruktur() == 1 ? QStringLiteral("Mappestrukturen.html")
+                                                    : QStringLiteral("Filstrukturen.html"));
+}
+
 void Twinform::closeEvent(QCloseEvent* event)
 {
     if (aktivitetsAntal > 0) {

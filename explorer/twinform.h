@@ -50,6 +50,7 @@ public:
     void visStruktur1() override;
     void opdater() override;
     void FormActivate() override;
+    void showStrukturInfo() override;
 
     QWidget* klipbord() const override;
     void brugKlipbord(QWidget* klipbord) override;

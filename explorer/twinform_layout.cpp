@@ -65,6 +65,27 @@ QToolButton* infoKnap(const char* navn, const QString& tekst, Tmainform& main, Q
     return knap;
 }
 
+// A help button that opens a page of the information pages.
+QToolButton* hjaelpKnap(const char* navn, const QString& hint, const QString& side, Tmainform& main, QWidget* parent)
+{
+    auto* knap = new QToolButton(parent);
+    knap->setObjectName(QLatin1String(navn));
+    knap->setToolTip(hint);
+    knap->setAutoRaise(true);
+    knap->setIcon(knap->style()->standardIcon(QStyle::SP_MessageBoxInformation));
+    QObject::connect(knap, &QToolButton::clicked, parent, [&main, side] { main.InfoHelp(side); });
+    return knap;
+}
+
+// A row with the help button at its right end.
+QHBoxLayout* hjaelpRaekke(QToolButton* knap)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(knap);
+    return row;
+}
+
 }  // namespace
 
 void Twinform::byggeVindue()
@@ -192,16 +213,21 @@ QWidget* Twinform::byggeHoejrePanel()
     auto* besoegte = new QVBoxLayout(sideH2);
     HistorieListe = new QListWidget(sideH2);
     HistorieListe->setObjectName(QStringLiteral("HistorieListe"));
+    besoegte->addLayout(hjaelpRaekke(hjaelpKnap("hInformation", QStringLiteral("Information om Historielisten"),
+                                                QStringLiteral("Besøgte mapper.html"), main, sideH2)));
     besoegte->addWidget(HistorieListe);
 
     QWidget* sideH3 = side("sideH3", winBog);
     auto* favoritter = new QVBoxLayout(sideH3);
     favoritBog = new QTabWidget(sideH3);
     favoritBog->setObjectName(QStringLiteral("favoritBog"));
-    for (const auto& [navn, liste, tekst] : {std::tuple{"sideFav1", "favoritliste", "Mapper"},
-                                             std::tuple{"sideFav2", "favfilerListe", "Filer"}}) {
+    for (const auto& [navn, liste, tekst, knap, hjaelp] :
+         {std::tuple{"sideFav1", "favoritliste", "Mapper", "mInformation", "Favoritmapper.html"},
+          std::tuple{"sideFav2", "favfilerListe", "Filer", "fInformation", "Favoritfiler.html"}}) {
         QWidget* fav = side(navn, favoritBog);
         auto* favLayout = new QVBoxLayout(fav);
+        favLayout->addLayout(hjaelpRaekke(
+            hjaelpKnap(knap, QStringLiteral("Information"), QString::fromUtf8(hjaelp), main, fav)));
         auto* box = new QListWidget(fav);
         box->setObjectName(QLatin1String(liste));
         favLayout->addWidget(box);
@@ -240,6 +266,8 @@ QWidget* Twinform::byggeEgenskaber()
     auto* visning = new QWidget(egenskabsBogen);
     auto* visLayout = new QVBoxLayout(visning);
     using S = StifinderIndstillinger;
+    visLayout->addLayout(hjaelpRaekke(hjaelpKnap("informationsKnap", QStringLiteral("Information om egenskaber"),
+                                                 QStringLiteral("Andre egenskaber.html"), main, visning)));
     visLayout->addWidget(binder->afkrydsning("udfoldCheck", QStringLiteral("Vis alle markerknapper"), &S::udfoldCheck,
                                              [this] { setMarkerButton(); }, visning));
     const QStringList placering = {QStringLiteral("Oppe"), QStringLiteral("Nede"), QStringLiteral("Ude")};
@@ -263,7 +291,10 @@ QWidget* Twinform::byggeEgenskaber()
     auto* stifLayout = new QVBoxLayout(stifinder);
     stifindernavnLabel = new QLabel(stifinder);
     stifindernavnLabel->setObjectName(QStringLiteral("stifindernavnLabel"));
-    stifLayout->addWidget(stifindernavnLabel);
+    auto* navnRaekke = hjaelpRaekke(hjaelpKnap("informationsKnappen", QStringLiteral("Information om specifikke egenskaber"),
+                                               QStringLiteral("Specifikke egenskaber.html"), main, stifinder));
+    navnRaekke->insertWidget(0, stifindernavnLabel);
+    stifLayout->addLayout(navnRaekke);
     stifLayout->addWidget(binder->afkrydsning("privatCheckBox",
                                               QStringLiteral("Start op med privatmapper øverst i mappestrukturen"),
                                               &S::privatCheckBox, [this] { FStrukturY->setShowPrivate(opt.privatCheckBox); },
@@ -297,6 +328,8 @@ QWidget* Twinform::byggeAktuelle()
     AktuelleElementEdit->setText(QStringLiteral("Adgang forbudt"));
     mappenavnFelt = feltMed("mappenavnFelt", mainside);
     filnavnFelt = feltMed("filnavnFelt", mainside);
+    form->addRow(hjaelpRaekke(hjaelpKnap("infoInfoBut", QStringLiteral("Information"),
+                                         QStringLiteral("Aktuel information.html"), main, mainside)));
     form->addRow(QStringLiteral("Aktive struktur"), AktiveStrukturEdit);
     form->addRow(QStringLiteral("Element"), AktuelleElementEdit);
     form->addRow(QStringLiteral("Mappe"), mappenavnFelt);
@@ -323,6 +356,8 @@ QWidget* Twinform::byggeAktuelle()
     byteInfoButton->setDefaultAction(aMappeFilSize);
     form->addRow(byteInfoButton, sizeLabel);
     form->addRow(byggeKlipbordsKnapper(mainside));
+    form->addRow(hjaelpRaekke(hjaelpKnap("infoIndstillingerButton", QStringLiteral("Information om specifikke egenskaber"),
+                                         QStringLiteral("indstillinger.html"), main, mainside)));
     using S = StifinderIndstillinger;
     auto* spm = binder->valgGruppe("spmBox", QStringLiteral("Sæt ind og slet"),
                                    {QStringLiteral("Spørg altid"), QStringLiteral("Kun før Slet"), QStringLiteral("Spørg aldrig")},

@@ -54,6 +54,7 @@ public:
     void beregnKlipbordStoerrelse() override {}
     void gaaTilFil(const QString& fil) override { besoegt.append(fil); }
     void FormActivate() override { ++aktiveringer; }
+    void showStrukturInfo() override { besoegt.append("strukturinfo"); }
     void sletTilPapirkurv() override { besoegt.append("slettet"); }
 
     Tmainform& main;
@@ -150,6 +151,7 @@ void MainWindowTest::init()
     entry = std::make_unique<ProgramEntry>(QStringLiteral(QVM_CONTENT_DIR), QStringList());
     main = &entry->mainform();
     main->setStifinderFabrik([](Tmainform& m) { return new TestStifinder(m); });
+    main->opt.TryedBefore = true;  // no welcome page in the information window
     entry->start();
     main->FormActivate();
 }

@@ -29,6 +29,7 @@ void TraekTest::dragWithTheMouse()
     Tmainform& main = entry.mainform();
     main.setStifinderFabrik([](Tmainform& m) { return new Twinform(m); });
     main.setKlipbordFabrik([](Tmainform& m) { return new Tlisteform(m, m.opt.sammeKlipbord, m.NewCount); });
+    main.opt.TryedBefore = true;  // no welcome page in the information window
     entry.start();
     main.FormActivate();
     auto* explorer = dynamic_cast<Twinform*>(main.getWinform(QStringLiteral("Stifinder 1")));

@@ -100,6 +100,7 @@ void TwinformTest::cleanup()
 
 Twinform* TwinformTest::start()
 {
+    entry->mainform().opt.TryedBefore = true;  // no welcome page in the information window
     entry->start();
     entry->mainform().FormActivate();
     return dynamic_cast<Twinform*>(entry->mainform().getWinform("Stifinder 1"));

@@ -1,0 +1,230 @@
+// The information pages: the information tree and its search on the left panel's page 5, the
+// information window, F1 and the buttons that open a page.
+#include "app/elementvinduer.h"
+#include "app/infosoegning.h"
+#include "app/tinfform.h"
+#include "app/tinfoform.h"
+#include "app/tmainform.h"
+#include "app/tstruktur.h"
+#include "app/turlform1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Runs an action when Enter, Return or Space is pressed in the watched view.
+class AktiverTaster : public QObject {
+public:
+    AktiverTaster(QWidget* view, std::function<void()> aktiver) : QObject(view), aktiver(std::move(aktiver))
+    {
+        view->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
+            return false;
+        aktiver();
+        return true;
+    }
+
+private:
+    std::function<void()> aktiver;
+};
+
+}  // namespace
+
+QWidget* Tmainform::byggeInfoside(QWidget* parent)
+{
+    infoBogen = new QTabWidget(parent);
+    infoBogen->setObjectName(QStringLiteral("infoBogen"));
+
+    auto* infoSide1 = new QWidget(infoBogen);
+    infoSide1->setObjectName(QStringLiteral("infoSide1"));
+    auto* strukturLayout = new QVBoxLayout(infoSide1);
+    Struktur = new TStruktur(infoSide1);
+    Struktur->setObjectName(QStringLiteral("Struktur"));
+    connect(Struktur, &QTreeWidget::itemClicked, this, [this] { StrukturClick(); });
+    new AktiverTaster(Struktur, [this] { StrukturClick(); });
+    strukturLayout->addWidget(Struktur, 1);
+    auto* antalRow = new QHBoxLayout;
+    antalRow->addWidget(new QLabel(QStringLiteral("Elementer: "), infoSide1));
+    antalLabel = new QLabel(infoSide1);
+    antalLabel->setObjectName(QStringLiteral("antalLabel"));
+    antalRow->addWidget(antalLabel, 1);
+    strukturLayout->addLayout(antalRow);
+    auto* foldRow = new QHBoxLayout;
+    for (const auto& [navn, tekst, udfold] : {std::tuple{"expandKnap", "Udfold struktur", true},
+                                               std::tuple{"collapseKnap", "Sammenfold struktur", false}}) {
+        auto* knap = new QPushButton(QString::fromUtf8(tekst), infoSide1);
+        knap->setObjectName(QLatin1String(navn));
+        connect(knap, &QPushButton::clicked, Struktur, udfold ? &QTreeView::expandAll : &QTreeView::collapseAll);
+        foldRow->addWidget(knap);
+    }
+    strukturLayout->addLayout(foldRow);
+    infoBogen->addTab(infoSide1, QStringLiteral("Struktur"));
+
+    auto* infoSide2 = new QWidget(infoBogen);
+    infoSide2->setObjectName(QStringLiteral("infoSide2"));
+    auto* soegLayout = new QVBoxLayout(infoSide2);
+    EditFind = new QLineEdit(infoSide2);
+    EditFind->setObjectName(QStringLiteral("EditFind"));
+    EditFind->setPlaceholderText(QStringLiteral("Indfør søgetekst"));
+    soegLayout->addWidget(EditFind);
+    auto* soegKnap = new QToolButton(infoSide2);
+    soegKnap->setObjectName(QStringLiteral("soegKnap"));
+    soegKnap->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    soegLayout->addWidget(soegKnap);
+    findis = new QListWidget(infoSide2);
+    findis->setObjectName(QStringLiteral("findis"));
+    const auto aabnFund = [this] {
+        if (QListWidgetItem* fund = findis->currentItem())
+            InfoHelp(fund->text() + QStringLiteral(".html"));
+    };
+    connect(findis, &QListWidget::itemDoubleClicked, this, aabnFund);
+    new AktiverTaster(findis, aabnFund);
+    soegLayout->addWidget(findis, 1);
+    infoBogen->addTab(infoSide2, QStringLiteral("Søg"));
+    return infoBogen;
+}
+
+void Tmainform::byggeInformation()
+{
+    urlform = new Turlform1(this, folders.OptMappe + QStringLiteral("urlboks.txt"));
+    registrerVaerktoej(QStringLiteral("aInfo"), [this]() -> QWidget* {
+        auto* infoform = new Tinfoform(*this, *urlform, *Struktur, opt.openInfo == 0);
+        // The way of opening cannot change while the window exists.
+        if (auto* openInfo = findChild<QGroupBox*>(QStringLiteral("openInfo"))) {
+            openInfo->setEnabled(false);
+            connect(infoform, &QObject::destroyed, openInfo, [openInfo] { openInfo->setEnabled(true); });
+        }
+        return infoform;
+    });
+}
+
+Tinfoform* Tmainform::visInfoform()
+{
+    return qobject_cast<Tinfoform*>(aabnVaerktoej(vaerktoejer[QStringLiteral("aInfo")]));
+}
+
+void Tmainform::LoadStruktur()
+{
+    Struktur->Strukturfile = folders.strukturDir + QStringLiteral("/struktur.txt");
+    Struktur->Datafile = folders.strukturDir + QStringLiteral("/data.txt");
+    Struktur->Infomappe = folders.infoDir;
+    Struktur->Billedmappe = folders.infoDir + QStringLiteral("Billeder/");
+    Struktur->Htmlmappe = folders.infoDir + QStringLiteral("Design og funktioner/");
+    Struktur->DataOn = true;
+    if (!Struktur->HentStruktur())
+        UdskrivInfo(Struktur->fejl());
+    antalLabel->setText(QString::number(Struktur->antalNoder()));
+}
+
+void Tmainform::StrukturClick()
+{
+    const QString side = Struktur->SelectedData();
+    if (!side.isEmpty())
+        InfoStruk(side + QStringLiteral(".html"), side);
+}
+
+void Tmainform::InfoStruk(const QString& side, const QString& tekst)
+{
+    if (Tinfoform* infoform = visInfoform()) {
+        infoform->LoadHjemmeside(side);
+        UdskrivInfo(tekst);
+    }
+}
+
+void Tmainform::InfoHelp(const QString& S)
+{
+    Tinfoform* infoform = visInfoform();
+    if (!infoform)
+        return;
+    infoform->LoadHjemmeside(S);
+    const qsizetype punktum = S.lastIndexOf(u'.');
+    if (QTreeWidgetItem* node = Struktur->nodeMedTekst(punktum < 0 ? S : S.left(punktum))) {
+        Struktur->setCurrentItem(node);
+        node->setExpanded(true);
+        StrukturClick();
+    }
+}
+
+void Tmainform::FindInfoTekst(const QString& tekst)
+{
+    findis->clear();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    findis->addItems(findInfoTekst(folders.infoDir, tekst));
+    QApplication::restoreOverrideCursor();
+}
+
+void Tmainform::aInfoExecute()
+{
+    QWidget* aktiv = aktivtElement();
+    if (!aktiv) {
+        InfoHelp(QStringLiteral("qvmStifinder.html"));
+        return;
+    }
+    if (auto* explorer = dynamic_cast<StifinderVindue*>(aktiv)) {
+        explorer->showStrukturInfo();
+        return;
+    }
+    if (elementType(aktiv) == ElementType::Klipbord) {
+        InfoHelp(QStringLiteral("Klipbordet.html"));
+        return;
+    }
+    // The tool windows carry the name of the action that opens them.
+    static const QHash<QString, QString> sider = {
+        {QStringLiteral("opretGenveje"), QStringLiteral("Genveje.html")},
+        {QStringLiteral("progInsert"), QStringLiteral("Indfør programmer.html")},
+        {QStringLiteral("OpretSmappe"), QStringLiteral("Opret mappestrukturer.html")},
+        {QStringLiteral("findTekst"), QStringLiteral("Søg i tekstfiler.html")},
+        {QStringLiteral("aBilledGal"), QStringLiteral("Billeder.html")},
+        {QStringLiteral("visKalender"), QStringLiteral("Kalender.html")},
+        {QStringLiteral("aWmi"), QStringLiteral("WMI.html")},
+        {QStringLiteral("winApp"), QStringLiteral("Applets.html")},
+    };
+    if (const QString side = sider.value(aktiv->objectName()); !side.isEmpty())
+        InfoHelp(side);
+}
+
+void Tmainform::informationsKnappenClick()
+{
+    static const QStringList sider = {QString(),
+                                      QStringLiteral("Programmer.html"),
+                                      QStringLiteral("Søg på nettet.html"),
+                                      QStringLiteral("Notater.html"),
+                                      QString(),
+                                      QStringLiteral("qvmStifinder.html"),
+                                      QStringLiteral("Program genveje.html")};
+    const int side = Hovedbog->currentIndex();
+    if (side == 0) {
+        InfoHelp(funkBog->currentIndex() == 2 ? QStringLiteral("Dos.html") : QStringLiteral("Programmer med funktioner.html"));
+    } else if (side == 4) {
+        const int inderSide = Programbog->currentIndex();
+        if (inderSide < 4)
+            InfoHelp(QStringLiteral("Egenskaber%1.html").arg(inderSide + 1));
+        else if (info)
+            info->sig(QStringLiteral("Tabbene vises i venstre side af panelet.\n\nSiderne \"Søg på nettet\", \"Notater\","
+                                     "\"Program genveje\" samt \"Indhold\" kan vises eller skjules."));
+    } else if (side == 7) {
+        if (info)
+            info->sig(QStringLiteral("Indholdsstruktur med informations genveje."));
+    } else {
+        InfoHelp(sider.value(side));
+    }
+}
