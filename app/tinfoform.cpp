@@ -347,7 +347,7 @@ void Tinfoform::closeEvent(QCloseEvent* event)
         if (urlform.isVisible())
             urlform.close();
         platform::writeTextLines(optFilnavn,
-                                 {QString::number(x()), QString::number(y()), QString::number(height())});
+                                 {QString::number(geometry().x()), QString::number(geometry().y()), QString::number(height())});
     }
     QWidget::closeEvent(event);
 }

@@ -62,6 +62,10 @@ Tmainform::~Tmainform()
     // Child windows that outlive the frame's parts must not report back to them.
     for (const QMetaObject::Connection& forbindelse : std::as_const(elementForbindelser))
         disconnect(forbindelse);
+    // Tool windows of their own ("Externt") have no parent to take them along.
+    for (const Vaerktoej& vaerktoej : std::as_const(vaerktoejer))
+        if (vaerktoej.vindue && !vaerktoej.vindue->parent())
+            delete vaerktoej.vindue;
 }
 
 void Tmainform::setBokse(Tinfform* infoBox, Tspform* questionBox)

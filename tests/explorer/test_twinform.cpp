@@ -23,6 +23,8 @@
 #include <QMdiSubWindow>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextBrowser>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -66,6 +68,7 @@ private Q_SLOTS:
     void dragAndDrop_data();
     void dragAndDrop();
     void dropOnAPathTab();
+    void helpPages();
 
 private:
     // Starts the program: its first activation opens "Stifinder 1".
@@ -531,6 +534,41 @@ void TwinformTest::dropOnAPathTab()
     explorer->slipElementer(0, faner->tabRect(x).center());
     QVERIFY(QFile::exists(*home / "C/x/f.txt"));
     QVERIFY(QFile::exists(*home / "C/x/y/f.txt"));  // "Anvend Drag-Drop-kopiering" is on: a copy
+}
+
+void TwinformTest::helpPages()
+{
+    Twinform* explorer = start();
+    Tmainform& main = entry->mainform();
+    const auto vistSide = [] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (QWidget* widget : QApplication::allWidgets())
+            if (auto* browser = qobject_cast<QTextBrowser*>(widget))
+                return browser->source().fileName();
+        return QString();
+    };
+    const struct {
+        const char* knap;
+        const char* side;
+    } knapper[] = {{"hInformation", "Besøgte mapper.html"},     {"mInformation", "Favoritmapper.html"},
+                   {"fInformation", "Favoritfiler.html"},       {"infoIndstillingerButton", "indstillinger.html"},
+                   {"infoInfoBut", "Aktuel information.html"},   {"informationsKnap", "Andre egenskaber.html"},
+                   {"informationsKnappen", "Specifikke egenskaber.html"}};
+    for (const auto& k : knapper) {
+        auto* knap = explorer->findChild<QToolButton*>(QLatin1String(k.knap));
+        QVERIFY2(knap, k.knap);
+        knap->click();
+        QCOMPARE(vistSide(), QString::fromUtf8(k.side));
+    }
+    // F1 in the explorer opens the page of its active tree.
+    main.mdi()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(explorer->parentWidget()));
+    explorer->findChild<QAction*>("Fokus2")->trigger();
+    main.findChild<QAction*>("aInfo")->trigger();
+    QCOMPARE(vistSide(), QStringLiteral("Filstrukturen.html"));
+    main.mdi()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(explorer->parentWidget()));
+    explorer->findChild<QAction*>("Fokus")->trigger();
+    main.findChild<QAction*>("aInfo")->trigger();
+    QCOMPARE(vistSide(), QStringLiteral("Mappestrukturen.html"));
 }
 
 QTEST_MAIN(TwinformTest)
