@@ -1,5 +1,6 @@
 #include "app/programentry.h"
 #include "app/tmainform.h"
+#include "app/traelinjer.h"
 #include "explorer/tlisteform.h"
 #include "explorer/twinform.h"
 #include "platform/terminationsignals.h"
@@ -10,6 +11,8 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stifinder"));
+    // The trees draw their connecting lines through the application's style.
+    QApplication::setStyle(new TraeLinjer);
     std::unique_ptr<ProgramEntry> entry;
     // The signal is taken in by the event loop, so a signal that arrives while the windows are
     // being made closes them as soon as the loop runs.

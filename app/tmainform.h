@@ -29,6 +29,7 @@ class QSystemTrayIcon;
 class QTabBar;
 class QTabWidget;
 class QTimer;
+class QTreeWidget;
 class QToolButton;
 class QListWidget;
 class StifinderVindue;
@@ -199,6 +200,8 @@ private:
     QWidget* byggeVenstrePanel();
     QWidget* byggeInfoside(QWidget* parent);
     void byggeInformation();
+    // The program page's buttons and page list, and the contents list of page 7.
+    void byggeIndholdslister();
     // The information window, made and shown when needed.
     Tinfoform* visInfoform();
     void byggeSider();
@@ -274,6 +277,7 @@ private:
     QLabel* antalLabel = nullptr;
     QLineEdit* EditFind = nullptr;
     QListWidget* findis = nullptr;
+    QTreeWidget* indholdsListe = nullptr;
     Turlform1* urlform = nullptr;
     QLineEdit* editSti = nullptr;
     QLabel* infobarProgram = nullptr;

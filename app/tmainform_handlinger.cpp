@@ -200,6 +200,8 @@ void Tmainform::byggeHandlinger()
     knap("goboxButton", QStringLiteral("Kørkassen"), QStringLiteral("Åbner Kør-kassen"), [this] { aGoBoksExecute(); });
     knapper->addStretch();
 
+    byggeIndholdslister();
+
     connect(mdiArea, &QMdiArea::subWindowActivated, regler, &Handlingsregler::opdaterSenere);
     connect(Hovedbog, &QTabWidget::currentChanged, regler, &Handlingsregler::opdaterSenere);
     connect(genvejsBog, &QTabWidget::currentChanged, regler, &Handlingsregler::opdaterSenere);

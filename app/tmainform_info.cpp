@@ -5,11 +5,13 @@
 #include "app/tinfform.h"
 #include "app/tinfoform.h"
 #include "app/tmainform.h"
+#include "app/traelinjer.h"
 #include "app/tstruktur.h"
 #include "app/turlform1.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -59,6 +62,7 @@ QWidget* Tmainform::byggeInfoside(QWidget* parent)
     auto* strukturLayout = new QVBoxLayout(infoSide1);
     Struktur = new TStruktur(infoSide1);
     Struktur->setObjectName(QStringLiteral("Struktur"));
+    connect(this, &Tmainform::strukturLinjerAendret, Struktur, [this](bool medLinjer) { visLinjer(Struktur, medLinjer); });
     connect(Struktur, &QTreeWidget::itemClicked, this, [this] { StrukturClick(); });
     new AktiverTaster(Struktur, [this] { StrukturClick(); });
     strukturLayout->addWidget(Struktur, 1);
@@ -130,6 +134,7 @@ void Tmainform::LoadStruktur()
     Struktur->Billedmappe = folders.infoDir + QStringLiteral("Billeder/");
     Struktur->Htmlmappe = folders.infoDir + QStringLiteral("Design og funktioner/");
     Struktur->DataOn = true;
+    visLinjer(Struktur, opt.CheckStrukturLinjer);
     if (!Struktur->HentStruktur())
         UdskrivInfo(Struktur->fejl());
     antalLabel->setText(QString::number(Struktur->antalNoder()));
@@ -227,4 +232,125 @@ void Tmainform::informationsKnappenClick()
     } else {
         InfoHelp(sider.value(side));
     }
+}
+
+void Tmainform::byggeIndholdslister()
+{
+    // Page 0, "Programmer": the buttons of the program's functions and the list of their pages.
+    QWidget* programmer = funkBog->widget(0);
+    auto* layout = new QVBoxLayout(programmer);
+    auto* nem = new QGroupBox(QStringLiteral("Nem-funktioner"), programmer);
+    nem->setObjectName(QStringLiteral("nemFunktioner"));
+    auto* knapper = new QGridLayout(nem);
+    int i = 0;
+    for (const char* navn : {"aStifinder", "aVisKlipbordet", "aVisStifinder", "findTekst", "OpretSmappe", "aBilledGal",
+                             "progInsert", "opretGenveje", "aInfo", "aInsertMappe", "aInsertGenvej", "aFindDoc", "winApp",
+                             "aWmi", "visKalender"}) {
+        auto* knap = new QToolButton(nem);
+        knap->setDefaultAction(handlinger.value(QLatin1String(navn)));
+        knap->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        knap->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        knapper->addWidget(knap, i / 3, i % 3);
+        ++i;
+    }
+    layout->addWidget(nem);
+    auto* progInfoListe = new QTreeWidget(programmer);
+    progInfoListe->setObjectName(QStringLiteral("progInfoListe"));
+    progInfoListe->setHeaderLabel(QStringLiteral("Information"));
+    progInfoListe->setRootIsDecorated(false);
+    const char* const programsider[][2] = {
+        {"Klipbord", "Klipbordet.html"},
+        {"Filfinder med Klipbord", "Stifinderen.html"},
+        {"Opret genvej", "Genveje.html"},
+        {"Indfør program", "Indfør programmer.html"},
+        {"Opret mappestrukturer", "Opret mappestrukturer.html"},
+        {"Søg i tekstdokumenter", "Søg i tekstfiler.html"},
+        {"Galleri til jpg, ico samt bmp filer", "Billeder.html"},
+        {"Kalender med funktioner", "Kalender.html"},
+        {"WMI", "WMI.html"},
+        {"Window applets", "Applets.html"},
+    };
+    for (const auto& [tekst, side] : programsider) {
+        auto* linje = new QTreeWidgetItem(progInfoListe, {QString::fromUtf8(tekst)});
+        linje->setData(0, Qt::UserRole, QString::fromUtf8(side));
+    }
+    const auto aabnProgramside = [this, progInfoListe] {
+        if (QTreeWidgetItem* linje = progInfoListe->currentItem())
+            InfoHelp(linje->data(0, Qt::UserRole).toString());
+    };
+    connect(progInfoListe, &QTreeWidget::itemDoubleClicked, this, aabnProgramside);
+    new AktiverTaster(progInfoListe, aabnProgramside);
+    layout->addWidget(progInfoListe, 1);
+
+    // Page 7, "Indhold": the contents in groups; a line turns to a page of the panel or opens a page.
+    QWidget* oversigt = Hovedbog->widget(7);
+    auto* oversigtLayout = static_cast<QVBoxLayout*>(oversigt->layout());
+    while (QLayoutItem* item = oversigtLayout->takeAt(0))
+        delete item;
+    indholdsListe = new QTreeWidget(oversigt);
+    indholdsListe->setObjectName(QStringLiteral("indholdsListe"));
+    indholdsListe->setHeaderHidden(true);
+    const char* const grupper[] = {"Side 1: Programmer", "Side 2: Programmer", "Side 3: Søg", "Side 4: Notater",
+                                   "Side 5: Egenskaber", "Side 6: Information", "Side 7: Genveje"};
+    for (const char* gruppe : grupper)
+        new QTreeWidgetItem(indholdsListe, {QString::fromUtf8(gruppe)});
+    // Line, group, text, and the panel's page (a number) or a page file.
+    const struct {
+        int gruppe;
+        const char* tekst;
+        const char* handling;
+    } linjer[] = {
+        {1, "Programmer med funktioner", "0"},
+        {1, "Opret genveje", "Genveje.html"},
+        {1, "Indfør programmer", "Indfør programmer.html"},
+        {1, "Opret egne mappestrukturer", "Opret mappestrukturer.html"},
+        {1, "Søg efter tekst i tekstfiler", "Søg i tekstfiler.html"},
+        {1, "Billeder, Kalender, WMI og Applets", ""},
+        {2, "Udvalgte programmer", "1"},
+        {2, "Der kan indføres programmer", "Indfører et program.html"},
+        {3, "Søg på nettet", "2"},
+        {4, "Skriv notater", "3"},
+        {5, "Program egenskaber", "4"},
+        {6, "Program information", "5"},
+        {7, "Program genveje", "6"},
+        {3, "Med Google, Bing eller YouTube", "Søg på nettet.html"},
+        {4, "Til smånotater og beskeder", "Notater.html"},
+        {5, "Lidt design og funktion", "Egenskaber1.html"},
+        {6, "Hele informationsstrukturen", ""},
+        {7, "Viser grupperede genveje", "Program genveje.html"},
+        {2, "Filer kan startes op med program", "Programmer.html"},
+        {5, "Struktur og klipbord", "Egenskaber2.html"},
+    };
+    for (const auto& linje : linjer) {
+        auto* item = new QTreeWidgetItem(indholdsListe->topLevelItem(linje.gruppe - 1), {QString::fromUtf8(linje.tekst)});
+        item->setData(0, Qt::UserRole, QString::fromUtf8(linje.handling));
+    }
+    indholdsListe->collapseAll();
+    connect(indholdsListe, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        const QString handling = item->data(0, Qt::UserRole).toString();
+        bool side = false;
+        const int nr = handling.toInt(&side);
+        if (side)
+            Hovedbog->setCurrentIndex(nr);
+        else if (!handling.isEmpty())
+            InfoHelp(handling);
+        indholdsListe->clearSelection();
+        HovedbogChange();
+    });
+    connect(indholdsListe, &QTreeWidget::itemDoubleClicked, indholdsListe, &QTreeWidget::clearSelection);
+    oversigtLayout->addWidget(indholdsListe, 1);
+    auto* foldRow = new QHBoxLayout;
+    for (const auto& [navn, tekst, hint, udfold] :
+         {std::tuple{"foldUdButton", "Fold alle ud", "Udfold struktur", true},
+          std::tuple{"foldSammenButton", "Fold alle sammen", "Sammenfold struktur", false}}) {
+        auto* knap = new QPushButton(QString::fromUtf8(tekst), oversigt);
+        knap->setObjectName(QLatin1String(navn));
+        knap->setToolTip(QString::fromUtf8(hint));
+        connect(knap, &QPushButton::clicked, indholdsListe, [this, udfold] {
+            indholdsListe->clearSelection();
+            udfold ? indholdsListe->expandAll() : indholdsListe->collapseAll();
+        });
+        foldRow->addWidget(knap);
+    }
+    oversigtLayout->addLayout(foldRow);
 }

@@ -4,6 +4,7 @@
 #include "app/indstillingsbinder.h"
 #include "app/tinfform.h"
 #include "app/tmainform.h"
+#include "app/traelinjer.h"
 #include "explorer/tlisteform.h"
 #include "explorer/treopenfiler.h"
 #include "fileops/stoerrelser.h"
@@ -104,7 +105,7 @@ Twinform::Twinform(Tmainform& main)
     main.anvendBogfanerPaa({mirvel, favoritBog});
     FavDir->HentReopenFiler();
     FavFiler->HentReopenFiler();
-    MappeStruktur->setProperty("medLinjer", main.opt.CheckStrukturLinjer);
+    visLinjer(MappeStruktur, main.opt.CheckStrukturLinjer);
 }
 
 Twinform::~Twinform() = default;

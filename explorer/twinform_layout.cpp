@@ -2,6 +2,7 @@
 #include "app/handlingsregler.h"
 #include "app/indstillingsbinder.h"
 #include "app/tmainform.h"
+#include "app/traelinjer.h"
 #include "explorer/twinform.h"
 #include "fileops/tklipbordslister.h"
 #include "fileops/tmetodecompo.h"
@@ -157,7 +158,7 @@ void Twinform::byggeVindue()
         FilStruktur->setFont(font);
     });
     connect(&main, &Tmainform::strukturLinjerAendret, this,
-            [this](bool medLinjer) { MappeStruktur->setProperty("medLinjer", medLinjer); });
+            [this](bool medLinjer) { visLinjer(MappeStruktur, medLinjer); });
     connect(&main, &Tmainform::blokerAendret, this, &Twinform::setActionUpdates);
     connect(&main, &Tmainform::bogfanerAendret, this, [this] { main.anvendBogfanerPaa({mirvel, favoritBog}); });
     resize(1038, 791);

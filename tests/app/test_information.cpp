@@ -3,6 +3,7 @@
 #include "app/programentry.h"
 #include "app/tinfoform.h"
 #include "app/tmainform.h"
+#include "app/traelinjer.h"
 #include "app/tstruktur.h"
 #include "app/turlform1.h"
 #include "platform/textfile.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -64,6 +66,7 @@ private Q_SLOTS:
     void externalWindow();
     void internalWindowLendsTheList();
     void shippedPagesAndTree();
+    void treeLinesFollowTheOption();
 
 private:
     // The main window with a tree of its own: "Start", "kalender" (page "Kal2"), "A", "B".
@@ -343,6 +346,22 @@ void InformationTest::shippedPagesAndTree()
         for (const QString& titel : linjer(main().findChild<Turlform1*>()->urlListe()))
             QVERIFY2(titler.contains(titel.toLower()), qPrintable(titel));
     }
+}
+
+void InformationTest::treeLinesFollowTheOption()
+{
+    QApplication::setStyle(new TraeLinjer);
+    main().findChild<QAction*>("aVisInfoStruk")->trigger();
+    TStruktur* tree = main().informationsStruktur();
+    tree->expandAll();
+    const auto billede = [tree] { return tree->viewport()->grab().toImage(); };
+    const QImage uden = billede();
+    auto* linjer = main().findChild<QCheckBox*>("CheckStrukturLinjer");
+    QVERIFY(!linjer->isChecked());
+    linjer->click();
+    QVERIFY(billede() != uden);
+    linjer->click();
+    QCOMPARE(billede(), uden);
 }
 
 QTEST_MAIN(InformationTest)
