@@ -74,6 +74,7 @@ Twinform::Twinform(Tmainform& main)
     byggeFilhandlinger();
     byggeOmdoebning();
     byggeFilregler();
+    byggeStrukturhandlinger();
     fyldTraeMenuer();
     placerKnapper();
     forbindTraek();

@@ -28,6 +28,7 @@ class TReopenFilerX;
 class TReopenFilerY;
 class Tmainform;
 class TKlipbordsLister;
+class TSkrivTekstfiler;
 class Tlisteform;
 class TMetodeCompo;
 class TDeleteObjekt;
@@ -152,6 +153,13 @@ private:
     void byggeFilhandlinger();
     void byggeFilregler();
     void byggeOmdoebning();
+    void byggeStrukturhandlinger();
+    // The buttons that save and load the structure, and the one for how it is shown.
+    void saetStrukturknapper(bool aktive);
+    // Writes the HTML page side of the selected files into the folder of the selected path tab
+    // and opens it.
+    void skrivHTMLliste(const QString& side, QString (TSkrivTekstfiler::*skriv)(const QString&, const QStringList&));
+    void aInsertFavoritmappeExecute();
     // Puts the file actions into the trees' pop-up menus.
     void fyldTraeMenuer();
     // Puts the buttons of the file actions in the bars.
@@ -195,6 +203,8 @@ private:
     TStrukturCompo* FStrukturY;  // the tree engine, owned by metodeX
     std::unique_ptr<IndstillingsBinder<StifinderIndstillinger>> binder;
     Handlingsregler* regler = nullptr;
+    QMenu* PUlister = nullptr;
+    bool strukturknapperAktive = true;
     QTreeWidget* MappeStruktur = nullptr;
     QTreeWidget* FilStruktur = nullptr;
     QSplitter* Splitter1 = nullptr;

@@ -1,4 +1,4 @@
-// Where the explorer's file actions stand: the file-action bar at the top, the toolbar's groups.
+// Where the explorer's actions stand: the file-action bar at the top and the toolbar's three groups.
 #include "explorer/twinform.h"
 
 #include "app/handlingsregler.h"
@@ -53,13 +53,37 @@ void Twinform::placerKnapper()
     opdFunkButton->setObjectName(QStringLiteral("opdFunkButton"));
     iBar(opdFunkButton);
 
-    // The toolbar's groups.
-    QWidget* funkPanel2 = findChild<QWidget*>(QStringLiteral("funkPanel2"));
-    funkPanel1->layout()->addWidget(knap(funkPanel1, "deselectAll"));
-    auto* gruppe2 = static_cast<QBoxLayout*>(funkPanel2->layout());
-    gruppe2->insertWidget(gruppe2->indexOf(findChild<QToolButton*>(QStringLiteral("SelectDrevButton2"))) + 2,
-                          knap(funkPanel2, "aRun", "PUrun"));
-    gruppe2->addWidget(knap(funkPanel2, "aShowPic"));
+    // The toolbar's groups, in their order.
+    const auto gruppe = [this](const char* navn) { return findChild<QWidget*>(QLatin1String(navn)); };
+    const auto iGruppe = [](QWidget* panel, QToolButton* button) {
+        panel->layout()->addWidget(button);
+        return button;
+    };
+    for (const auto& [navn, menu] : {std::pair{"UdfoldStruktur", ""}, std::pair{"OpdaterKunEn", ""},
+                                     std::pair{"KunDrev", "PUdrev1"}, std::pair{"SammenfoldStruktur", ""},
+                                     std::pair{"aMedtagPrivat", ""}, std::pair{"Fokus", ""}})
+        iGruppe(funkPanel1, knap(funkPanel1, navn, *menu ? menu : nullptr));
+    // A click opens the window of home-made structures; its menu is the main window's menu of them.
+    QToolButton* opretStrukturButton = iGruppe(funkPanel1, knap(funkPanel1, nullptr));
+    opretStrukturButton->setObjectName(QStringLiteral("opretStrukturButton"));
+    if (QAction* opret = main.findChild<QAction*>(QStringLiteral("OpretSmappe"))) {
+        opretStrukturButton->setToolTip(opret->toolTip());
+        connect(opretStrukturButton, &QToolButton::clicked, opret, &QAction::trigger);
+    }
+    opretStrukturButton->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
+    opretStrukturButton->setMenu(main.PuMappeStruk());
+    opretStrukturButton->setPopupMode(QToolButton::MenuButtonPopup);
+    iGruppe(funkPanel1, knap(funkPanel1, "aReloadStruktur"))->setObjectName(QStringLiteral("Button14"));
+    iGruppe(funkPanel1, knap(funkPanel1, "OpdaterAlle"));
+    iGruppe(funkPanel1, knap(funkPanel1, "deselectAll"));
+
+    QWidget* funkPanel2 = gruppe("funkPanel2");
+    iGruppe(funkPanel2, knap(funkPanel2, "Fokus2", "PUdrev2"))->setObjectName(QStringLiteral("SelectDrevButton2"));
+    iGruppe(funkPanel2, knap(funkPanel2, "indstilMappestruktur"));
+    iGruppe(funkPanel2, knap(funkPanel2, "aRun", "PUrun"));
+    iGruppe(funkPanel2, knap(funkPanel2, "aHTMLbutton", "PUlister"))->setObjectName(QStringLiteral("MFBbutton"));
+    iGruppe(funkPanel2, knap(funkPanel2, "opdater2"));
+    iGruppe(funkPanel2, knap(funkPanel2, "aShowPic"));
     auto* selectPanel = new QWidget(funkPanel2);
     selectPanel->setObjectName(QStringLiteral("selectPanel"));
     auto* markering = new QHBoxLayout(selectPanel);
@@ -70,16 +94,28 @@ void Twinform::placerKnapper()
     markering->addWidget(selectButton);
     for (const char* navn : {"selectAlleElementer", "deselectElementer", "inverterSelection"})
         markering->addWidget(knap(selectPanel, navn));
-    gruppe2->addWidget(selectPanel);
-    gruppe2->addStretch();
+    funkPanel2->layout()->addWidget(selectPanel);
+    static_cast<QBoxLayout*>(funkPanel2->layout())->addStretch();
     setMarkerButton();
-    QWidget* Panel1 = findChild<QWidget*>(QStringLiteral("Panel1"));
-    QToolButton* opdateActButton = knap(Panel1, nullptr);
+
+    QWidget* Panel1 = gruppe("Panel1");
+    iGruppe(Panel1, knap(Panel1, "aInsertFavoritmappe"))->setObjectName(QStringLiteral("sbFavorit"));
+    iGruppe(Panel1, knap(Panel1, "gemStruktur"))->setObjectName(QStringLiteral("strukturGemButton"));
+    iGruppe(Panel1, knap(Panel1, "hentStruktur"))->setObjectName(QStringLiteral("StrukturHentButton"));
+    QToolButton* ghopt = iGruppe(Panel1, knap(Panel1, nullptr));
+    ghopt->setObjectName(QStringLiteral("GHoptButton"));
+    ghopt->setToolTip(QStringLiteral("Bestem fremvisnings metode"));
+    ghopt->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
+    connect(ghopt, &QToolButton::clicked, this, [this] {
+        if (QAction* vis = main.findChild<QAction*>(QStringLiteral("mVisEside")))
+            vis->trigger();
+    });
+    iGruppe(Panel1, knap(Panel1, "aTopPanel"));
+    QToolButton* opdateActButton = iGruppe(Panel1, knap(Panel1, nullptr));
     opdateActButton->setObjectName(QStringLiteral("opdateActButton"));
     opdateActButton->setToolTip(QStringLiteral("Opdater funktioner"));
     opdateActButton->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     connect(opdateActButton, &QToolButton::clicked, regler, &Handlingsregler::opdaterFraTraad);
-    Panel1->layout()->addWidget(opdateActButton);
 }
 
 void Twinform::setMarkerButton()

@@ -101,41 +101,6 @@ void Twinform::byggeHandlinger()
                                });
     ikon(privat, QStyle::SP_DirHomeIcon);
 
-    // The buttons of the toolbar's groups.
-    const auto knap = [this](const char* gruppe, const char* navn, QMenu* menu = nullptr) {
-        QWidget* panel = findChild<QWidget*>(QLatin1String(gruppe));
-        auto* button = new QToolButton(panel);
-        button->setAutoRaise(true);
-        button->setDefaultAction(findChild<QAction*>(QLatin1String(navn)));
-        if (menu) {
-            button->setMenu(menu);
-            button->setPopupMode(QToolButton::MenuButtonPopup);
-        }
-        panel->layout()->addWidget(button);
-        return button;
-    };
-    knap("funkPanel1", "UdfoldStruktur");
-    knap("funkPanel1", "OpdaterKunEn");
-    knap("funkPanel1", "KunDrev", PUdrev1);
-    knap("funkPanel1", "SammenfoldStruktur");
-    knap("funkPanel1", "aMedtagPrivat");
-    knap("funkPanel1", "Fokus");
-    knap("funkPanel1", "OpdaterAlle");
-    QToolButton* drev2 = knap("funkPanel2", "Fokus2", PUdrev2);
-    drev2->setObjectName(QStringLiteral("SelectDrevButton2"));
-    knap("funkPanel2", "indstilMappestruktur");
-    knap("funkPanel2", "opdater2");
-    knap("Panel1", "aTopPanel");
-    auto* ghopt = new QToolButton(findChild<QWidget*>(QStringLiteral("Panel1")));
-    ghopt->setObjectName(QStringLiteral("GHoptButton"));
-    ghopt->setAutoRaise(true);
-    ghopt->setToolTip(QStringLiteral("Bestem fremvisnings metode"));
-    ghopt->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
-    findChild<QWidget*>(QStringLiteral("Panel1"))->layout()->addWidget(ghopt);
-    connect(ghopt, &QToolButton::clicked, this, [this] {
-        if (QAction* vis = main.findChild<QAction*>(QStringLiteral("mVisEside")))
-            vis->trigger();
-    });
     connect(PUdrev1, &QMenu::aboutToShow, this, [this] {
         aktivStruktur(1);
         FStrukturY->makeDrevMenu(PUdrev1);

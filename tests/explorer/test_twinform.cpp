@@ -14,6 +14,7 @@
 #include "tree/tstrukturcompo.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -69,6 +70,8 @@ private Q_SLOTS:
     void dragAndDrop();
     void dropOnAPathTab();
     void helpPages();
+    void favouritesAndSavedStructure();
+    void htmlListOpensWithTheDefaultApplication();
 
 private:
     // Starts the program: its first activation opens "Stifinder 1".
@@ -569,6 +572,91 @@ void TwinformTest::helpPages()
     explorer->findChild<QAction*>("Fokus")->trigger();
     main.findChild<QAction*>("aInfo")->trigger();
     QCOMPARE(vistSide(), QStringLiteral("Mappestrukturen.html"));
+}
+
+void TwinformTest::favouritesAndSavedStructure()
+{
+    Twinform* explorer = start();
+    const auto handling = [explorer](const char* navn) { return explorer->findChild<QAction*>(QLatin1String(navn)); };
+    const auto regler = [] { QCoreApplication::processEvents(); };
+    explorer->gaaTilMappe(*home / "C/x");
+    regler();
+    QVERIFY(handling("aInsertFavoritmappe")->isEnabled());
+    handling("aInsertFavoritmappe")->trigger();
+    QCOMPARE(explorer->FavDir->GetFilnavn(0), *home / "C/x");
+    QCOMPARE(explorer->FavDir->GetCaption(0), QStringLiteral("x"));
+    QCOMPARE(explorer->findChild<QTabWidget*>("winBog")->currentIndex(), 2);
+    QVERIFY(platform::readTextLines(explorer->FavDir->Itemfile)->join(u'\n').contains(*home / "C/x"));
+    regler();
+    QVERIFY(!handling("aInsertFavoritmappe")->isEnabled());  // one insertion per visit
+    explorer->gaaTilFil(*home / "C/x/y/f.txt");
+    regler();
+    handling("aInsertFavoritmappe")->trigger();
+    QCOMPARE(explorer->FavFiler->GetFilnavn(0), *home / "C/x/y/f.txt");
+    QCOMPARE(explorer->findChild<QTabWidget*>("favoritBog")->currentIndex(), 1);
+    explorer->gaaTilMappe(*home / "C");
+    explorer->findChild<QCheckBox*>("tabVisCheck2")->click();  // the favourites page off
+    regler();
+    QVERIFY(!handling("aInsertFavoritmappe")->isEnabled());
+
+    // The folder tree's structure saved, replaced and loaded again as points.
+    TStrukturCompo& compo = explorer->strukturCompo();
+    QStringList punkter = {*home / "C/A", *home / "C/B"};
+    compo.makePunktStruktur(punkter);
+    const QStringList gemt = texts(compo.Struktur1());
+    handling("gemStruktur")->trigger();
+    regler();
+    for (const char* knap : {"strukturGemButton", "StrukturHentButton", "GHoptButton"})
+        QVERIFY2(!explorer->findChild<QToolButton*>(QLatin1String(knap))->isEnabled(), knap);
+    vaelg(compo.Struktur1(), "A");
+    regler();
+    QVERIFY(explorer->findChild<QToolButton*>("StrukturHentButton")->isEnabled());
+    compo.makePreDrives();
+    entry->mainform().opt.FremFormCheck = 1;
+    handling("hentStruktur")->trigger();
+    QCOMPARE(texts(compo.Struktur1()), gemt);
+
+    // The last home-made structure again: only once one was chosen.
+    QVERIFY(!handling("aReloadStruktur")->isEnabled());
+    QCOMPARE(explorer->findChild<QToolButton*>("Button14")->defaultAction(), handling("aReloadStruktur"));
+    QCOMPARE(explorer->findChild<QToolButton*>("opretStrukturButton")->menu(), entry->mainform().PuMappeStruk());
+}
+
+void TwinformTest::htmlListOpensWithTheDefaultApplication()
+{
+    // The default application for HTML records what it was asked to open.
+    const QString record = *home / "record";
+    home->write("xdg/recorder.sh", "#!/bin/sh\nprintf '%s' \"$1\" > '" + record.toUtf8() + ".tmp' && mv '" + record.toUtf8()
+                                       + ".tmp' '" + record.toUtf8() + "'\n");
+    QFile::setPermissions(*home / "xdg/recorder.sh", QFile::permissions(*home / "xdg/recorder.sh") | QFile::ExeOwner);
+    home->write("xdg/data/applications/qvmtest.desktop", "[Desktop Entry]\nType=Application\nName=QVM test\nExec="
+                                                             + (*home / "xdg/recorder.sh").toUtf8() + " %f\nMimeType=text/html;\n");
+    home->write("xdg/config/mimeapps.list", "[Default Applications]\ntext/html=qvmtest.desktop\n");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(*home / "xdg/data"));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(*home / "xdg/config"));
+    home->make({"C/musik/en.mp3", "C/musik/to.mp3"});
+
+    Twinform* explorer = start();
+    TStrukturCompo& compo = explorer->strukturCompo();
+    explorer->gaaTilMappe(*home / "C/musik");
+    QCoreApplication::processEvents();
+    QVERIFY(!explorer->findChild<QAction*>("aHTMLmusikliste")->isEnabled());
+    explorer->gaaTilFil(*home / "C/musik/en.mp3");
+    compo.Struktur2()->selectAll();
+    QCoreApplication::processEvents();
+    QAction* musik = explorer->findChild<QAction*>("aHTMLmusikliste");
+    QVERIFY(musik->isEnabled());
+    QVERIFY(explorer->findChild<QToolButton*>("MFBbutton")->menu()->actions().contains(musik));
+    musik->trigger();
+    const QString side = *home / "C/musik/Musik_afspilningsliste.html";
+    QVERIFY(QFile::exists(side));
+    QCOMPARE(compo.Filnavn(), side);
+    QTRY_VERIFY(QFile::exists(record));
+    QFile recorded(record);
+    QVERIFY(recorded.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(recorded.readAll()), side);
+    qunsetenv("XDG_DATA_HOME");
+    qunsetenv("XDG_CONFIG_HOME");
 }
 
 QTEST_MAIN(TwinformTest)
