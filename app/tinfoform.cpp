@@ -329,16 +329,8 @@ void Tinfoform::showEvent(QShowEvent* event)
 
 void Tinfoform::hentPlacering()
 {
-    int venstre = 20, top = 40, hoejde = 576;
-    if (const auto linjer = platform::readTextLines(optFilnavn); linjer && linjer->size() >= 3) {
-        bool ok[3] = {};
-        const int v = linjer->at(0).trimmed().toInt(&ok[0]);
-        const int t = linjer->at(1).trimmed().toInt(&ok[1]);
-        const int h = linjer->at(2).trimmed().toInt(&ok[2]);
-        if (ok[0] && ok[1] && ok[2])
-            venstre = v, top = t, hoejde = h;
-    }
-    setGeometry(venstre, top, eksternBredde, hoejde);
+    const QList<int> sted = platform::readNumberLines(optFilnavn, 3).value_or(QList<int>{20, 40, 576});
+    setGeometry(sted[0], sted[1], eksternBredde, sted[2]);
 }
 
 void Tinfoform::closeEvent(QCloseEvent* event)

@@ -16,13 +16,8 @@ Turlform1::Turlform1(QWidget* mainWindow, const QString& sizeFile)
     setWindowTitle(QStringLiteral("Informationssider"));
     setMinimumSize(167, 300);
     resize(180, 300);
-    if (const auto linjer = platform::readTextLines(sizeFile); linjer && linjer->size() >= 2) {
-        bool bredOk = false, hoejOk = false;
-        const int bredde = linjer->at(0).trimmed().toInt(&bredOk);
-        const int hoejde = linjer->at(1).trimmed().toInt(&hoejOk);
-        if (bredOk && hoejOk)
-            resize(std::max(bredde, 167), std::max(hoejde, 300));
-    }
+    if (const auto stoerrelse = platform::readNumberLines(sizeFile, 2))
+        resize(std::max(stoerrelse->at(0), 167), std::max(stoerrelse->at(1), 300));
     layout = new QVBoxLayout(this);
     liste = new QListWidget(this);
     liste->setObjectName(QStringLiteral("urlListe"));

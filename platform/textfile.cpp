@@ -77,6 +77,21 @@ std::optional<QStringList> readTextLines(const QString& path)
     return splitLines(decodeText(bytes));
 }
 
+std::optional<QList<int>> readNumberLines(const QString& path, int count)
+{
+    const std::optional<QStringList> lines = readTextLines(path);
+    if (!lines || lines->size() < count)
+        return std::nullopt;
+    QList<int> numbers;
+    for (int i = 0; i < count; ++i) {
+        bool ok = false;
+        numbers.append(lines->at(i).trimmed().toInt(&ok));
+        if (!ok)
+            return std::nullopt;
+    }
+    return numbers;
+}
+
 bool writeTextLines(const QString& path, const QStringList& lines)
 {
     QByteArray bytes;

@@ -19,6 +19,10 @@ QStringList splitLines(const QString& text);
 // The lines of a file, or nothing when it is missing, not a regular file or unreadable.
 std::optional<QStringList> readTextLines(const QString& path);
 
+// The first count lines of a file as whole numbers, or nothing when the file is missing, is
+// shorter, or one of those lines is not a number.
+std::optional<QList<int>> readNumberLines(const QString& path, int count);
+
 // Replaces the file with the lines as one step: a crash or a full disk midway leaves the old file
 // as it was. Returns false when the file could not be written.
 bool writeTextLines(const QString& path, const QStringList& lines);

@@ -13,6 +13,8 @@ private Q_SLOTS:
     void splitsLines();
     void writesUtf8WithCrLfAndReadsBack();
     void missingOrFolderIsNothing();
+    void numberLines_data();
+    void numberLines();
 };
 
 void TextFileTest::decodes_data()
@@ -69,6 +71,26 @@ void TextFileTest::missingOrFolderIsNothing()
     TestHome home;
     QVERIFY(!platform::readTextLines(home / QStringLiteral("mangler.txt")));
     QVERIFY(!platform::readTextLines(home.path()));
+}
+
+void TextFileTest::numberLines_data()
+{
+    QTest::addColumn<QByteArray>("bytes");  // empty: no file
+    QTest::addColumn<QList<int>>("numbers");  // empty: nothing
+    QTest::newRow("missing") << QByteArray() << QList<int>();
+    QTest::newRow("three of four") << QByteArray("20\r\n-40\r\n 576 \r\nx\r\n") << QList<int>{20, -40, 576};
+    QTest::newRow("too short") << QByteArray("20\r\n40\r\n") << QList<int>();
+    QTest::newRow("not a number") << QByteArray("20\r\nfyrre\r\n576\r\n") << QList<int>();
+}
+
+void TextFileTest::numberLines()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QList<int>, numbers);
+    TestHome home;
+    if (!bytes.isEmpty())
+        home.write(QStringLiteral("tal.txt"), bytes);
+    QCOMPARE(platform::readNumberLines(home / QStringLiteral("tal.txt"), 3).value_or(QList<int>()), numbers);
 }
 
 QTEST_GUILESS_MAIN(TextFileTest)
