@@ -23,7 +23,6 @@
 #include <QSplitter>
 #include <QStyle>
 #include <QTabBar>
-#include <QToolButton>
 #include <QTimer>
 #include <QTreeWidget>
 
