@@ -2,7 +2,7 @@
 
 #include "app/contentinstall.h"
 #include "app/foldercopy.h"
-#include "tree/pathhelpers.h"
+#include "core/pathhelpers.h"
 
 #include <QDir>
 #include <QFileInfo>

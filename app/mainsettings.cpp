@@ -1,6 +1,6 @@
 #include "app/mainsettings.h"
 
-#include "app/optionlinjer.h"
+#include "core/optionlinjer.h"
 
 namespace {
 

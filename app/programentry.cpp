@@ -1,9 +1,9 @@
 #include "app/programentry.h"
 
 #include "app/teditform.h"
-#include "app/tinfform.h"
+#include "boxes/tinfform.h"
 #include "app/tmainform.h"
-#include "app/tspform.h"
+#include "boxes/tspform.h"
 
 ProgramEntry::ProgramEntry(const QString& shippedProgram, const QStringList& arguments)
     : main(std::make_unique<Tmainform>(shippedProgram, arguments))

@@ -1,11 +1,11 @@
 // The child windows: the element tabs, the numbering of explorer windows, and the one pattern by
 // which every tool window is opened.
 #include "app/elementvinduer.h"
-#include "app/tinfform.h"
+#include "boxes/tinfform.h"
 #include "app/handlingsregler.h"
 #include "app/hintfilter.h"
 #include "app/tmainform.h"
-#include "tree/pathhelpers.h"
+#include "core/pathhelpers.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,7 +2,7 @@
 // information window, F1 and the buttons that open a page.
 #include "app/elementvinduer.h"
 #include "app/infosoegning.h"
-#include "app/tinfform.h"
+#include "boxes/tinfform.h"
 #include "app/tinfoform.h"
 #include "app/tmainform.h"
 #include "app/traelinjer.h"

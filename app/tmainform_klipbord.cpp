@@ -1,9 +1,9 @@
 // The main window's side of the clipboards, and the calls that act on the current element through
 // an explorer or a tool window.
 #include "app/elementvinduer.h"
-#include "app/tinfform.h"
+#include "boxes/tinfform.h"
 #include "app/tmainform.h"
-#include "tree/pathhelpers.h"
+#include "core/pathhelpers.h"
 #include "tree/tstrukturcompo.h"
 
 #include <QApplication>

@@ -3,12 +3,12 @@
 #include "app/tmainform.h"
 
 #include "app/errorinfo.h"
-#include "app/tinfform.h"
+#include "boxes/tinfform.h"
 #include "platform/notifications.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/userfolders.h"
-#include "tree/pathhelpers.h"
+#include "core/pathhelpers.h"
 
 #include <QStyle>
 #include <QClipboard>

@@ -1,12 +1,12 @@
 // The switch that adds the program to the programs started at log-in, or removes it again.
 #include "app/tmainform.h"
 
-#include "app/tinfform.h"
+#include "boxes/tinfform.h"
 #include "platform/autostart.h"
 #include "platform/registry.h"
 #include "platform/shelllinks.h"
 #include "platform/userfolders.h"
-#include "tree/pathhelpers.h"
+#include "core/pathhelpers.h"
 
 #include <QCoreApplication>
 #include <QDir>

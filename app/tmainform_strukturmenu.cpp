@@ -1,10 +1,10 @@
 // The menu of home-made structures: named lists of folders shown as outlines in an explorer.
 #include "app/elementvinduer.h"
-#include "app/tinfform.h"
+#include "boxes/tinfform.h"
 #include "app/tmainform.h"
 #include "platform/textfile.h"
-#include "tree/mappelaeser.h"
-#include "tree/pathhelpers.h"
+#include "core/mappelaeser.h"
+#include "core/pathhelpers.h"
 #include "tree/tstrukturcompo.h"
 
 #include <QStyle>

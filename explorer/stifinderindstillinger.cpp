@@ -1,6 +1,6 @@
 #include "explorer/stifinderindstillinger.h"
 
-#include "app/optionlinjer.h"
+#include "core/optionlinjer.h"
 #include "platform/textfile.h"
 
 #include <QFileInfo>

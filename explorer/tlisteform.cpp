@@ -3,10 +3,10 @@
 #include "app/elementvinduer.h"
 #include "app/handlingsregler.h"
 #include "app/tmainform.h"
-#include "fileops/stoerrelser.h"
+#include "core/stoerrelser.h"
 #include "fileops/tklipbordslister.h"
 #include "platform/textfile.h"
-#include "tree/beskeder.h"
+#include "core/beskeder.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "explorer/tomdoebform.h"
 
-#include "app/modalseam.h"
+#include "boxes/modalseam.h"
 
 #include <QComboBox>
 #include <QFormLayout>

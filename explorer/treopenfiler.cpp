@@ -1,7 +1,7 @@
 #include "explorer/treopenfiler.h"
 
 #include "platform/textfile.h"
-#include "tree/pathhelpers.h"
+#include "core/pathhelpers.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -2,19 +2,19 @@
 
 #include "app/handlingsregler.h"
 #include "app/indstillingsbinder.h"
-#include "app/tinfform.h"
+#include "boxes/tinfform.h"
 #include "app/tmainform.h"
 #include "app/traelinjer.h"
 #include "explorer/tlisteform.h"
 #include "explorer/treopenfiler.h"
-#include "fileops/stoerrelser.h"
+#include "core/stoerrelser.h"
 #include "fileops/tklipbordslister.h"
 #include "fileops/tdeleteobjekt.h"
 #include "fileops/tmetodecompo.h"
 #include "fileops/tpasteobjekt.h"
 #include "fileops/tprogressform.h"
-#include "tree/ikoner.h"
-#include "tree/pathhelpers.h"
+#include "core/ikonslots.h"
+#include "core/pathhelpers.h"
 #include "tree/tstrukturcompo.h"
 
 #include <QApplication>

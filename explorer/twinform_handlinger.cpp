@@ -8,9 +8,9 @@
 #include "fileops/tmetodecompo.h"
 #include "platform/recentdocs.h"
 #include "tools/tskrivtekstfiler.h"
-#include "tree/beskeder.h"
-#include "tree/drev.h"
-#include "tree/pathhelpers.h"
+#include "core/beskeder.h"
+#include "core/drev.h"
+#include "core/pathhelpers.h"
 #include "tree/tstrukturcompo.h"
 
 #include <QAction>

@@ -4,8 +4,8 @@
 
 #include "app/tmainform.h"
 #include "fileops/tmetodecompo.h"
-#include "tree/beskeder.h"
-#include "tree/strukturrec.h"
+#include "core/beskeder.h"
+#include "tree/strukturnode.h"
 #include "tree/tstrukturcompo.h"
 
 #include <QAction>

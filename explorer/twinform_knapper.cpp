@@ -4,7 +4,7 @@
 #include "app/handlingsregler.h"
 #include "app/tmainform.h"
 #include "platform/recentdocs.h"
-#include "tree/beskeder.h"
+#include "core/beskeder.h"
 
 #include <QAction>
 #include <QBoxLayout>

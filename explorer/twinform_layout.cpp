@@ -6,7 +6,7 @@
 #include "explorer/twinform.h"
 #include "fileops/tklipbordslister.h"
 #include "fileops/tmetodecompo.h"
-#include "tree/beskeder.h"
+#include "core/beskeder.h"
 #include "tree/tstrukturcompo.h"
 
 #include <QAction>

@@ -7,7 +7,7 @@
 #include "explorer/twinform.h"
 #include "fileops/tklipbordslister.h"
 #include "fileops/tmetodecompo.h"
-#include "tree/pathhelpers.h"
+#include "core/pathhelpers.h"
 #include "tree/tstrukturcompo.h"
 
 #include <QAction>

@@ -5,8 +5,8 @@
 #include "app/tmainform.h"
 #include "explorer/tomdoebform.h"
 #include "platform/filesystem.h"
-#include "tree/beskeder.h"
-#include "tree/pathhelpers.h"
+#include "core/beskeder.h"
+#include "core/pathhelpers.h"
 #include "tree/tstrukturcompo.h"
 
 #include <QAction>

@@ -8,7 +8,7 @@
 #include "fileops/tklipbordslister.h"
 #include "fileops/tmetodecompo.h"
 #include "fileops/tpasteobjekt.h"
-#include "tree/beskeder.h"
+#include "core/beskeder.h"
 #include "tree/tstrukturcompo.h"
 
 #include <QAction>

@@ -4,7 +4,7 @@
 
 #include "app/tmainform.h"
 #include "fileops/tdeleteobjekt.h"
-#include "tree/beskeder.h"
+#include "core/beskeder.h"
 #include "tree/tstrukturcompo.h"
 
 #include <QAction>

@@ -7,8 +7,8 @@
 #include "app/tmainform.h"
 #include "explorer/treopenfiler.h"
 #include "tools/tskrivtekstfiler.h"
-#include "tree/beskeder.h"
-#include "tree/pathhelpers.h"
+#include "core/beskeder.h"
+#include "core/pathhelpers.h"
 #include "tree/tstrukturcompo.h"
 
 #include <QAction>

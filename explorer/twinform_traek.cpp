@@ -5,8 +5,8 @@
 
 #include "app/tmainform.h"
 #include "fileops/tmetodecompo.h"
-#include "tree/drev.h"
-#include "tree/strukturrec.h"
+#include "core/drev.h"
+#include "tree/strukturnode.h"
 #include "tree/tstrukturcompo.h"
 
 #include <QDragMoveEvent>

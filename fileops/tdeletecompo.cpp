@@ -1,6 +1,6 @@
 #include "fileops/tdeletecompo.h"
 
-#include "fileops/stoerrelser.h"
+#include "core/stoerrelser.h"
 #include "fileops/tkopieringsform.h"
 #include "platform/trash.h"
 

@@ -1,6 +1,6 @@
 #include "fileops/tdeleteobjekt.h"
 
-#include "fileops/stoerrelser.h"
+#include "core/stoerrelser.h"
 #include "fileops/tdeleteform.h"
 #include "fileops/tkopieringsform.h"
 #include "platform/filedelete.h"

@@ -1,6 +1,6 @@
 #include "fileops/texistsform.h"
 
-#include "app/modalseam.h"
+#include "boxes/modalseam.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

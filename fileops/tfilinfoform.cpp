@@ -1,7 +1,7 @@
 #include "fileops/tfilinfoform.h"
 
 #include "platform/attributes.h"
-#include "tree/beskeder.h"
+#include "core/beskeder.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,13 +1,13 @@
 #include "fileops/tfilmappedrevinfo.h"
 
-#include "fileops/stoerrelser.h"
+#include "core/stoerrelser.h"
 #include "fileops/tfilinfoform.h"
 #include "platform/attributes.h"
 #include "platform/drives.h"
 #include "platform/registry.h"
-#include "tree/beskeder.h"
-#include "tree/drev.h"
-#include "tree/pathhelpers.h"
+#include "core/beskeder.h"
+#include "core/drev.h"
+#include "core/pathhelpers.h"
 #include "tree/tstrukturcompo.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "fileops/tfremgangscompo.h"
 
-#include "fileops/stoerrelser.h"
+#include "core/stoerrelser.h"
 #include "fileops/tdeleteform.h"
-#include "tree/beskeder.h"
+#include "core/beskeder.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fileops/stoerrelser.h"
+#include "core/stoerrelser.h"
 
 #include <QElapsedTimer>
 #include <QHash>

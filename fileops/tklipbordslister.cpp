@@ -1,7 +1,7 @@
 #include "fileops/tklipbordslister.h"
 
 #include "tree/ikoner.h"
-#include "tree/pathhelpers.h"
+#include "core/pathhelpers.h"
 
 #include <QFileInfo>
 #include <QTreeWidget>

@@ -1,6 +1,6 @@
 #include "fileops/tkopieringsform.h"
 
-#include "app/modalseam.h"
+#include "boxes/modalseam.h"
 #include "platform/textfile.h"
 
 #include <QAction>

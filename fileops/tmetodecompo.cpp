@@ -1,11 +1,11 @@
 #include "fileops/tmetodecompo.h"
 
-#include "fileops/stoerrelser.h"
+#include "core/stoerrelser.h"
 #include "fileops/tklipbordslister.h"
 #include "platform/filesystem.h"
 #include "platform/trash.h"
-#include "tree/beskeder.h"
-#include "tree/pathhelpers.h"
+#include "core/beskeder.h"
+#include "core/pathhelpers.h"
 #include "tree/tstrukturcompo.h"
 #include "tree/valgte.h"
 

@@ -1,9 +1,9 @@
 #include "fileops/tpastecompo.h"
 
-#include "app/boksbeskeder.h"
-#include "app/tinfform.h"
-#include "app/tspform.h"
-#include "fileops/stoerrelser.h"
+#include "boxes/boksbeskeder.h"
+#include "boxes/tinfform.h"
+#include "boxes/tspform.h"
+#include "core/stoerrelser.h"
 #include "fileops/texistsform.h"
 #include "fileops/tkopieringsform.h"
 #include "fileops/tprogressform.h"
@@ -11,7 +11,7 @@
 #include "platform/filecopy.h"
 #include "platform/filedelete.h"
 #include "platform/filesystem.h"
-#include "tree/pathhelpers.h"
+#include "core/pathhelpers.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,14 +1,14 @@
 #include "fileops/tpasteobjekt.h"
 
-#include "app/tspform.h"
-#include "fileops/stoerrelser.h"
+#include "boxes/tspform.h"
+#include "core/stoerrelser.h"
 #include "fileops/tdeleteform.h"
 #include "fileops/tkopieringsform.h"
 #include "fileops/tprogressform.h"
 #include "platform/filedelete.h"
 #include "platform/filesystem.h"
-#include "tree/beskeder.h"
-#include "tree/pathhelpers.h"
+#include "core/beskeder.h"
+#include "core/pathhelpers.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "tools/tskrivtekstfiler.h"
 
-#include "tree/beskeder.h"
-#include "tree/pathhelpers.h"
+#include "core/beskeder.h"
+#include "core/pathhelpers.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,36 +1,12 @@
 #pragma once
 
+#include "core/ikonslots.h"
+
 #include <QIcon>
-#include <QString>
 
-// The icon slots of the two trees and the pictures behind them: the desktop's icon theme, with a
-// built-in picture where the theme has none.
+// The pictures behind the trees' icon slots: the desktop's icon theme, with a built-in picture
+// where the theme has none.
 namespace ikoner {
-
-// Folder tree ("Struktur 1").
-enum MappeSlot {
-    rodDrev = 1,
-    andetDrev = 2,
-    undermappe = 3,
-    billeder = 5,
-    dokumenter = 6,
-    musik = 7,
-    videoer = 8,
-    skrivebord = 9,
-    favoritter = 10,
-    bruger = 11,
-    diskdrev = 12,
-};
-
-// Folder-and-file tree ("Struktur 2").
-enum FilSlot {
-    filMappe = 1,
-    andenFil = 2,
-    fremvist = 15,  // a file marked by the type display
-};
-
-// The slot of a file in the folder-and-file tree, by its extension.
-int filSlot(const QString& filnavn);
 
 QIcon mappeIkon(int slot);
 QIcon filIkon(int slot);

@@ -2,10 +2,10 @@
 
 #include "platform/registry.h"
 #include "platform/userfolders.h"
-#include "tree/drev.h"
+#include "core/drev.h"
 #include "tree/ikoner.h"
-#include "tree/mappelaeser.h"
-#include "tree/pathhelpers.h"
+#include "core/mappelaeser.h"
+#include "core/pathhelpers.h"
 #include "tree/valgte.h"
 
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tree/strukturrec.h"
-#include "tree/tmapper.h"
+#include "tree/strukturnode.h"
+#include "core/tmapper.h"
 
 #include <QList>
 #include <QStringList>

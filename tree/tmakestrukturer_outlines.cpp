@@ -1,10 +1,10 @@
 // The outlines of lists of folders: the level structure, the bullet structure and one folder's chain.
 #include "tree/tmakestrukturer.h"
 
-#include "tree/drev.h"
+#include "core/drev.h"
 #include "tree/ikoner.h"
-#include "tree/mappelaeser.h"
-#include "tree/pathhelpers.h"
+#include "core/mappelaeser.h"
+#include "core/pathhelpers.h"
 
 #include <QFileInfo>
 #include <QTreeWidget>

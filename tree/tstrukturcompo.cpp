@@ -2,7 +2,7 @@
 
 #include "platform/shell.h"
 #include "tree/ikoner.h"
-#include "tree/pathhelpers.h"
+#include "core/pathhelpers.h"
 #include "tree/valgte.h"
 
 #include <QFileInfo>

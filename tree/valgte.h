@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tree/strukturrec.h"
+#include "tree/strukturnode.h"
 
 #include <QList>
 #include <QTreeWidget>

@@ -3,11 +3,11 @@
 //   paste_bench copy-large ROOT         four files of 256 MiB, against cp
 //   paste_bench move-xdev ROOT OTHER    that tree moved to another file system, against mv
 //   paste_bench stop-latency ROOT       milliseconds from Stop to the end of a 1 GiB copy
-#include "app/modalseam.h"
+#include "boxes/modalseam.h"
 #include "bench/common/median.h"
-#include "app/boksbeskeder.h"
-#include "app/tinfform.h"
-#include "app/tspform.h"
+#include "boxes/boksbeskeder.h"
+#include "boxes/tinfform.h"
+#include "boxes/tspform.h"
 #include "fileops/tdeleteobjekt.h"
 #include "fileops/tpasteobjekt.h"
 #include "fileops/tprogressform.h"

@@ -1,6 +1,6 @@
 // Reads a folder of 50,000 files and 1,000 folders, alone and into the folder-and-file tree, and
 // compares both with `find DIR -maxdepth 1 -printf ''` on the same folder in the same run.
-#include "tree/mappelaeser.h"
+#include "core/mappelaeser.h"
 #include "tree/tstrukturcompo.h"
 
 #include "bench/common/median.h"

@@ -1,6 +1,6 @@
 // Counts a tree of 100,000 files in 100 folders as the clipboard's size calculation does, and
 // compares it with `du -sb` on the same tree in the same run.
-#include "fileops/stoerrelser.h"
+#include "core/stoerrelser.h"
 
 #include "bench/common/median.h"
 

@@ -1,6 +1,6 @@
-#include "app/modalseam.h"
-#include "app/tinfform.h"
-#include "app/tspform.h"
+#include "boxes/modalseam.h"
+#include "boxes/tinfform.h"
+#include "boxes/tspform.h"
 #include "tests/common/scriptedboxes.h"
 
 #include <QCheckBox>
@@ -13,6 +13,7 @@ class BoxesTest : public QObject {
 private Q_SLOTS:
     void infoBoxSizesToItsText();
     void questionBoxAnswersAndAlleCheck();
+    void carriageReturnsBreakLines();
 };
 
 void BoxesTest::infoBoxSizesToItsText()
@@ -68,6 +69,25 @@ void BoxesTest::questionBoxAnswersAndAlleCheck()
     QVERIFY(!boxes.shown[0].alleCheckVisible);
     QVERIFY(boxes.shown[1].alleCheckVisible);
     QCOMPARE(boxes.shown[1].size.height() - boxes.shown[0].size.height(), Tspform::alleCheckHeight);
+}
+
+void BoxesTest::carriageReturnsBreakLines()
+{
+    QMainWindow main;
+    Tinfform box(&main);
+    auto* label = box.findChild<QLabel*>(QStringLiteral("tekstLabel"));
+    const QString tekst = QStringLiteral("Mappen\r/hjem/a\r\nkan ikke kopieres.");
+    QString vist, givet;
+    modalseam::install([&](QDialog&) -> int {
+        vist = label->text();
+        givet = box.tekst();
+        return QDialog::Accepted;
+    });
+    box.sig(tekst);
+    modalseam::install({});
+    QCOMPARE(vist.split(u'\n'), QStringList({"Mappen", "/hjem/a", "kan ikke kopieres."}));
+    QVERIFY(!vist.contains(u'\r'));
+    QCOMPARE(givet, tekst);  // the caller's text is kept as given
 }
 
 QTEST_MAIN(BoxesTest)

@@ -1,7 +1,7 @@
 #include "tests/common/scriptedboxes.h"
 
-#include "app/modalseam.h"
-#include "app/tboksform.h"
+#include "boxes/modalseam.h"
+#include "boxes/tboksform.h"
 
 #include <QCheckBox>
 

@@ -2,7 +2,7 @@
 #include "app/tmainform.h"
 #include "explorer/tlisteform.h"
 #include "explorer/twinform.h"
-#include "fileops/stoerrelser.h"
+#include "core/stoerrelser.h"
 #include "fileops/tfilinfoform.h"
 #include "fileops/tklipbordslister.h"
 #include "fileops/tmetodecompo.h"

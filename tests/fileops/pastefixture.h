@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/modalseam.h"
-#include "app/tboksform.h"
-#include "app/tspform.h"
+#include "boxes/modalseam.h"
+#include "boxes/tboksform.h"
+#include "boxes/tspform.h"
 #include "fileops/texistsform.h"
 #include "fileops/tkopieringsform.h"
 #include "fileops/tpasteobjekt.h"

@@ -1,6 +1,6 @@
 #include "fileops/texistsform.h"
 #include "fileops/tkopieringsform.h"
-#include "app/modalseam.h"
+#include "boxes/modalseam.h"
 #include "platform/textfile.h"
 #include "tests/common/testhome.h"
 

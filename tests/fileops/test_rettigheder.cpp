@@ -1,7 +1,7 @@
 // Run as an unprivileged user: a root process reads every file whatever its permissions.
-#include "app/boksbeskeder.h"
-#include "app/tinfform.h"
-#include "app/tspform.h"
+#include "boxes/boksbeskeder.h"
+#include "boxes/tinfform.h"
+#include "boxes/tspform.h"
 #include "fileops/tdeleteform.h"
 #include "fileops/tdeleteobjekt.h"
 #include "platform/filedelete.h"

@@ -1,4 +1,4 @@
-#include "fileops/stoerrelser.h"
+#include "core/stoerrelser.h"
 #include "tests/common/testhome.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
-#include "app/boksbeskeder.h"
-#include "app/tinfform.h"
-#include "app/tspform.h"
+#include "boxes/boksbeskeder.h"
+#include "boxes/tinfform.h"
+#include "boxes/tspform.h"
 #include "tools/tskrivtekstfiler.h"
 
 #include <QRegularExpression>

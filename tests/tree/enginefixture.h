@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/boksbeskeder.h"
-#include "app/tinfform.h"
-#include "app/tspform.h"
+#include "boxes/boksbeskeder.h"
+#include "boxes/tinfform.h"
+#include "boxes/tspform.h"
 #include "tests/common/fakedrives.h"
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"

@@ -1,9 +1,9 @@
-#include "app/boksbeskeder.h"
-#include "app/tinfform.h"
-#include "app/tspform.h"
+#include "boxes/boksbeskeder.h"
+#include "boxes/tinfform.h"
+#include "boxes/tspform.h"
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
-#include "tree/pathhelpers.h"
+#include "core/pathhelpers.h"
 
 #include <QCheckBox>
 #include <QMainWindow>

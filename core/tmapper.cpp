@@ -1,10 +1,10 @@
-#include "tree/tmapper.h"
+#include "core/tmapper.h"
 
 #include "platform/registry.h"
 #include "platform/useraccount.h"
 #include "platform/userfolders.h"
-#include "tree/beskeder.h"
-#include "tree/drev.h"
+#include "core/beskeder.h"
+#include "core/drev.h"
 
 #include <QFileInfo>
 

@@ -14,6 +14,7 @@ public:
     static constexpr int outerWidth = 339;
     static constexpr int extraHeight = 80;
 
+    // The text as given; the box shows each "\r\n", "\r" or "\n" in it as a line break.
     void insertTekst(const QString& tekst);
     QString tekst() const;
     // Shows the box modally and returns its result; the text is cleared afterwards.
@@ -33,4 +34,5 @@ private:
 
     QLabel* label;
     QVBoxLayout* buttons;
+    QString FTekst;
 };

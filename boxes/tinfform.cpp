@@ -1,4 +1,4 @@
-#include "app/tinfform.h"
+#include "boxes/tinfform.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/tboksform.h"
+#include "boxes/tboksform.h"
 
 class QCheckBox;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tree/strukturrec.h"
+#include "core/strukturrec.h"
 
 #include <QList>
 

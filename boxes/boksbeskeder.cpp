@@ -1,7 +1,7 @@
-#include "app/boksbeskeder.h"
+#include "boxes/boksbeskeder.h"
 
-#include "app/tinfform.h"
-#include "app/tspform.h"
+#include "boxes/tinfform.h"
+#include "boxes/tspform.h"
 
 #include <QCheckBox>
 

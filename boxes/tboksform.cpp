@@ -1,6 +1,6 @@
-#include "app/tboksform.h"
+#include "boxes/tboksform.h"
 
-#include "app/modalseam.h"
+#include "boxes/modalseam.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -29,9 +29,17 @@ TBoksform::TBoksform(QWidget* mainWindow, const QString& caption)
     nulstil();
 }
 
-void TBoksform::insertTekst(const QString& tekst) { label->setText(tekst); }
+void TBoksform::insertTekst(const QString& tekst)
+{
+    FTekst = tekst;
+    // The messages keep the carriage returns of their texts as line breaks; the label breaks
+    // lines at "\n" alone.
+    QString linjer = tekst;
+    linjer.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    label->setText(linjer);
+}
 
-QString TBoksform::tekst() const { return label->text(); }
+QString TBoksform::tekst() const { return FTekst; }
 
 int TBoksform::visModal()
 {
@@ -44,6 +52,7 @@ int TBoksform::visModal()
 
 void TBoksform::nulstil()
 {
+    FTekst.clear();
     label->clear();
     QFont font = label->font();
     font.setPointSize(lukketPunkter);

@@ -1,4 +1,4 @@
-#include "app/tspform.h"
+#include "boxes/tspform.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
-#include "tree/pathhelpers.h"
+#include "core/pathhelpers.h"
 
 #include "platform/filesystem.h"
-#include "tree/beskeder.h"
+#include "core/beskeder.h"
 
 #include <QDir>
 #include <QDirIterator>

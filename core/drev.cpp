@@ -1,7 +1,7 @@
-#include "tree/drev.h"
+#include "core/drev.h"
 
 #include "platform/registry.h"
-#include "tree/ikoner.h"
+#include "core/ikonslots.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "app/modalseam.h"
+#include "boxes/modalseam.h"
 
 #include <QDialog>
 

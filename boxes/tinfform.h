@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/tboksform.h"
+#include "boxes/tboksform.h"
 
 // The information box "Information": a text and the button "OK".
 class Tinfform : public TBoksform {

@@ -1,7 +1,7 @@
-#include "tree/mappelaeser.h"
+#include "core/mappelaeser.h"
 
 #include "platform/attributes.h"
-#include "tree/pathhelpers.h"
+#include "core/pathhelpers.h"
 
 #include <QFile>
 #include <QSet>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tree/beskeder.h"
+#include "core/beskeder.h"
 
 class Tinfform;
 class Tspform;
