@@ -88,3 +88,13 @@ public:
     virtual ~GenvejsVindue() = default;
     virtual void forbered(const QString& maal, const QString& placering, const QString& navn) = 0;
 };
+
+// The help pages, as the main window and the explorer windows open them.
+class Hjaelpesider {
+public:
+    virtual ~Hjaelpesider() = default;
+    // Shows a page file (a name with ".html"), with its node selected in the information tree.
+    virtual void InfoHelp(const QString& side) = 0;
+    // Loads the information tree, at the main window's first activation.
+    virtual void LoadStruktur() = 0;
+};

@@ -44,7 +44,6 @@ Tmainform::Tmainform(const QString& shippedProgram, const QStringList& arguments
     byggeVindue();
     CreateMapper();
     HentOpt();
-    byggeInformation();
     if (opt.trayCheck)
         bygTray();
     if (!QFileInfo(opt.PlaceringsMappe).isDir()) {
@@ -231,7 +230,8 @@ void Tmainform::FormActivate()
     if (!opstart)
         return;
     opstart = false;
-    LoadStruktur();
+    if (hjaelpesider)
+        hjaelpesider->LoadStruktur();
     QWidget* first = makeNewStifinder();
     HovedbogChange();
     if (!opstartsProblemer.isEmpty() && info)
@@ -263,7 +263,12 @@ void Tmainform::closeEvent(QCloseEvent* event)
 
 bool Tmainform::maaLukke()
 {
-    for (QWidget* window : elementer())
+    // Tool windows of their own ("Externt") are asked as well as the child windows.
+    QList<QWidget*> vinduer = elementer();
+    for (const Vaerktoej& vaerktoej : std::as_const(vaerktoejer))
+        if (vaerktoej.vindue && vaerktoej.vindue->isWindow())
+            vinduer.append(vaerktoej.vindue);
+    for (QWidget* window : std::as_const(vinduer))
         if (auto* spoerg = dynamic_cast<MaaLukke*>(window); spoerg && !spoerg->maaLukke())
             return false;
     if (MsRedigeret)

@@ -32,11 +32,9 @@ class QTimer;
 class QTreeWidget;
 class QToolButton;
 class QListWidget;
+class Hjaelpesider;
 class StifinderVindue;
-class TStruktur;
 class Tinfform;
-class Tinfoform;
-class Turlform1;
 class Tspform;
 
 // The main window: the frame of the program and the owner of the program-wide state (the data
@@ -92,8 +90,25 @@ public:
     // Child windows. New explorer windows are made by the factory that the explorer registers.
     using StifinderFabrik = std::function<QWidget*(Tmainform& main)>;
     void setStifinderFabrik(StifinderFabrik fabrik) { stifinderFabrik = std::move(fabrik); }
-    // A tool window of one kind, by the name of the action that opens it.
-    void registrerVaerktoej(const QString& actionName, std::function<QWidget*()> fabrik);
+    // Where a tool window of its own ("Externt") stands: a file in OptMappe whose first lines are
+    // its left, top and height, and its width when the defaults give four numbers; the window is
+    // placed from it when made and the lines written back when it closes. No file: the window
+    // places itself.
+    struct EksternPlacering {
+        QString filnavn;
+        QList<int> standard;
+    };
+    // A tool window of one kind, by the name of the action that opens it. A name that no action
+    // of the main window has is a programming error: std::invalid_argument.
+    void registrerVaerktoej(const QString& actionName, std::function<QWidget*()> fabrik,
+                            EksternPlacering placering = {});
+    // Shows the tool window, making it first when needed: inside the frame ("Internt") or as a
+    // window of its own ("Externt"), its choice of way locked while it exists. The window, or none
+    // when the tool has not registered.
+    QWidget* aabnVaerktoej(const QString& actionName);
+    // One of the main window's actions by its name; an unknown name is a programming error:
+    // std::invalid_argument.
+    QAction* hovedhandling(const QString& navn) const;
     QMdiArea* mdi() const { return mdiArea; }
     QTabBar* tc() const { return elementTabs; }
     // Shows a made child window inside the frame, maximised when asked.
@@ -138,17 +153,13 @@ public:
     void CallOnClick();
     void mMsOnClick(QAction* item);
 
-    // The information pages: a page file (a name with ".html") in the information window, with
-    // its node selected in the information tree; the selected node's page; a page with a text
-    // for the status line; the page of the active child window (F1).
+    // The help pages, once registered: a page file (a name with ".html"); the page of the active
+    // child window (F1). The left panel's page 5 is theirs to fill.
+    void setHjaelpesider(Hjaelpesider* sider) { hjaelpesider = sider; }
     void InfoHelp(const QString& S);
-    void StrukturClick();
-    void InfoStruk(const QString& side, const QString& tekst);
     void aInfoExecute();
-    void LoadStruktur();
-    void FindInfoTekst(const QString& tekst);
     void informationsKnappenClick();
-    TStruktur* informationsStruktur() const { return Struktur; }
+    QWidget* informationsside() const { return infoPlads; }
 
     // Runs the steps of the first activation; later activations do nothing.
     void FormActivate();
@@ -199,11 +210,8 @@ private:
     QWidget* byggeTopPanel();
     QWidget* byggeVenstrePanel();
     QWidget* byggeInfoside(QWidget* parent);
-    void byggeInformation();
     // The program page's buttons and page list, and the contents list of page 7.
     void byggeIndholdslister();
-    // The information window, made and shown when needed.
-    Tinfoform* visInfoform();
     void byggeSider();
     QWidget* byggeEgenskaber();
     QWidget* byggeSikkerhed();
@@ -244,12 +252,13 @@ private:
     struct Vaerktoej {
         QAction* action = nullptr;
         int MainSettings::*aabning = nullptr;  // "Internt" or "Externt"; none: always a child window
+        const char* aabningsgruppe = nullptr;  // the group of that choice on the properties page
         std::function<QWidget*()> fabrik;
+        EksternPlacering placering;
         QPointer<QWidget> vindue;
     };
-    // Shows the tool window, making it first when needed; the window, or none when the tool
-    // has not come with its factory.
     QWidget* aabnVaerktoej(Vaerktoej& vaerktoej);
+    void visEksternt(QWidget* window, const EksternPlacering& placering);
 
     QString shippedProgram;
     QStringList opstartsProblemer;
@@ -272,13 +281,9 @@ private:
     QTabWidget* funkBog = nullptr;
     QTabWidget* Programbog = nullptr;
     QTabWidget* genvejsBog = nullptr;
-    QTabWidget* infoBogen = nullptr;
-    TStruktur* Struktur = nullptr;
-    QLabel* antalLabel = nullptr;
-    QLineEdit* EditFind = nullptr;
-    QListWidget* findis = nullptr;
+    Hjaelpesider* hjaelpesider = nullptr;
+    QWidget* infoPlads = nullptr;
     QTreeWidget* indholdsListe = nullptr;
-    Turlform1* urlform = nullptr;
     QLineEdit* editSti = nullptr;
     QLabel* infobarProgram = nullptr;
     QLabel* infobarBesked = nullptr;

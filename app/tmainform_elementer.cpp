@@ -7,13 +7,18 @@
 #include "app/tmainform.h"
 #include "core/pathhelpers.h"
 
+#include "core/optionlinjer.h"
+#include "platform/textfile.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTabBar>
 #include <QTimer>
+#include <stdexcept>
 
 QList<QWidget*> Tmainform::elementer() const
 {
@@ -52,6 +57,60 @@ QMdiSubWindow* Tmainform::visElement(QWidget* window, bool maksimeret)
     mdiArea->setActiveSubWindow(sub);
     return sub;
 }
+
+namespace {
+
+// A window's place: left, top, height and width.
+struct Placering {
+    int venstre = 0;
+    int top = 0;
+    int hoejde = 0;
+    int bredde = 0;
+};
+using PlaceringsLinje = OptionLinje<Placering>;
+const std::array<PlaceringsLinje, 4> placeringsLinjer = {
+    PlaceringsLinje::talLinje(&Placering::venstre), PlaceringsLinje::talLinje(&Placering::top),
+    PlaceringsLinje::talLinje(&Placering::hoejde), PlaceringsLinje::talLinje(&Placering::bredde)};
+
+// Places a window of its own from its file (the defaults when the file does not hold as many
+// numbers as they give), and writes its place back when it closes, keeping the lines after it.
+class PlaceringsVogter : public QObject {
+public:
+    PlaceringsVogter(QWidget* window, const QString& filnavn, const QList<int>& standard)
+        : QObject(window), window(window), filnavn(filnavn), antal(std::min<qsizetype>(standard.size(), 4))
+    {
+        Placering sted;
+        const QStringList linjer = platform::readTextLines(filnavn).value_or(QStringList());
+        bool ok = linjer.size() >= antal;
+        for (qsizetype i = 0; ok && i < antal; ++i)
+            ok = placeringsLinjer[i].anvend(linjer[i], sted);
+        if (!ok)
+            for (qsizetype i = 0; i < antal; ++i)
+                placeringsLinjer[i].anvend(QString::number(standard[i]), sted);
+        window->setGeometry(sted.venstre, sted.top, antal > 3 ? sted.bredde : window->width(), sted.hoejde);
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Close) {
+            const Placering sted{window->geometry().x(), window->geometry().y(), window->height(), window->width()};
+            QStringList linjer = platform::readTextLines(filnavn).value_or(QStringList());
+            const QStringList nye = optionLinjer(placeringsLinjer, sted).mid(0, antal);
+            linjer = nye + linjer.mid(antal);
+            platform::writeTextLines(filnavn, linjer);
+        }
+        return false;
+    }
+
+private:
+    QWidget* window;
+    QString filnavn;
+    qsizetype antal;
+};
+
+}  // namespace
 
 void Tmainform::registrerElement(QMdiSubWindow* sub)
 {
@@ -239,12 +298,29 @@ void Tmainform::CloseAlleElementerExecute()
             (*it)->close();
 }
 
-void Tmainform::registrerVaerktoej(const QString& actionName, std::function<QWidget*()> fabrik)
+void Tmainform::registrerVaerktoej(const QString& actionName, std::function<QWidget*()> fabrik,
+                                   EksternPlacering placering)
 {
     if (!vaerktoejer.contains(actionName))
-        return;
-    vaerktoejer[actionName].fabrik = std::move(fabrik);
+        throw std::invalid_argument("no tool window opens with the action " + actionName.toStdString());
+    Vaerktoej& vaerktoej = vaerktoejer[actionName];
+    vaerktoej.fabrik = std::move(fabrik);
+    vaerktoej.placering = std::move(placering);
     regler->opdaterSenere();
+}
+
+QWidget* Tmainform::aabnVaerktoej(const QString& actionName)
+{
+    const auto fundet = vaerktoejer.find(actionName);
+    return fundet == vaerktoejer.end() ? nullptr : aabnVaerktoej(*fundet);
+}
+
+QAction* Tmainform::hovedhandling(const QString& navn) const
+{
+    QAction* action = handlinger.value(navn);
+    if (!action)
+        throw std::invalid_argument("the main window has no action " + navn.toStdString());
+    return action;
 }
 
 QWidget* Tmainform::aabnVaerktoej(Vaerktoej& vaerktoej)
@@ -260,14 +336,15 @@ QWidget* Tmainform::aabnVaerktoej(Vaerktoej& vaerktoej)
             return nullptr;
         window->setObjectName(vaerktoej.action->objectName());
         vaerktoej.vindue = window;
-        const bool externt = vaerktoej.aabning && opt.*vaerktoej.aabning == 1;
-        if (externt) {
-            window->setParent(nullptr);
-            window->setAttribute(Qt::WA_DeleteOnClose);
-            window->show();
-        } else {
-            visElement(window, true);
+        // The way of opening cannot change while the window exists.
+        if (auto* gruppe = vaerktoej.aabningsgruppe ? findChild<QGroupBox*>(QLatin1String(vaerktoej.aabningsgruppe)) : nullptr) {
+            gruppe->setEnabled(false);
+            connect(window, &QObject::destroyed, gruppe, [gruppe] { gruppe->setEnabled(true); });
         }
+        if (vaerktoej.aabning && opt.*vaerktoej.aabning == 1)
+            visEksternt(window, vaerktoej.placering);
+        else
+            visElement(window, true);
         return window;
     }
     if (QWidget* window = vaerktoej.vindue) {
@@ -281,6 +358,15 @@ QWidget* Tmainform::aabnVaerktoej(Vaerktoej& vaerktoej)
         }
     }
     return vaerktoej.vindue;
+}
+
+void Tmainform::visEksternt(QWidget* window, const EksternPlacering& placering)
+{
+    window->setParent(nullptr);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    if (!placering.filnavn.isEmpty())
+        new PlaceringsVogter(window, folders.OptMappe + placering.filnavn, placering.standard);
+    window->show();
 }
 
 void Tmainform::arrangerElementer(Qt::Orientation retning)

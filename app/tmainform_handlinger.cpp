@@ -41,22 +41,24 @@ void Tmainform::byggeHandlinger()
         const char* hint;
         QKeySequence genvej;
         int MainSettings::*aabning;
+        const char* aabningsgruppe;
     };
     const Kind kinds[] = {
-        {"opretGenveje", "Genveje", "Opret genveje til mapper og programmer: Ctrl+2", Qt::CTRL | Qt::Key_2, &MainSettings::openGenveje},
-        {"progInsert", "Indfør", "Indfør, rediger eller fjern program: Ctrl+3", Qt::CTRL | Qt::Key_3, &MainSettings::openProgrammer},
-        {"OpretSmappe", "Opret", "Åben boksen til oprettelse af strukturmapper: Ctrl+4", Qt::CTRL | Qt::Key_4, &MainSettings::openStrukturer},
-        {"findTekst", "Søg", "Søg i tekstdokumenter i mapper: Ctrl+5", Qt::CTRL | Qt::Key_5, &MainSettings::openTekstfiler},
-        {"aBilledGal", "Billeder", "Åben Galleri til bmp, jpg samt ico billedfiler: Ctrl+6", Qt::CTRL | Qt::Key_6, &MainSettings::openBilleder},
-        {"visKalender", "Kalender", "Vis kalender: Ctrl+7", Qt::CTRL | Qt::Key_7, &MainSettings::openKalender},
-        {"aWmi", "WMI", "WMI: Ctrl+8", Qt::CTRL | Qt::Key_8, &MainSettings::openWmi},
-        {"winApp", "Applets", "Åben Window Applets: Ctrl+9", Qt::CTRL | Qt::Key_9, nullptr},
-        {"aInfo", "Information", "Information angående aktive element: F1", Qt::Key_F1, &MainSettings::openInfo},
+        {"opretGenveje", "Genveje", "Opret genveje til mapper og programmer: Ctrl+2", Qt::CTRL | Qt::Key_2, &MainSettings::openGenveje, "openGenveje"},
+        {"progInsert", "Indfør", "Indfør, rediger eller fjern program: Ctrl+3", Qt::CTRL | Qt::Key_3, &MainSettings::openProgrammer, "openProgrammer"},
+        {"OpretSmappe", "Opret", "Åben boksen til oprettelse af strukturmapper: Ctrl+4", Qt::CTRL | Qt::Key_4, &MainSettings::openStrukturer, "openStrukturer"},
+        {"findTekst", "Søg", "Søg i tekstdokumenter i mapper: Ctrl+5", Qt::CTRL | Qt::Key_5, &MainSettings::openTekstfiler, "openTekstfiler"},
+        {"aBilledGal", "Billeder", "Åben Galleri til bmp, jpg samt ico billedfiler: Ctrl+6", Qt::CTRL | Qt::Key_6, &MainSettings::openBilleder, "openBilleder"},
+        {"visKalender", "Kalender", "Vis kalender: Ctrl+7", Qt::CTRL | Qt::Key_7, &MainSettings::openKalender, "openKalender"},
+        {"aWmi", "WMI", "WMI: Ctrl+8", Qt::CTRL | Qt::Key_8, &MainSettings::openWmi, "openWmi"},
+        {"winApp", "Applets", "Åben Window Applets: Ctrl+9", Qt::CTRL | Qt::Key_9, nullptr, nullptr},
+        {"aInfo", "Information", "Information angående aktive element: F1", Qt::Key_F1, &MainSettings::openInfo, "openInfo"},
     };
     for (const Kind& kind : kinds) {
         const QString navn = QLatin1String(kind.navn);
         Vaerktoej& vaerktoej = vaerktoejer[navn];
         vaerktoej.aabning = kind.aabning;
+        vaerktoej.aabningsgruppe = kind.aabningsgruppe;
         // Information shows the page of the active window rather than just its own window.
         std::function<void()> udfoer = navn == QStringLiteral("aInfo") ? std::function<void()>([this] { aInfoExecute(); })
                                                                       : [this, navn] { aabnVaerktoej(vaerktoejer[navn]); };
@@ -150,13 +152,6 @@ void Tmainform::byggeHandlinger()
     paaKnap("SpeedButton1", "aInfo2");
     paaKnap("SpeedButton25", "aPanelV");
     paaKnap("infMappe", "aOpenStifinder");
-    handling("aSearch", QStringLiteral("Find tekst i infosiderne"), QStringLiteral("Find tekst i infosiderne"), {},
-             [this] { FindInfoTekst(EditFind->text()); });
-    paaKnap("soegKnap", "aSearch");
-    connect(EditFind, &QLineEdit::returnPressed, this, [this] {
-        if (!EditFind->text().isEmpty())
-            handlinger.value("aSearch")->trigger();
-    });
     connect(informationsKnappen, &QToolButton::clicked, this, &Tmainform::informationsKnappenClick);
     connect(findChild<QToolButton*>(QStringLiteral("genvejsinfoButton")), &QToolButton::clicked, this,
             [this] { InfoHelp(QStringLiteral("Genvejstaster.html")); });
@@ -206,7 +201,6 @@ void Tmainform::byggeHandlinger()
     connect(Hovedbog, &QTabWidget::currentChanged, regler, &Handlingsregler::opdaterSenere);
     connect(genvejsBog, &QTabWidget::currentChanged, regler, &Handlingsregler::opdaterSenere);
     connect(editSti, &QLineEdit::textChanged, regler, &Handlingsregler::opdaterSenere);
-    connect(EditFind, &QLineEdit::textChanged, regler, &Handlingsregler::opdaterSenere);
     byggeRegler();
 }
 
@@ -245,6 +239,5 @@ void Tmainform::byggeRegler()
         return (genveje.fabrik || genveje.vindue) && !editSti->text().isEmpty();
     });
     regel("aInfo2", [this] { return handlinger.value("aInfo")->isEnabled(); });
-    regel("aSearch", [this] { return !EditFind->text().isEmpty(); });
     regler->tilfoej([this] { handlinger.value("aSammeKlipbord")->setChecked(opt.sammeKlipbord); });
 }

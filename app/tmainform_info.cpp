@@ -1,13 +1,9 @@
-// The information pages: the information tree and its search on the left panel's page 5, the
-// information window, F1 and the buttons that open a page.
+// The way to the help pages: the left panel's page 5 that the help pages fill, F1 and the buttons
+// that open a page, and the contents lists of the left panel.
+#include "app/aktivertaster.h"
 #include "app/elementvinduer.h"
-#include "app/infosoegning.h"
-#include "boxes/tinfform.h"
-#include "app/tinfoform.h"
 #include "app/tmainform.h"
-#include "app/traelinjer.h"
-#include "app/tstruktur.h"
-#include "app/turlform1.h"
+#include "boxes/tinfform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,157 +20,19 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-// Runs an action when Enter, Return or Space is pressed in the watched view.
-class AktiverTaster : public QObject {
-public:
-    AktiverTaster(QWidget* view, std::function<void()> aktiver) : QObject(view), aktiver(std::move(aktiver))
-    {
-        view->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
-            return false;
-        aktiver();
-        return true;
-    }
-
-private:
-    std::function<void()> aktiver;
-};
-
-}  // namespace
-
 QWidget* Tmainform::byggeInfoside(QWidget* parent)
 {
-    infoBogen = new QTabWidget(parent);
-    infoBogen->setObjectName(QStringLiteral("infoBogen"));
-
-    auto* infoSide1 = new QWidget(infoBogen);
-    infoSide1->setObjectName(QStringLiteral("infoSide1"));
-    auto* strukturLayout = new QVBoxLayout(infoSide1);
-    Struktur = new TStruktur(infoSide1);
-    Struktur->setObjectName(QStringLiteral("Struktur"));
-    connect(this, &Tmainform::strukturLinjerAendret, Struktur, [this](bool medLinjer) { visLinjer(Struktur, medLinjer); });
-    connect(Struktur, &QTreeWidget::itemClicked, this, [this] { StrukturClick(); });
-    new AktiverTaster(Struktur, [this] { StrukturClick(); });
-    strukturLayout->addWidget(Struktur, 1);
-    auto* antalRow = new QHBoxLayout;
-    antalRow->addWidget(new QLabel(QStringLiteral("Elementer: "), infoSide1));
-    antalLabel = new QLabel(infoSide1);
-    antalLabel->setObjectName(QStringLiteral("antalLabel"));
-    antalRow->addWidget(antalLabel, 1);
-    strukturLayout->addLayout(antalRow);
-    auto* foldRow = new QHBoxLayout;
-    for (const auto& [navn, tekst, udfold] : {std::tuple{"expandKnap", "Udfold struktur", true},
-                                               std::tuple{"collapseKnap", "Sammenfold struktur", false}}) {
-        auto* knap = new QPushButton(QString::fromUtf8(tekst), infoSide1);
-        knap->setObjectName(QLatin1String(navn));
-        connect(knap, &QPushButton::clicked, Struktur, udfold ? &QTreeView::expandAll : &QTreeView::collapseAll);
-        foldRow->addWidget(knap);
-    }
-    strukturLayout->addLayout(foldRow);
-    infoBogen->addTab(infoSide1, QStringLiteral("Struktur"));
-
-    auto* infoSide2 = new QWidget(infoBogen);
-    infoSide2->setObjectName(QStringLiteral("infoSide2"));
-    auto* soegLayout = new QVBoxLayout(infoSide2);
-    EditFind = new QLineEdit(infoSide2);
-    EditFind->setObjectName(QStringLiteral("EditFind"));
-    EditFind->setPlaceholderText(QStringLiteral("Indfør søgetekst"));
-    soegLayout->addWidget(EditFind);
-    auto* soegKnap = new QToolButton(infoSide2);
-    soegKnap->setObjectName(QStringLiteral("soegKnap"));
-    soegKnap->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    soegLayout->addWidget(soegKnap);
-    findis = new QListWidget(infoSide2);
-    findis->setObjectName(QStringLiteral("findis"));
-    const auto aabnFund = [this] {
-        if (QListWidgetItem* fund = findis->currentItem())
-            InfoHelp(fund->text() + QStringLiteral(".html"));
-    };
-    connect(findis, &QListWidget::itemDoubleClicked, this, aabnFund);
-    new AktiverTaster(findis, aabnFund);
-    soegLayout->addWidget(findis, 1);
-    infoBogen->addTab(infoSide2, QStringLiteral("Søg"));
-    return infoBogen;
-}
-
-void Tmainform::byggeInformation()
-{
-    urlform = new Turlform1(this, folders.OptMappe + QStringLiteral("urlboks.txt"));
-    registrerVaerktoej(QStringLiteral("aInfo"), [this]() -> QWidget* {
-        auto* infoform = new Tinfoform(*this, *urlform, *Struktur, opt.openInfo == 0);
-        // The way of opening cannot change while the window exists.
-        if (auto* openInfo = findChild<QGroupBox*>(QStringLiteral("openInfo"))) {
-            openInfo->setEnabled(false);
-            connect(infoform, &QObject::destroyed, openInfo, [openInfo] { openInfo->setEnabled(true); });
-        }
-        return infoform;
-    });
-}
-
-Tinfoform* Tmainform::visInfoform()
-{
-    return qobject_cast<Tinfoform*>(aabnVaerktoej(vaerktoejer[QStringLiteral("aInfo")]));
-}
-
-void Tmainform::LoadStruktur()
-{
-    Struktur->Strukturfile = folders.strukturDir + QStringLiteral("/struktur.txt");
-    Struktur->Datafile = folders.strukturDir + QStringLiteral("/data.txt");
-    Struktur->Infomappe = folders.infoDir;
-    Struktur->Billedmappe = folders.infoDir + QStringLiteral("Billeder/");
-    Struktur->Htmlmappe = folders.infoDir + QStringLiteral("Design og funktioner/");
-    Struktur->DataOn = true;
-    visLinjer(Struktur, opt.CheckStrukturLinjer);
-    if (!Struktur->HentStruktur())
-        UdskrivInfo(Struktur->fejl());
-    antalLabel->setText(QString::number(Struktur->antalNoder()));
-}
-
-void Tmainform::StrukturClick()
-{
-    const QString side = Struktur->SelectedData();
-    if (!side.isEmpty())
-        InfoStruk(side + QStringLiteral(".html"), side);
-}
-
-void Tmainform::InfoStruk(const QString& side, const QString& tekst)
-{
-    if (Tinfoform* infoform = visInfoform()) {
-        infoform->LoadHjemmeside(side);
-        UdskrivInfo(tekst);
-    }
+    infoPlads = new QWidget(parent);
+    infoPlads->setObjectName(QStringLiteral("infoPlads"));
+    auto* layout = new QVBoxLayout(infoPlads);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return infoPlads;
 }
 
 void Tmainform::InfoHelp(const QString& S)
 {
-    Tinfoform* infoform = visInfoform();
-    if (!infoform)
-        return;
-    infoform->LoadHjemmeside(S);
-    const qsizetype punktum = S.lastIndexOf(u'.');
-    if (QTreeWidgetItem* node = Struktur->nodeMedTekst(punktum < 0 ? S : S.left(punktum))) {
-        Struktur->setCurrentItem(node);
-        node->setExpanded(true);
-        StrukturClick();
-    }
-}
-
-void Tmainform::FindInfoTekst(const QString& tekst)
-{
-    findis->clear();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    findis->addItems(findInfoTekst(folders.infoDir, tekst));
-    QApplication::restoreOverrideCursor();
+    if (hjaelpesider)
+        hjaelpesider->InfoHelp(S);
 }
 
 void Tmainform::aInfoExecute()

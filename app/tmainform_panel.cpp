@@ -192,7 +192,7 @@ void Tmainform::visSide(int side, int inderSide, const QString& titel)
     Hovedbog->setCurrentIndex(side);
     QTabWidget* indre = side == 0   ? funkBog
                         : side == 4 ? Programbog
-                        : side == 5 ? infoBogen
+                        : side == 5 ? infoPlads->findChild<QTabWidget*>()
                         : side == 6 ? genvejsBog
                                     : nullptr;
     if (indre)

@@ -7,7 +7,7 @@
 #include "app/tmainform.h"
 #include "fileops/tmetodecompo.h"
 #include "platform/recentdocs.h"
-#include "tools/tskrivtekstfiler.h"
+#include "tools/skrivtekstfiler/tskrivtekstfiler.h"
 #include "core/beskeder.h"
 #include "core/drev.h"
 #include "core/pathhelpers.h"

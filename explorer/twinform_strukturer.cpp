@@ -6,7 +6,7 @@
 #include "app/handlingsregler.h"
 #include "app/tmainform.h"
 #include "explorer/treopenfiler.h"
-#include "tools/tskrivtekstfiler.h"
+#include "tools/skrivtekstfiler/tskrivtekstfiler.h"
 #include "core/beskeder.h"
 #include "core/pathhelpers.h"
 #include "tree/tstrukturcompo.h"

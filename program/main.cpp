@@ -4,6 +4,7 @@
 #include "explorer/tlisteform.h"
 #include "explorer/twinform.h"
 #include "platform/terminationsignals.h"
+#include "tools/information/informationssider.h"
 
 #include <QApplication>
 
@@ -25,6 +26,8 @@ int main(int argc, char** argv)
     entry->mainform().setStifinderFabrik([](Tmainform& main) { return new Twinform(main); });
     entry->mainform().setKlipbordFabrik(
         [](Tmainform& main) { return new Tlisteform(main, main.opt.sammeKlipbord, main.NewCount); });
+    // The tool windows, each from its own library.
+    registrerInformation(entry->mainform());
     entry->start();
     return application.exec();
 }

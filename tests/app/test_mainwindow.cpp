@@ -87,6 +87,13 @@ public:
     QStringList& modtaget;
 };
 
+// A tool window with unsaved edits: it lets the program close only when told to.
+class UgemtVaerktoej : public QWidget, public MaaLukke {
+public:
+    bool maaLukke() override { return lukkes; }
+    bool lukkes = false;
+};
+
 QWidget* klipbord(Tmainform& main, const QString& caption)
 {
     auto* window = new QWidget;
@@ -136,6 +143,7 @@ private Q_SLOTS:
     void clipboardSide();
     void currentElementToToolWindows();
     void callsFromTheGallery();
+    void toolWindowOfItsOwn();
 
 private:
     std::unique_ptr<TestHome> home;
@@ -435,6 +443,35 @@ void MainWindowTest::callsFromTheGallery()
     QVERIFY(explorer->struktur1.topLevelItemCount() > 0);
     QCOMPARE(explorer->registreret, QStringList{*home / "g"});
     QCOMPARE(boxes->texts(), QStringList{"Elementet blev ikke fundet."});
+}
+
+void MainWindowTest::toolWindowOfItsOwn()
+{
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, main->registrerVaerktoej("findTekstt", [] { return new QWidget; }));
+
+    auto* vindue = new UgemtVaerktoej;
+    main->registrerVaerktoej("findTekst", [vindue] { return vindue; }, {"Findoptions.txt", {20, 40, 576, 728}});
+    QVERIFY(platform::writeTextLines(main->folders.OptMappe + "Findoptions.txt", {"30", "50", "400", "500", "3"}));
+    main->opt.openTekstfiler = 1;
+    auto* gruppe = main->findChild<QGroupBox*>("openTekstfiler");
+    QVERIFY(gruppe->isEnabled());
+    QCOMPARE(main->aabnVaerktoej("findTekst"), vindue);
+    QVERIFY(vindue->isWindow());
+    QCOMPARE(vindue->geometry(), QRect(30, 50, 500, 400));
+    QVERIFY(!gruppe->isEnabled());
+
+    // The window of its own is asked before the program closes.
+    QVERIFY(!main->close());
+    QVERIFY(main->isVisible() && vindue->isVisible());
+    vindue->lukkes = true;
+
+    vindue->setGeometry(60, 70, 510, 410);
+    vindue->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // The place is written over the first four lines; the line after them is the window's own.
+    QCOMPARE(*platform::readTextLines(main->folders.OptMappe + "Findoptions.txt"),
+             QStringList({"60", "70", "410", "510", "3"}));
+    QVERIFY(gruppe->isEnabled());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -8,6 +8,7 @@
 #include "boxes/modalseam.h"
 #include "boxes/tboksform.h"
 #include "platform/textfile.h"
+#include "tools/information/informationssider.h"
 #include "tests/common/fakedrives.h"
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
@@ -94,6 +95,7 @@ void TwinformTest::init()
     boxes = std::make_unique<ScriptedBoxes>();
     entry = std::make_unique<ProgramEntry>(QStringLiteral(QVM_CONTENT_DIR), QStringList());
     entry->mainform().setStifinderFabrik([](Tmainform& main) { return new Twinform(main); });
+    registrerInformation(entry->mainform());
 }
 
 void TwinformTest::cleanup()

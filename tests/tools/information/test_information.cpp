@@ -1,11 +1,12 @@
 #include "app/elementvinduer.h"
-#include "app/infosoegning.h"
+#include "tools/information/infosoegning.h"
+#include "tools/information/informationssider.h"
 #include "app/programentry.h"
-#include "app/tinfoform.h"
+#include "tools/information/tinfoform.h"
 #include "app/tmainform.h"
 #include "app/traelinjer.h"
-#include "app/tstruktur.h"
-#include "app/turlform1.h"
+#include "tools/information/tstruktur.h"
+#include "tools/information/turlform1.h"
 #include "platform/textfile.h"
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
@@ -81,6 +82,7 @@ private:
     std::unique_ptr<TestHome> home;
     std::unique_ptr<ScriptedBoxes> boxes;
     std::unique_ptr<ProgramEntry> entry;
+    Informationssider* sider = nullptr;
 };
 
 void InformationTest::init()
@@ -88,6 +90,7 @@ void InformationTest::init()
     home = std::make_unique<TestHome>();
     boxes = std::make_unique<ScriptedBoxes>();
     entry = std::make_unique<ProgramEntry>(QStringLiteral(QVM_CONTENT_DIR), QStringList());
+    sider = &registrerInformation(main());
     main().opt.TryedBefore = true;
     entry->start();
     main().FormActivate();
@@ -107,7 +110,7 @@ void InformationTest::egenStruktur()
     QVERIFY(platform::writeTextLines(dir + "/data.txt", {"2Start", "0Kal2", "0A", "0B"}));
     for (const char* navn : {"Start", "Kalender", "Kal2", "A", "B", "X", "WMI"})
         side(main().folders.infoDir, QLatin1String(navn));
-    main().LoadStruktur();
+    sider->LoadStruktur();
 }
 
 void InformationTest::treeAndDataFiles()
@@ -154,7 +157,7 @@ void InformationTest::helpSelectsTheNodeAndOpensItsPage()
     main().InfoHelp("Kalender.html");
     Tinfoform* form = infoform();
     QVERIFY(form);
-    QCOMPARE(main().informationsStruktur()->currentItem()->text(0), QStringLiteral("kalender"));
+    QCOMPARE(sider->informationsStruktur()->currentItem()->text(0), QStringLiteral("kalender"));
     QCOMPARE(vistSide(form), QStringLiteral("Kal2.html"));
     QCOMPARE(main().statusTekst(), QStringLiteral("Kal2"));
     // A page that does not exist leaves the shown page.
@@ -325,7 +328,7 @@ void InformationTest::internalWindowLendsTheList()
 
 void InformationTest::shippedPagesAndTree()
 {
-    TStruktur* tree = main().informationsStruktur();
+    TStruktur* tree = sider->informationsStruktur();
     QVERIFY(tree->antalNoder() > 0);
     QStringList titler;
     for (QTreeWidgetItemIterator it(tree); *it; ++it) {
@@ -352,7 +355,7 @@ void InformationTest::treeLinesFollowTheOption()
 {
     QApplication::setStyle(new TraeLinjer);
     main().findChild<QAction*>("aVisInfoStruk")->trigger();
-    TStruktur* tree = main().informationsStruktur();
+    TStruktur* tree = sider->informationsStruktur();
     tree->expandAll();
     const auto billede = [tree] { return tree->viewport()->grab().toImage(); };
     const QImage uden = billede();

@@ -1,4 +1,4 @@
-#include "tools/tskrivtekstfiler.h"
+#include "tools/skrivtekstfiler/tskrivtekstfiler.h"
 
 #include "core/beskeder.h"
 #include "core/pathhelpers.h"

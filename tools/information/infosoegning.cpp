@@ -1,4 +1,4 @@
-#include "app/infosoegning.h"
+#include "tools/information/infosoegning.h"
 
 #include "platform/textfile.h"
 

@@ -3,7 +3,7 @@
 #include "boxes/boksbeskeder.h"
 #include "boxes/tinfform.h"
 #include "boxes/tspform.h"
-#include "tools/tskrivtekstfiler.h"
+#include "tools/skrivtekstfiler/tskrivtekstfiler.h"
 
 #include <QRegularExpression>
 #include <QUrl>

@@ -1,4 +1,4 @@
-#include "app/turlform1.h"
+#include "tools/information/turlform1.h"
 
 #include "platform/textfile.h"
 

@@ -1,4 +1,4 @@
-#include "app/tstruktur.h"
+#include "tools/information/tstruktur.h"
 
 #include "platform/textfile.h"
 

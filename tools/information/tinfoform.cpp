@@ -1,10 +1,9 @@
-#include "app/tinfoform.h"
+#include "tools/information/tinfoform.h"
 
 #include "app/handlingsregler.h"
 #include "app/tmainform.h"
-#include "app/tstruktur.h"
-#include "app/turlform1.h"
-#include "platform/textfile.h"
+#include "tools/information/tstruktur.h"
+#include "tools/information/turlform1.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -68,7 +67,6 @@ Tinfoform::Tinfoform(Tmainform& main, Turlform1& urlform, TStruktur& struktur, b
     : QWidget(&main), showInternt(internt), main(main), urlform(urlform), struktur(struktur)
 {
     setWindowTitle(QStringLiteral("Information"));
-    optFilnavn = main.folders.OptMappe + QStringLiteral("Information.txt");
     regler = new Handlingsregler(this);
 
     WebBrowser1 = new QTextBrowser(this);
@@ -203,8 +201,7 @@ QWidget* Tinfoform::byggeHoejrePanel()
     layout->addWidget(titel);
     auto* hovedknapper = new QHBoxLayout;
     for (const char* navn : {"aVisStifinder", "aVisInfoStruk", "aPanelV"})
-        if (QAction* action = main.findChild<QAction*>(QLatin1String(navn)))
-            hovedknapper->addWidget(knapFor(action, panel));
+        hovedknapper->addWidget(knapFor(main.hovedhandling(navn), panel));
     hovedknapper->addStretch();
     layout->addLayout(hovedknapper);
     layout->addWidget(new QLabel(QStringLiteral("Liste emner"), panel));
@@ -228,8 +225,7 @@ QWidget* Tinfoform::byggeFunkPanel()
     panel->setObjectName(QStringLiteral("funkPanel"));
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 0, 0, 0);
-    if (QAction* struktur = main.findChild<QAction*>(QStringLiteral("aVisInfoStruk")))
-        row->addWidget(knapFor(struktur, panel));
+    row->addWidget(knapFor(main.hovedhandling("aVisInfoStruk"), panel));
     row->addWidget(new QLabel(QStringLiteral("Liste emner:"), panel));
     for (QAction* emne : emneHandlinger)
         row->addWidget(knapFor(emne, panel));
@@ -320,26 +316,14 @@ void Tinfoform::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (opstart) {
         opstart = false;
-        if (!showInternt)
-            hentPlacering();
         setFocus();
     }
     main.anvendHints(this);
 }
 
-void Tinfoform::hentPlacering()
-{
-    const QList<int> sted = platform::readNumberLines(optFilnavn, 3).value_or(QList<int>{20, 40, 576});
-    setGeometry(sted[0], sted[1], eksternBredde, sted[2]);
-}
-
 void Tinfoform::closeEvent(QCloseEvent* event)
 {
-    if (!showInternt) {
-        if (urlform.isVisible())
-            urlform.close();
-        platform::writeTextLines(optFilnavn,
-                                 {QString::number(geometry().x()), QString::number(geometry().y()), QString::number(height())});
-    }
+    if (!showInternt && urlform.isVisible())
+        urlform.close();
     QWidget::closeEvent(event);
 }

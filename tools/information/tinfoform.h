@@ -34,7 +34,6 @@ public:
     QTextBrowser* browser() const { return WebBrowser1; }
     QString globalUrl;
     QString Hjemmeside;
-    QString optFilnavn;
     QString oldUrl;
     const bool showInternt;
     bool opstart = true;
@@ -51,8 +50,6 @@ private:
     QWidget* byggeHoejrePanel();
     QWidget* byggeFunkPanel();
     void byggeRegler();
-    // Places the window of its own as it was last closed.
-    void hentPlacering();
     QListWidget* urlListe() const;
     void vaelgLinje(int linje);
 
