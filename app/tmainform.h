@@ -1,7 +1,6 @@
 #pragma once
 
-#include "app/datafolders.h"
-#include "app/mainsettings.h"
+#include "app/programkontekst.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -39,7 +38,7 @@ class Tspform;
 
 // The main window: the frame of the program and the owner of the program-wide state (the data
 // folders, the main settings, the counters of running operations and explorer windows).
-class Tmainform : public QMainWindow {
+class Tmainform : public QMainWindow, public Programkontekst {
     Q_OBJECT
 public:
     // shippedProgram: the installed tree "Program" that comes with the executable.
@@ -52,7 +51,7 @@ public:
     Tinfform* infform() const { return info; }
     Tspform* spform() const { return spoergsmaal; }
     // The boxes as the engines use them.
-    Beskeder* beskeder() const;
+    Beskeder* beskeder() const override;
 
     void CreateMapper();
     void HentOpt();
@@ -66,9 +65,9 @@ public:
 
     // Opening and running files, consoles and the system's file manager. Failures of the shell
     // are shown in the information box through ErrorInfo.
-    void runFilname(const QString& aFilename, int fileRunNumber);
-    void OpenFilen(const QString& aFilnavn, bool forRedigering);
-    void OpenFilMedProgram(const QString& aProgram, const QString& aFilnavn);
+    void runFilname(const QString& aFilename, int fileRunNumber) override;
+    void OpenFilen(const QString& aFilnavn, bool forRedigering) override;
+    void OpenFilMedProgram(const QString& aProgram, const QString& aFilnavn) override;
     void OpenTheEle();
     void MenuExeParam(const QString& aProgram, const QString& aCaption);
     void ErrorInfo(int Nr);
@@ -78,13 +77,13 @@ public:
     void aOpenStifinderExecute();
 
     // The current element: the folder or file the explorer windows show.
-    QLineEdit* EditSti() const { return editSti; }
+    QLineEdit* EditSti() const override { return editSti; }
     // The status bar: panel 0 the current program, panel 2 messages and hints.
     void InfoProg(const QString& S);
-    void UdskrivInfo(const QString& S);
+    void UdskrivInfo(const QString& S) override;
     QString statusTekst() const;
     // Posts a notification to the desktop's notification centre.
-    void makeInfo(const QString& overskrift, const QString& tekst);
+    void makeInfo(const QString& overskrift, const QString& tekst) override;
     int ncNumber = 0;
 
     // Child windows. New explorer windows are made by the factory that the explorer registers.
@@ -121,18 +120,21 @@ public:
     QWidget* makeNewStifinder();
     void openStifinder();
     void aktiverWinform(bool opdater, const QString& potMappe);
-    QWidget* getWinform(const QString& aCaption);
+    QWidget* getWinform(const QString& aCaption) override;
     // The explorer window of that caption, without a message when there is none.
-    QWidget* stifinderMedNavn(const QString& aCaption) const;
+    QWidget* stifinderMedNavn(const QString& aCaption) const override;
+    void aktiverElement(QWidget* window) override;
+    QWidget* hovedvindue() override { return this; }
+    void skiftBlokering() override;
     void CloseElementExecute();
     void CloseAlleElementerExecute();
 
     // The clipboards: a new clipboard window is made by the factory the clipboard registers.
     void setKlipbordFabrik(StifinderFabrik fabrik) { klipbordFabrik = std::move(fabrik); }
-    QWidget* getKlipbord();
-    void setKlipbord(QWidget* aWinform);
-    void kopierKlipbordsdata(const QString& aCaption, const QStringList& Mliste, const QStringList& Fliste);
-    void udskivKlipbordInf(const QString& antMapper, const QString& antFiler);
+    QWidget* getKlipbord() override;
+    void setKlipbord(QWidget* aWinform) override;
+    void kopierKlipbordsdata(const QString& aCaption, const QStringList& Mliste, const QStringList& Fliste) override;
+    void udskivKlipbordInf(const QString& antMapper, const QString& antFiler) override;
 
     // Acting on the current element through an explorer or a tool window.
     void aInsertMappeExecute();
@@ -143,20 +145,20 @@ public:
     void visKalMappe(const QString& aMappe);
     void opretKalenderStruk(QStringList aList, const QString& aMappe);
     // Every explorer window takes the tree font of the options (each new one asks too).
-    void FontboxClick();
+    void FontboxClick() override;
     void FontnavnBoxClick();
     void RegisterEleFromGal(const QString& aEleNavn);
 
     // The home-made structure menu.
-    QMenu* PuMappeStruk() const { return strukturMenu; }
-    void loadMappeStruktur(bool medMappestrukturform);
-    void CallOnClick();
+    QMenu* PuMappeStruk() const override { return strukturMenu; }
+    void loadMappeStruktur(bool medMappestrukturform) override;
+    void CallOnClick() override;
     void mMsOnClick(QAction* item);
 
     // The help pages, once registered: a page file (a name with ".html"); the page of the active
     // child window (F1). The left panel's page 5 is theirs to fill.
     void setHjaelpesider(Hjaelpesider* sider) { hjaelpesider = sider; }
-    void InfoHelp(const QString& S);
+    void InfoHelp(const QString& S) override;
     void aInfoExecute();
     void informationsKnappenClick();
     QWidget* informationsside() const { return infoPlads; }
@@ -166,9 +168,9 @@ public:
     void HovedbogChange();
     void aPanelVExecute();
     // Shows the left panel on one of its properties pages, with a title for the panel.
-    void visEgenskabsside(int side, const QString& titel);
+    void visEgenskabsside(int side, const QString& titel) override;
     // Gives tab bars and page controls the tab look of the options.
-    void anvendBogfanerPaa(const QList<QWidget*>& faner) const;
+    void anvendBogfanerPaa(const QList<QWidget*>& faner) const override;
     // Applies a visual style by name; an unknown name changes nothing.
     void anvendDesign(const QString& navn);
 
@@ -176,27 +178,15 @@ public:
     // existing folder; empty for any other argument list.
     static QString startMappeFraArgumenter(const QStringList& arguments);
 
-    DataFolders folders;
-    MainSettings opt;
     bool opstart = true;
-    int processCount = 0;
     // Counts a long operation starting (+1) or ending (-1); the close action follows.
-    void aendrProcessCount(int aendring);
+    void aendrProcessCount(int aendring) override;
     // A window shows its hints only while an operation runs and "Vis hints" is on.
-    void anvendHints(QWidget* vindue);
+    void anvendHints(QWidget* vindue) override;
     bool MsRedigeret = false;
-    int NewCount = 0;
     QString SPtimerFilename;
     int SPtimerCount = 0;
     QString startMappe;  // handed to "Stifinder 1"
-
-Q_SIGNALS:
-    // The tree options changed; every explorer window applies them to its trees.
-    void traeFontAendret(int punkter, const QString& navn);
-    void strukturLinjerAendret(bool medLinjer);
-    void bogfanerAendret(int stil);
-    void fremFormAendret();
-    void blokerAendret(bool bloker);
 
 protected:
     bool event(QEvent* event) override;

@@ -75,7 +75,7 @@ void Tmainform::byggeSider()
     auto* strukturer = new QVBoxLayout(strukturSide);
     strukturer->addWidget(binder->valgGruppe("FremFormCheck", QStringLiteral("Vis strukturer som"),
                                      {QStringLiteral("Niveaustruktur"), QStringLiteral("Punktstruktur")},
-                                     &MainSettings::FremFormCheck, [this] { Q_EMIT fremFormAendret(); }, strukturSide));
+                                     &MainSettings::FremFormCheck, [this] { Q_EMIT signaler.fremFormAendret(); }, strukturSide));
     strukturer->addWidget(forklaring(QStringLiteral("Niveaustruktur:\nViser punkterne i deres egentlige sammenhæng."),
                                      strukturSide));
     strukturer->addWidget(forklaring(QStringLiteral("Punktstruktur:\nViser punkterne punkt for punkt."), strukturSide));
@@ -115,7 +115,7 @@ QWidget* Tmainform::byggeEgenskaber()
                                  fontEffekt, side));
     layout->addWidget(binder->afkrydsning("CheckStrukturLinjer", QStringLiteral("Mappestruktur med linjer"),
                                   &MainSettings::CheckStrukturLinjer,
-                                  [this] { Q_EMIT strukturLinjerAendret(opt.CheckStrukturLinjer); }, side));
+                                  [this] { Q_EMIT signaler.strukturLinjerAendret(opt.CheckStrukturLinjer); }, side));
     layout->addWidget(binder->valgGruppe("bogfanerBox", QStringLiteral("Fremstillings muligheder"),
                                  {QStringLiteral("Fladknapper"), QStringLiteral("Knapper"), QStringLiteral("Tabs")},
                                  &MainSettings::bogfanerBox, [this] { anvendBogfaner(); }, side));
@@ -183,7 +183,7 @@ QWidget* Tmainform::byggeSikkerhed()
 {
     auto* side = new QWidget(this);
     auto* layout = new QVBoxLayout(side);
-    const auto bloker = [this] { Q_EMIT blokerAendret(opt.blokerCheck); };
+    const auto bloker = [this] { Q_EMIT signaler.blokerAendret(opt.blokerCheck); };
     layout->addWidget(binder->afkrydsning("sikkerhedsCheck", QStringLiteral("Informer"), &MainSettings::sikkerhedsCheck, {}, side));
     layout->addWidget(forklaring(QStringLiteral("Spørger før kopiering, flytning og sletning."), side));
     layout->addWidget(binder->afkrydsning("blokerCheck", QStringLiteral("Bloker funktioner"), &MainSettings::blokerCheck, bloker,
@@ -240,6 +240,8 @@ QWidget* Tmainform::byggeAabningsmaader()
     return side;
 }
 
+void Tmainform::skiftBlokering() { findChild<QCheckBox*>(QStringLiteral("blokerCheck"))->click(); }
+
 void Tmainform::visIndstillinger()
 {
     binder->vis();
@@ -256,7 +258,7 @@ void Tmainform::setMaxElementer(int antal)
 void Tmainform::anvendBogfaner()
 {
     anvendBogfanerPaa({elementTabs, funkBog, Programbog});
-    Q_EMIT bogfanerAendret(opt.bogfanerBox);
+    Q_EMIT signaler.bogfanerAendret(opt.bogfanerBox);
 }
 
 void Tmainform::anvendBogfanerPaa(const QList<QWidget*>& faner) const
@@ -272,7 +274,7 @@ void Tmainform::FontnavnBoxClick() { anvendTraeFont(); }
 
 void Tmainform::anvendTraeFont()
 {
-    Q_EMIT traeFontAendret(8 + opt.Fontbox, fontNavne.value(opt.FontnavnBox));
+    Q_EMIT signaler.traeFontAendret(8 + opt.Fontbox, fontNavne.value(opt.FontnavnBox));
 }
 
 void Tmainform::anvendDesign(const QString& navn)

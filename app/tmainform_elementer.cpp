@@ -247,6 +247,12 @@ void Tmainform::aktiverWinform(bool opdater, const QString& potMappe)
         explorer->opdater();
 }
 
+void Tmainform::aktiverElement(QWidget* window)
+{
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
+        mdiArea->setActiveSubWindow(sub);
+}
+
 QWidget* Tmainform::stifinderMedNavn(const QString& aCaption) const
 {
     for (QWidget* window : stifindere())

@@ -201,6 +201,8 @@ void Tmainform::byggeHandlinger()
     connect(Hovedbog, &QTabWidget::currentChanged, regler, &Handlingsregler::opdaterSenere);
     connect(genvejsBog, &QTabWidget::currentChanged, regler, &Handlingsregler::opdaterSenere);
     connect(editSti, &QLineEdit::textChanged, regler, &Handlingsregler::opdaterSenere);
+    programhandlinger = {handlinger.value("aVisKlipbordet"), handlinger.value("OpretSmappe"), handlinger.value("mVisEside"),
+                         handlinger.value("aBilledGal")};
     byggeRegler();
 }
 

@@ -2,7 +2,7 @@
 
 #include "app/elementvinduer.h"
 #include "app/handlingsregler.h"
-#include "app/tmainform.h"
+#include "app/programkontekst.h"
 #include "core/stoerrelser.h"
 #include "fileops/tklipbordslister.h"
 #include "platform/textfile.h"
@@ -25,7 +25,7 @@ namespace {
 constexpr int standardBredde = 350;
 }
 
-Tlisteform::Tlisteform(Tmainform& main, bool faelles, int nummer)
+Tlisteform::Tlisteform(Programkontekst& main, bool faelles, int nummer)
     : main(main)
     , faelles(faelles)
 {
@@ -152,7 +152,7 @@ void Tlisteform::byggeVindue()
     eks->setToolTip(QStringLiteral("Vælg destination i relevante Stifinder"));
     connect(eks, &QAction::triggered, this, [this] {
         if (QWidget* explorer = main.getWinform(winformCaption))
-            main.mdi()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(explorer->parentWidget()));
+            main.aktiverElement(explorer);
     });
     regler->tilfoej(eks, [this] { return Mappeliste->topLevelItemCount() + Filliste->topLevelItemCount() > 0; });
     auto* eksKnap = new QToolButton(this);

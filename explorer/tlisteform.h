@@ -9,7 +9,7 @@ class QLabel;
 class QTreeWidget;
 class QWidget;
 class TKlipbordsLister;
-class Tmainform;
+class Programkontekst;
 
 // The file clipboard window "Klipbord": the folders and files gathered for the next paste, in
 // two ticked lists.
@@ -17,7 +17,7 @@ class Tlisteform : public QWidget {
     Q_OBJECT
 public:
     // faelles: the one clipboard all explorers share; nummer: the explorer's number otherwise.
-    Tlisteform(Tmainform& main, bool faelles, int nummer);
+    Tlisteform(Programkontekst& main, bool faelles, int nummer);
     ~Tlisteform() override;
 
     TKlipbordsLister& lister() const { return *klipbord; }
@@ -46,7 +46,7 @@ private:
     void fjernAfkrydsede(QTreeWidget* liste);
     void gemOpt();
 
-    Tmainform& main;
+    Programkontekst& main;
     bool faelles;
     QTreeWidget* Mappeliste = nullptr;
     QTreeWidget* Filliste = nullptr;

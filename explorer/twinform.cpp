@@ -3,7 +3,7 @@
 #include "app/handlingsregler.h"
 #include "app/indstillingsbinder.h"
 #include "boxes/tinfform.h"
-#include "app/tmainform.h"
+#include "app/programkontekst.h"
 #include "app/traelinjer.h"
 #include "explorer/tlisteform.h"
 #include "explorer/treopenfiler.h"
@@ -34,7 +34,7 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
-Twinform::Twinform(Tmainform& main)
+Twinform::Twinform(Programkontekst& main)
     : main(main)
     , metodeX(std::make_unique<TMetodeCompo>())
     , FStrukturY(&metodeX->StrukturY())
@@ -266,8 +266,7 @@ void Twinform::newMetodeObjekt()
     }
     metodeX->BoolVisKlipbord = opt.visKlipbordCheck;
     metodeX->visKlipbord = [this] {
-        if (QAction* vis = main.findChild<QAction*>(QStringLiteral("aVisKlipbordet")))
-            vis->trigger();
+        main.programhandlinger.visKlipbordet->trigger();
     };
     metodeX->setFlytElementer(false);
     connect(metodeX.get(), &TMetodeCompo::stoerrelseBeregnes, this, [this] {

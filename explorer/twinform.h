@@ -26,7 +26,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class TReopenFilerX;
 class TReopenFilerY;
-class Tmainform;
+class Programkontekst;
 class TKlipbordsLister;
 class TSkrivTekstfiler;
 class Tlisteform;
@@ -42,7 +42,7 @@ class IndstillingsBinder;
 class Twinform : public QWidget, public StifinderVindue, public StifinderKlipbord {
     Q_OBJECT
 public:
-    explicit Twinform(Tmainform& main);
+    explicit Twinform(Programkontekst& main);
     ~Twinform() override;
 
     TStrukturCompo& strukturCompo() override { return *FStrukturY; }
@@ -198,7 +198,7 @@ private:
     void omdoebningSlut(QTreeWidget* tree, QTreeWidgetItem* item);
     void visAktivStruktur();
 
-    Tmainform& main;
+    Programkontekst& main;
     std::unique_ptr<TMetodeCompo> metodeX;
     TStrukturCompo* FStrukturY;  // the tree engine, owned by metodeX
     std::unique_ptr<IndstillingsBinder<StifinderIndstillinger>> binder;

@@ -4,7 +4,7 @@
 #include "explorer/twinform.h"
 
 #include "app/handlingsregler.h"
-#include "app/tmainform.h"
+#include "app/programkontekst.h"
 #include "fileops/tmetodecompo.h"
 #include "platform/recentdocs.h"
 #include "tools/skrivtekstfiler/tskrivtekstfiler.h"
@@ -92,7 +92,7 @@ void Twinform::byggeFilhandlinger()
     titel(handling("aShowPic", QStringLiteral("Vis billeder af type jpg, ico eller bmp"), {}, [this] {
                    const QString ext = filExt(FStrukturY->Filnavn()).toLower();
                    if (ext == u".jpg" || ext == u".bmp" || ext == u".ico")
-                       main.findChild<QAction*>(QStringLiteral("aBilledGal"))->trigger();
+                       main.programhandlinger.billedgalleri->trigger();
                    else
                        main.beskeder()->sig(QStringLiteral("Valgte fil er ikke en billedfil af type jpg, bmp eller ico.\r"));
                }),
@@ -227,8 +227,7 @@ void Twinform::makeFiler(const QString& navn)
 
 void Twinform::ActionUpdExecute()
 {
-    if (auto* blokerCheck = main.findChild<QCheckBox*>(QStringLiteral("blokerCheck")))
-        blokerCheck->click();
+    main.skiftBlokering();
     if (main.opt.blokerCheck)
         main.UdskrivInfo(QStringLiteral("Andre funktioner blokeres nu ved aktive tidskrævende funktioner."));
     else if (main.opt.sikkerhedsCheck)

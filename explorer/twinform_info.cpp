@@ -2,7 +2,7 @@
 // drive, as a long operation after the safety question.
 #include "explorer/twinform.h"
 
-#include "app/tmainform.h"
+#include "app/programkontekst.h"
 #include "fileops/tmetodecompo.h"
 #include "core/beskeder.h"
 #include "tree/strukturnode.h"
@@ -13,7 +13,7 @@
 
 void Twinform::byggeInfo()
 {
-    metodeX->setInfoVindue(&main, main.folders.ikonDir);
+    metodeX->setInfoVindue(main.hovedvindue(), main.folders.ikonDir);
     QAction* info = handling("Info", QStringLiteral("Se valgte elements egenskaber: Ctrl+E"), Qt::CTRL | Qt::Key_E,
                              [this] { InfoExecute(); });
     info->setText(QStringLiteral("Egenskaber"));

@@ -2,7 +2,7 @@
 #include "explorer/twinform.h"
 
 #include "app/handlingsregler.h"
-#include "app/tmainform.h"
+#include "app/programkontekst.h"
 #include "platform/recentdocs.h"
 #include "core/beskeder.h"
 
@@ -66,10 +66,8 @@ void Twinform::placerKnapper()
     // A click opens the window of home-made structures; its menu is the main window's menu of them.
     QToolButton* opretStrukturButton = iGruppe(funkPanel1, knap(funkPanel1, nullptr));
     opretStrukturButton->setObjectName(QStringLiteral("opretStrukturButton"));
-    if (QAction* opret = main.findChild<QAction*>(QStringLiteral("OpretSmappe"))) {
-        opretStrukturButton->setToolTip(opret->toolTip());
-        connect(opretStrukturButton, &QToolButton::clicked, opret, &QAction::trigger);
-    }
+    opretStrukturButton->setToolTip(main.programhandlinger.opretStruktur->toolTip());
+    connect(opretStrukturButton, &QToolButton::clicked, main.programhandlinger.opretStruktur, &QAction::trigger);
     opretStrukturButton->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
     opretStrukturButton->setMenu(main.PuMappeStruk());
     opretStrukturButton->setPopupMode(QToolButton::MenuButtonPopup);
@@ -106,10 +104,7 @@ void Twinform::placerKnapper()
     ghopt->setObjectName(QStringLiteral("GHoptButton"));
     ghopt->setToolTip(QStringLiteral("Bestem fremvisnings metode"));
     ghopt->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
-    connect(ghopt, &QToolButton::clicked, this, [this] {
-        if (QAction* vis = main.findChild<QAction*>(QStringLiteral("mVisEside")))
-            vis->trigger();
-    });
+    connect(ghopt, &QToolButton::clicked, main.programhandlinger.visEside, &QAction::trigger);
     iGruppe(Panel1, knap(Panel1, "aTopPanel"));
     QToolButton* opdateActButton = iGruppe(Panel1, knap(Panel1, nullptr));
     opdateActButton->setObjectName(QStringLiteral("opdateActButton"));

@@ -1,7 +1,7 @@
 // The explorer window's controls: the bars, the two trees, the right panel and its pages.
 #include "app/handlingsregler.h"
 #include "app/indstillingsbinder.h"
-#include "app/tmainform.h"
+#include "app/programkontekst.h"
 #include "app/traelinjer.h"
 #include "explorer/twinform.h"
 #include "fileops/tklipbordslister.h"
@@ -57,7 +57,7 @@ QLineEdit* feltMed(const char* navn, QWidget* parent)
 }
 
 // A small button that shows its text in the information box.
-QToolButton* infoKnap(const char* navn, const QString& tekst, Tmainform& main, QWidget* parent)
+QToolButton* infoKnap(const char* navn, const QString& tekst, Programkontekst& main, QWidget* parent)
 {
     auto* knap = new QToolButton(parent);
     knap->setObjectName(QLatin1String(navn));
@@ -67,7 +67,7 @@ QToolButton* infoKnap(const char* navn, const QString& tekst, Tmainform& main, Q
 }
 
 // A help button that opens a page of the information pages.
-QToolButton* hjaelpKnap(const char* navn, const QString& hint, const QString& side, Tmainform& main, QWidget* parent)
+QToolButton* hjaelpKnap(const char* navn, const QString& hint, const QString& side, Programkontekst& main, QWidget* parent)
 {
     auto* knap = new QToolButton(parent);
     knap->setObjectName(QLatin1String(navn));
@@ -149,7 +149,7 @@ void Twinform::byggeVindue()
     FremButton->setDefaultAction(findChild<QAction*>(QStringLiteral("Frem")));
     forbindTraeer();
     byggeRegler();
-    connect(&main, &Tmainform::traeFontAendret, this, [this](int punkter, const QString& navn) {
+    connect(&main.signaler, &Programsignaler::traeFontAendret, this, [this](int punkter, const QString& navn) {
         QFont font = MappeStruktur->font();
         font.setPointSize(punkter);
         if (navn != u"Default")
@@ -157,10 +157,10 @@ void Twinform::byggeVindue()
         MappeStruktur->setFont(font);
         FilStruktur->setFont(font);
     });
-    connect(&main, &Tmainform::strukturLinjerAendret, this,
+    connect(&main.signaler, &Programsignaler::strukturLinjerAendret, this,
             [this](bool medLinjer) { visLinjer(MappeStruktur, medLinjer); });
-    connect(&main, &Tmainform::blokerAendret, this, &Twinform::setActionUpdates);
-    connect(&main, &Tmainform::bogfanerAendret, this, [this] { main.anvendBogfanerPaa({mirvel, favoritBog}); });
+    connect(&main.signaler, &Programsignaler::blokerAendret, this, &Twinform::setActionUpdates);
+    connect(&main.signaler, &Programsignaler::bogfanerAendret, this, [this] { main.anvendBogfanerPaa({mirvel, favoritBog}); });
     resize(1038, 791);
 }
 

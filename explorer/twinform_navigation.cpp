@@ -1,7 +1,7 @@
 // Navigation: the central update, the path tabs, back and forward, the tree events and the
 // structure commands.
 #include "app/handlingsregler.h"
-#include "app/tmainform.h"
+#include "app/programkontekst.h"
 #include "explorer/treopenfiler.h"
 #include "explorer/tlisteform.h"
 #include "explorer/twinform.h"

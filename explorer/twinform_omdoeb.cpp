@@ -2,7 +2,7 @@
 #include "explorer/twinform.h"
 
 #include "app/handlingsregler.h"
-#include "app/tmainform.h"
+#include "app/programkontekst.h"
 #include "explorer/tomdoebform.h"
 #include "platform/filesystem.h"
 #include "core/beskeder.h"
@@ -20,11 +20,11 @@ namespace {
 
 // Each dialog exists once for the program, on top of its main window.
 template <class Form>
-Form& dialog(Tmainform& main)
+Form& dialog(Programkontekst& main)
 {
     static QPointer<Form> form;
     if (!form)
-        form = new Form(&main);
+        form = new Form(main.hovedvindue());
     return *form;
 }
 

@@ -3,7 +3,7 @@
 #include "explorer/twinform.h"
 
 #include "app/handlingsregler.h"
-#include "app/tmainform.h"
+#include "app/programkontekst.h"
 #include "explorer/tlisteform.h"
 #include "fileops/tklipbordslister.h"
 #include "fileops/tmetodecompo.h"
@@ -20,7 +20,7 @@
 
 void Twinform::byggePaste()
 {
-    PasteObj = new TPasteObjekt(main.folders.OptMappe, &main, this);
+    PasteObj = new TPasteObjekt(main.folders.OptMappe, main.hovedvindue(), this);
     PasteObj->onLoadLister = [this] { loadListerne(); };
     PasteObj->onPasteElements = [this](bool ok) { lukKlipbordKontrol(ok); };
 

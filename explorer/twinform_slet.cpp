@@ -2,7 +2,7 @@
 // question, the long-operation bracket and the walk up to a folder that still exists.
 #include "explorer/twinform.h"
 
-#include "app/tmainform.h"
+#include "app/programkontekst.h"
 #include "fileops/tdeleteobjekt.h"
 #include "core/beskeder.h"
 #include "tree/tstrukturcompo.h"
@@ -13,7 +13,7 @@
 
 void Twinform::byggeSletning()
 {
-    DeleteObj = new TDeleteObjekt(main.folders.OptMappe, &main, main.beskeder(), this);
+    DeleteObj = new TDeleteObjekt(main.folders.OptMappe, main.hovedvindue(), main.beskeder(), this);
     QAction* papirkurv = handling("DeleteToPapirkurv", QStringLiteral("Slet til papirkurv: Ctrl+D"), Qt::CTRL | Qt::Key_D,
                                   [this] { SletElementer(true); });
     QAction* permanent = handling("DeletePermanent", QStringLiteral("Slet permanent: Shift+Del"),

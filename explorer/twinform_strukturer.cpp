@@ -4,7 +4,7 @@
 #include "explorer/twinform.h"
 
 #include "app/handlingsregler.h"
-#include "app/tmainform.h"
+#include "app/programkontekst.h"
 #include "explorer/treopenfiler.h"
 #include "tools/skrivtekstfiler/tskrivtekstfiler.h"
 #include "core/beskeder.h"
@@ -91,7 +91,7 @@ void Twinform::byggeStrukturhandlinger()
     for (QTreeWidget* tree : {MappeStruktur, FilStruktur})
         connect(tree, &QTreeWidget::itemSelectionChanged, this, [this] { saetStrukturknapper(true); });
     // A new choice of how structures are shown may be fetched again.
-    connect(&main, &Tmainform::fremFormAendret, this, [this] { saetStrukturknapper(true); });
+    connect(&main.signaler, &Programsignaler::fremFormAendret, this, [this] { saetStrukturknapper(true); });
 }
 
 void Twinform::saetStrukturknapper(bool aktive)

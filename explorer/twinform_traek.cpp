@@ -3,7 +3,7 @@
 // copying between two, or always copying with "Anvend Drag-Drop-kopiering".
 #include "explorer/twinform.h"
 
-#include "app/tmainform.h"
+#include "app/programkontekst.h"
 #include "fileops/tmetodecompo.h"
 #include "core/drev.h"
 #include "tree/strukturnode.h"

@@ -45,7 +45,7 @@ void Informationssider::byggeInfoside(QWidget* side)
     auto* strukturLayout = new QVBoxLayout(infoSide1);
     Struktur = new TStruktur(infoSide1);
     Struktur->setObjectName(QStringLiteral("Struktur"));
-    connect(&main, &Tmainform::strukturLinjerAendret, Struktur, [this](bool medLinjer) { visLinjer(Struktur, medLinjer); });
+    connect(&main.signaler, &Programsignaler::strukturLinjerAendret, Struktur, [this](bool medLinjer) { visLinjer(Struktur, medLinjer); });
     connect(Struktur, &QTreeWidget::itemClicked, this, [this] { StrukturClick(); });
     new AktiverTaster(Struktur, [this] { StrukturClick(); });
     strukturLayout->addWidget(Struktur, 1);
