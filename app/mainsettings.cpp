@@ -33,22 +33,10 @@ bool applyMainSettingsLines(const QStringList& lines, MainSettings& settings)
 
 void applyDefaultOpt(MainSettings& settings)
 {
-    const MainSettings designed;
-    settings.designName = designed.designName;
-    settings.mainTop = designed.mainTop;
-    settings.mainLeft = designed.mainLeft;
-    settings.mainWidth = designed.mainWidth;
-    settings.mainHeight = designed.mainHeight;
-    settings.maxElementer = designed.maxElementer;
-    settings.mainPanelVisible = designed.mainPanelVisible;
-    settings.exeProgram = designed.exeProgram;
-    settings.OnClickIndex = designed.OnClickIndex;
-    settings.GBoxV = designed.GBoxV;
-    settings.GBoxL = designed.GBoxL;
-    settings.PlaceringsMappe = designed.PlaceringsMappe;
-    settings.Vistoppanel = designed.Vistoppanel;
-    settings.genvejsBogPage = designed.genvejsBogPage;
-    settings.sammeKlipbord = designed.sammeKlipbord;
+    using S = MainSettings;
+    gendanStandard(settings, &S::designName, &S::mainTop, &S::mainLeft, &S::mainWidth, &S::mainHeight, &S::maxElementer,
+                   &S::mainPanelVisible, &S::exeProgram, &S::OnClickIndex, &S::GBoxV, &S::GBoxL, &S::PlaceringsMappe,
+                   &S::Vistoppanel, &S::genvejsBogPage, &S::sammeKlipbord);
 }
 
 QStringList mainSettingsLines(const MainSettings& settings) { return optionLinjer(lineRules, settings); }

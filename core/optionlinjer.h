@@ -79,3 +79,12 @@ QStringList optionLinjer(const std::array<OptionLinje<S>, N>& regler, const S& s
         linjer.append(regel.skriv(s));
     return linjer;
 }
+
+// Lays the values a settings object is designed with (those of a new S) over the named fields of
+// s; the other fields keep their state.
+template <class S, class... T>
+void gendanStandard(S& s, T S::*... felter)
+{
+    const S designet;
+    ((s.*felter = designet.*felter), ...);
+}

@@ -24,14 +24,8 @@ const std::array<L, stifinderLinjeAntal> linjeRegler = {
 
 void defaultStifinderOpt(StifinderIndstillinger& s)
 {
-    const StifinderIndstillinger designet;
-    s.Mappenavn = designet.Mappenavn;
-    s.Filnavn = designet.Filnavn;
-    s.mappeStrukturBredde = designet.mappeStrukturBredde;
-    s.privatCheckBox = designet.privatCheckBox;
-    s.RadioOpstart = designet.RadioOpstart;
-    s.hiddenCheck = designet.hiddenCheck;
-    s.udfoldCheck = designet.udfoldCheck;
+    gendanStandard(s, &S::Mappenavn, &S::Filnavn, &S::mappeStrukturBredde, &S::privatCheckBox, &S::RadioOpstart,
+                   &S::hiddenCheck, &S::udfoldCheck);
 }
 
 void hentStifinderOpt(const QString& fil, StifinderIndstillinger& s)
