@@ -180,7 +180,7 @@ void Twinform::closeEvent(QCloseEvent* event)
 {
     if (aktivitetsAntal > 0) {
         // The running operation stops at its next step and the window closes after it.
-        PasteObj->ProgressBox()->FCancel = true;
+        PasteObj->stop();
         lukEfterOperation = true;
         event->ignore();
         return;

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "fileops/motor/sletmotor.h"
 #include "fileops/tfremgangscompo.h"
 
 class Tkopieringsform;
 
-// What a deletion needs besides the deleting itself: the options, the lists, the confirmation and
-// delete windows, moving one element to the trash and counting a folder as done.
+// What a deletion needs besides the deleting itself: the options, the lists, the confirmation
+// dialog that answers the delete engine and the delete window that shows its progress.
 class TDeleteCompo : public TFremgangsCompo {
     Q_OBJECT
 public:
-    // When to ask before deleting.
-    enum Spoergsmaal { SpoergAltid = 0, KunFoerSlet = 1, SpoergAldrig = 2 };
+    using enum Filoperation::Spoergsmaal;
 
     // The dialogs are centred on mainWindow; optMappe holds the confirmation dialog's size file;
     // messages go to beskeder.
@@ -20,14 +20,17 @@ public:
     QStringList DeleteMapper;
     QStringList DeleteFiler;
     int IntSpm = SpoergAltid;
-    bool CloseBoxAfter = true;
     Tkopieringsform* SpmDelBox() const;
 
+    bool bekraeftSletning(const QStringList& filer, const QStringList& mapper, bool tilPapirkurv) override;
+    // A deletion neither copies nor meets names that exist.
+    bool bekraeftKopi(const QString&, bool, const QStringList&, const QStringList&) override { return false; }
+    Konfliktsvar konflikt(const QString&) override { return {}; }
+
 protected:
-    // One file or folder to the trash; false, said in a message, when it could not go there.
-    bool FileDeleteRB(const QString& sti);
-    // Counts the files of the folder at index of the lists as done, by the count made before.
-    void getInfo(int index);
+    const Filoperation& operation() const override { return motor; }
+
+    Sletmotor motor{*this, *this};
 
 private:
     QPointer<Tkopieringsform> FSpmDelBox;

@@ -2,8 +2,9 @@
 
 #include "fileops/tdeletecompo.h"
 
-// Deletes a list of folders and a list of files, to the trash or permanently, after the
-// confirmation its question mode asks for, while the delete window shows what is left.
+// Deletes a list of folders and a list of files, to the trash or permanently, through the delete
+// engine, after the confirmation its question mode asks for, while the delete window shows what is
+// left.
 class TDeleteObjekt : public TDeleteCompo {
     Q_OBJECT
 public:
@@ -14,7 +15,4 @@ public:
     bool DeleteElementer(const QStringList& aMappeListe, const QStringList& aFilListe, bool tilPapirkurv);
     // The total size of the last deletion, such as "1,50 KB"; empty when nothing was counted.
     QString getResult() const;
-
-private:
-    void sletFejl(const QString& sti, int fejl);
 };

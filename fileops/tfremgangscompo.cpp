@@ -2,28 +2,11 @@
 
 #include "core/stoerrelser.h"
 #include "fileops/tdeleteform.h"
-#include "core/beskeder.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
-#include <sys/stat.h>
-
-bool erMappe(const QByteArray& path)
-{
-    struct stat st;
-    return ::stat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-QByteArray kildeBytes(const QString& path)
-{
-    QByteArray bytes = QFile::encodeName(path);
-    while (bytes.size() > 1 && bytes.endsWith('/'))
-        bytes.chop(1);
-    return bytes;
-}
 
 TFremgangsCompo::TFremgangsCompo(QWidget* mainWindow, QObject* owner)
     : QObject(owner)
@@ -35,15 +18,26 @@ TFremgangsCompo::~TFremgangsCompo() { delete FDeleteBox; }
 
 Tdeleteform* TFremgangsCompo::DeleteBox() const { return FDeleteBox; }
 
-void TFremgangsCompo::sig(const QString& tekst) { FBeskeder->sig(tekst); }
+void TFremgangsCompo::sig(const QString& tekst)
+{
+    // The window shows where the operation stands while the message is read.
+    visFremgang();
+    FBeskeder->sig(tekst);
+}
+
+Beskeder::Svar TFremgangsCompo::spoergOmAlle(const QString& tekst)
+{
+    return FBeskeder->spoerg(tekst, Beskeder::AlleCheck::Vis);
+}
+
+TFremgangsform* TFremgangsCompo::vindue(Fase fase) const { return fase == Fase::Sletning ? FDeleteBox : nullptr; }
+
+QProgressBar* TFremgangsCompo::samletBjaelke(Fase fase) const
+{
+    return fase == Fase::Sletning ? FDeleteBox->proBar : nullptr;
+}
 
 void TFremgangsCompo::saetBjaelke(QProgressBar* bar, int procent) { udsatteBjaelker[bar] = procent; }
-
-void TFremgangsCompo::visSenere(TFremgangsform* vindue, int procent)
-{
-    udsatVindue = vindue;
-    udsatProcent = procent;
-}
 
 void TFremgangsCompo::visFremgang()
 {
@@ -52,14 +46,15 @@ void TFremgangsCompo::visFremgang()
             it.key()->setValue(it.value());
     udsatteBjaelker.clear();
     if (udsatVindue) {
+        const Filoperation::Tal& tal = operation().tal;
         udsatVindue->LabelProcent->setText(QString::number(udsatProcent) + u'%');
-        udsatVindue->LabelResterende->setText(heltal(antalFiler) + QStringLiteral(" (")
-                                              + skaleretStoerrelse(totalSize - posSize) + u')');
+        udsatVindue->LabelResterende->setText(heltal(tal.antalFiler) + QStringLiteral(" (")
+                                              + skaleretStoerrelse(tal.totalSize - tal.posSize) + u')');
         udsatVindue = nullptr;
     }
 }
 
-void TFremgangsCompo::behandlBeskeder()
+void TFremgangsCompo::mellemrum()
 {
     // Stop is looked for often; the windows are repainted ten times a second, which is enough for
     // the eye and costs little next to the copying.
@@ -73,42 +68,46 @@ void TFremgangsCompo::behandlBeskeder()
     sidstBehandlet.restart();
 }
 
-void TFremgangsCompo::sizeOfDelElementer(const QStringList& mapper, const QStringList& filer, const QString& aDeleteTekst)
+void TFremgangsCompo::optaellingBegynder(Fase, const QStringList& mapper, const QString& tekst)
 {
     Tdeleteform& box = *FDeleteBox;
-    totalSize = 0;
-    posSize = 0;
-    antalFiler = 0;
-    antalMapper = int(mapper.size());
+    sletTekst = tekst;
     box.listbox->clear();
     box.proBar->setValue(0);
     box.LabelInfo->clear();
     box.LabelResterende->clear();
     box.LabelProcent->setText(QStringLiteral("0%"));
-    box.destLabel->setText(aDeleteTekst);
-    box.mapperLabel->setText(antalMapper == 1 ? QStringLiteral("Følgende 1 mappe slettes:")
-                                              : QStringLiteral("Følgende %1 mapper slettes:").arg(antalMapper));
-    mappeOptaellinger.clear();
-    for (const QString& mappe : mapper) {
-        box.tilfoejMappe(mappe);
-        MappeOptaelling optaelling;
-        if (!erMappe(kildeBytes(mappe)) || !getMappeInfo(mappe, optaelling))
-            sig(QStringLiteral("Mappen\r") + mappe + u'\r' + QStringLiteral("eksisterer ikke."));
-        mappeOptaellinger.append(optaelling);
-        antalFiler += int(optaelling.filer);
-        totalSize += optaelling.bytes;
-    }
-    for (const QString& fil : filer) {
-        totalSize += getFilensSize(fil);
-        ++antalFiler;
-    }
-    box.destLabel->setText(aDeleteTekst + QStringLiteral(": ") + skaleretStoerrelse(totalSize));
-    box.LabelInfo->setText(QStringLiteral("Antal filer: ") + heltal(antalFiler));
+    box.destLabel->setText(tekst);
+    box.mapperLabel->setText(mapper.size() == 1 ? QStringLiteral("Følgende 1 mappe slettes:")
+                                                : QStringLiteral("Følgende %1 mapper slettes:").arg(mapper.size()));
+    box.visMapper(mapper);
 }
 
-int TFremgangsCompo::progressInfoDel()
+void TFremgangsCompo::optaellingSlut(Fase)
 {
-    const int procent = totalSize <= 0 ? 0 : int(posSize * 100 / totalSize);
-    visSenere(FDeleteBox, procent);
-    return procent;
+    const Filoperation::Tal& tal = operation().tal;
+    FDeleteBox->destLabel->setText(sletTekst + QStringLiteral(": ") + skaleretStoerrelse(tal.totalSize));
+    FDeleteBox->LabelInfo->setText(QStringLiteral("Antal filer: ") + heltal(tal.antalFiler));
 }
+
+void TFremgangsCompo::faseBegynder(Fase fase)
+{
+    vindue(fase)->show();
+    QCoreApplication::processEvents();
+}
+
+void TFremgangsCompo::faseSlut(Fase fase)
+{
+    visFremgang();
+    if (CloseBoxAfter)
+        vindue(fase)->close();
+}
+
+void TFremgangsCompo::samletProcent(Fase fase, int procent)
+{
+    saetBjaelke(samletBjaelke(fase), procent);
+    udsatVindue = vindue(fase);
+    udsatProcent = procent;
+}
+
+void TFremgangsCompo::mappeFaerdig(Fase fase, int index) { vindue(fase)->afkryds(index); }

@@ -2,9 +2,8 @@
 
 #include "fileops/tpastecompo.h"
 
-// "Sæt ind": copies or moves the explorer's clipboard into a destination folder. The sources of a
-// move that lie on the destination's file system are renamed into place; the others are copied
-// and then deleted, each only when its copy arrived whole.
+// "Sæt ind": copies or moves the explorer's clipboard into a destination folder, through the copy
+// engine, with its dialogs and windows.
 class TPasteObjekt : public TPasteCompo {
     Q_OBJECT
 public:
@@ -19,24 +18,9 @@ public:
     QString getResult() const;
 
 private:
-    // Loads the lists and asks when it should; false when there is nothing to paste or the
-    // user said no.
-    bool klarTilPaste(bool flyt);
-    bool paaSammeDrev(const QString& source) const;
-    // Moves the entries of liste that lie on the destination's file system with flyt, taking them
-    // out of the list, and marks the others; false when a move failed.
-    bool flytPaaSammeDrev(QStringList& liste, bool (TPasteObjekt::*flyt)(const QString&));
-    // Moves within the file system by the method; false when the move itself failed.
-    bool flytMappe(const QString& source);
-    bool flytFil(const QString& source);
-    // The method for an existing target, asking when the method is to ask.
-    int metodeFor(const QString& target);
-    // The question before an existing folder is replaced by a moved one; true to replace it.
-    bool maaMappeErstattes(const QString& source, const QString& target);
-    // Puts source in the place of the existing target, which is removed only once source stands there.
-    bool erstat(const QString& source, const QString& target);
-
-    bool andetDrev = false;
-    bool afvisAlle = false;
-    bool alleValgt = false;
+    // The paste after the lists were loaded through onLoadLister.
+    Kopimotor::Opgave hentOpgave();
+    // A paste without destination was refused: onPasteElements is told so. The method in force
+    // is kept.
+    void efterOperation(const Kopimotor::Opgave& opgave);
 };

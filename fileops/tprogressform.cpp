@@ -42,7 +42,6 @@ Tprogressform::Tprogressform(QWidget* mainWindow)
     infoBar->addWidget(infoBarAntal, 1);
     stopButton->setObjectName(QStringLiteral("stopButton"));
     stopButton->setToolTip(QStringLiteral("Stop processen på eget ansvar.\r\nKopieringen er muligvist ikke gennemført."));
-    connect(stopButton, &QPushButton::clicked, this, [this] { FCancel = true; });
     destinationEdit->setObjectName(QStringLiteral("destinationEdit"));
     destinationEdit->setReadOnly(true);
     kildeLabel->setObjectName(QStringLiteral("kildeLabel"));
@@ -63,9 +62,3 @@ Tprogressform::Tprogressform(QWidget* mainWindow)
 }
 
 void Tprogressform::setInfoBarAntal(qint64 mapper) { infoBarAntal->setText(QLocale().toString(mapper)); }
-
-void Tprogressform::showEvent(QShowEvent* event)
-{
-    FCancel = false;
-    TFremgangsform::showEvent(event);
-}

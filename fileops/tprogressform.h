@@ -14,8 +14,6 @@ class Tprogressform : public TFremgangsform {
 public:
     explicit Tprogressform(QWidget* mainWindow);
 
-    // Set by Stop; cleared each time the window is shown.
-    bool FCancel = false;
     void setInfoBarAntal(qint64 mapper);
 
     QProgressBar* pBar;
@@ -27,7 +25,4 @@ public:
     QLineEdit* destinationEdit;
     QLabel* kildeLabel;
     QLabel* infoLabel;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 };

@@ -1,30 +1,20 @@
-#include "boxes/boksbeskeder.h"
-#include "boxes/tinfform.h"
-#include "boxes/tspform.h"
 #include "fileops/tmetodecompo.h"
-#include "tests/common/scriptedboxes.h"
-#include "tests/common/testhome.h"
+#include "tests/common/traefixture.h"
 #include "tree/tstrukturcompo.h"
 
 #include <QDir>
-#include <QMainWindow>
-#include <QTreeWidget>
 #include <QtTest>
 
 namespace {
 
 // A method component on two trees in a home of its own, with the boxes scripted.
-struct Fixture {
+struct Fixture : TraeFixture {
     Fixture()
-        : info(&main)
-        , spoergsmaal(&main)
-        , beskeder(&info, &spoergsmaal)
     {
         metode.setBeskeder(&beskeder);
         metode.StrukturY().setStruktur1(&struktur1);
         metode.StrukturY().setStruktur2(&struktur2);
         metode.StrukturY().setBeskeder(&beskeder);
-        struktur2.setSelectionMode(QAbstractItemView::ExtendedSelection);
     }
     QTreeWidgetItem* vaelg(QTreeWidget& tree, const QString& caption)
     {
@@ -36,14 +26,6 @@ struct Fixture {
         return item;
     }
 
-    TestHome home;
-    QMainWindow main;
-    Tinfform info;
-    Tspform spoergsmaal;
-    BoksBeskeder beskeder;
-    ScriptedBoxes boxes;
-    QTreeWidget struktur1;
-    QTreeWidget struktur2;
     TMetodeCompo metode;
 };
 

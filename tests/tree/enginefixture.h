@@ -1,32 +1,21 @@
 #pragma once
 
-#include "boxes/boksbeskeder.h"
-#include "boxes/tinfform.h"
-#include "boxes/tspform.h"
 #include "tests/common/fakedrives.h"
-#include "tests/common/scriptedboxes.h"
-#include "tests/common/testhome.h"
+#include "tests/common/traefixture.h"
 #include "tree/tstrukturcompo.h"
-
-#include <QMainWindow>
-#include <QTreeWidget>
 
 // A tree engine on two trees, in a home of its own with the drives "/" (the root file system),
 // C (fixed, label "System"), D (removable, no label), R (RAM) and N (network) mounted in it, and
 // the message boxes scripted.
-struct EngineFixture {
+struct EngineFixture : TraeFixture {
     EngineFixture()
         : drives({{"/", "ext4", "/dev/sda1", "rod", platform::DriveKind::Fixed},
                   {home / "C", "ext4", "/dev/sda2", "System", platform::DriveKind::Fixed},
                   {home / "D", "vfat", "/dev/sdb1", "", platform::DriveKind::Removable},
                   {home / "R", "tmpfs", "tmpfs", "", platform::DriveKind::Ram},
                   {home / "N", "nfs4", "nas:/x", "", platform::DriveKind::Network}})
-        , info(&main)
-        , spoergsmaal(&main)
-        , beskeder(&info, &spoergsmaal)
     {
         home.make({"C/", "D/", "R/", "N/"});
-        struktur2.setSelectionMode(QAbstractItemView::ExtendedSelection);
         compo.setStruktur1(&struktur1);
         compo.setStruktur2(&struktur2);
         compo.setBeskeder(&beskeder);
@@ -55,14 +44,6 @@ struct EngineFixture {
         return texts;
     }
 
-    TestHome home;
     FakeDrives drives;
-    QMainWindow main;
-    Tinfform info;
-    Tspform spoergsmaal;
-    BoksBeskeder beskeder;
-    ScriptedBoxes boxes;
-    QTreeWidget struktur1;
-    QTreeWidget struktur2;
     TStrukturCompo compo;
 };

@@ -1,0 +1,314 @@
+#include "fileops/motor/kopimotor.h"
+
+#include "core/pathhelpers.h"
+#include "platform/filecopy.h"
+#include "platform/filedelete.h"
+#include "platform/filesystem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// Writes everything of the file system that holds mappe to disk; false when that failed.
+bool skrivTilDisk(const QString& mappe)
+{
+    const int fd = ::open(QFile::encodeName(mappe).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::syncfs(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+}  // namespace
+
+void Kopimotor::nyOperation(const Opgave& opgave)
+{
+    Filoperation::nulstil();
+    metode = opgave.metode;
+    ikkePastede = 0;
+    ikkeKopierede = 0;
+    huskAnkomne = false;
+    ankommet.clear();
+    talt = false;
+    andetDrev = false;
+    afvisAlle = false;
+    alleValgt = false;
+}
+
+bool Kopimotor::klar(const Opgave& opgave, bool flyt)
+{
+    if (opgave.dest.isEmpty())
+        return false;
+    return opgave.spm != SpoergAltid || spoergsmaal.bekraeftKopi(opgave.dest, flyt, opgave.filer, opgave.mapper);
+}
+
+QString Kopimotor::resultat() const
+{
+    if (stoppet())
+        return QStringLiteral("ukendt antal bytes, da kopieringsfunktionen blev afbrudt.");
+    if (!talt)
+        return {};
+    return heltal(optaltFiler) + (optaltFiler == 1 ? QStringLiteral(" fil: ") : QStringLiteral(" filer: "))
+        + cifferStoerrelse(optaltBytes);
+}
+
+void Kopimotor::optael(const Opgave& opgave)
+{
+    tal = {};
+    tal.antalMapper = int(opgave.mapper.size());
+    fremgang.optaellingBegynder(Filfremgang::Fase::Kopiering, opgave.mapper, opgave.dest);
+    MappeOptaelling optaelling;
+    optaelling.mapper = tal.antalMapper;
+    optaelling.nyMappe = [this](qint64 mapper) { fremgang.mapperOptalt(mapper); };
+    for (const QString& mappe : opgave.mapper)
+        if (!erMappe(kildeBytes(mappe)) || !getMappeInfo(mappe, optaelling))
+            sig(QStringLiteral("Mappen\r") + mappe + u'\r' + QStringLiteral("eksisterer ikke."));
+    tal.antalMapper = int(optaelling.mapper);
+    tal.antalFiler = int(optaelling.filer);
+    tal.totalSize = optaelling.bytes;
+    for (const QString& fil : opgave.filer) {
+        tal.totalSize += getFilensSize(fil);
+        ++tal.antalFiler;
+    }
+    talt = true;
+    optaltFiler = tal.antalFiler;
+    optaltBytes = tal.totalSize;
+    fremgang.optaellingSlut(Filfremgang::Fase::Kopiering);
+}
+
+int Kopimotor::kopiFremgang(qint64 stoerrelse)
+{
+    tal.posSize += stoerrelse;
+    --tal.antalFiler;
+    const int procent = tal.totalSize <= 0 ? 100 : int(tal.posSize * 100 / tal.totalSize);
+    fremgang.samletProcent(Filfremgang::Fase::Kopiering, procent);
+    fremgang.mellemrum();
+    return procent;
+}
+
+bool Kopimotor::kopier(Opgave& opgave)
+{
+    nyOperation(opgave);
+    if (!klar(opgave, false))
+        return false;
+    optael(opgave);
+    fremgang.faseBegynder(Filfremgang::Fase::Kopiering);
+    kopierListerne(opgave);
+    fremgang.faseSlut(Filfremgang::Fase::Kopiering);
+    return true;
+}
+
+bool Kopimotor::kopierFraLister(const Opgave& opgave)
+{
+    optael(opgave);
+    fremgang.faseBegynder(Filfremgang::Fase::Kopiering);
+    huskAnkomne = true;
+    kopierListerne(opgave);
+    fremgang.faseSlut(Filfremgang::Fase::Kopiering);
+    return ikkePastede == 0 && ikkeKopierede == 0;
+}
+
+bool Kopimotor::bestemMaal(QByteArray& maal, bool& erstat)
+{
+    erstat = metode == Overskriv;
+    // "Overskriv ikke" needs no look: the copy is made exclusively and leaves an existing target be.
+    if (metode == Overskriv || metode == OverskrivIkke)
+        return true;
+    struct stat st;
+    const bool findes = ::lstat(maal.constData(), &st) == 0;
+    if (metode == OpretKopi) {
+        const QString navn = QFile::decodeName(maal);
+        // A name the text form cannot hold keeps its bytes unless it is taken.
+        if (findes || QFile::encodeName(navn) == maal)
+            maal = QFile::encodeName(getNewFilnavn(navn, QStringLiteral("Kopi")));
+        return true;
+    }
+    if (!findes)
+        return true;
+    const Filspoergsmaal::Konfliktsvar svar = spoergsmaal.konflikt(QFile::decodeName(maal));
+    metode = svar.metode;
+    if (metode != Spoerg)
+        return bestemMaal(maal, erstat);
+    erstat = svar.overskriv;
+    if (!svar.overskriv)
+        ++ikkePastede;
+    return svar.overskriv;
+}
+
+Kopimotor::Kopiudfald Kopimotor::kopierFil(const QByteArray& source, const QByteArray& target, bool erstat, qint64* stoerrelse)
+{
+    if (stoppet()) {
+        ++ikkeKopierede;
+        return Kopiudfald::IkkeKopieret;
+    }
+    tal.aktuel = QFile::decodeName(source);
+    const auto filFremgang = [this, stoerrelse](qint64 kopieret, qint64 total) {
+        if (stoerrelse)
+            *stoerrelse = total;
+        fremgang.filProcent(total > 0 ? int((kopieret * 100 + total / 2) / total) : 100);
+        fremgang.mellemrum();
+        return !stoppet();
+    };
+    int fejl = 0;
+    const platform::KopiResultat resultat = platform::kopierFil(source, target, erstat, filFremgang, &fejl);
+    if (resultat == platform::KopiResultat::Kopieret) {
+        if (huskAnkomne)
+            ankommet.insert(source);
+        return Kopiudfald::Kopieret;
+    }
+    if (resultat == platform::KopiResultat::Fejl && fejl == EEXIST && !erstat) {
+        ++ikkePastede;
+        return Kopiudfald::Udeladt;
+    }
+    ++ikkeKopierede;
+    return Kopiudfald::IkkeKopieret;
+}
+
+void Kopimotor::kopierMappe(const QByteArray& source, const QByteArray& target)
+{
+    DIR* dir = ::opendir(source.constData());
+    if (!dir) {
+        ++ikkeKopierede;
+        sig(QStringLiteral("Mappen\r") + QFile::decodeName(source) + u'\r'
+            + (errno == ENOENT ? QStringLiteral("eksisterer ikke.")
+                               : QStringLiteral("kunne ikke læses. Måske mangler der rettigheder dertil.")));
+        return;
+    }
+    struct Indgang {
+        QByteArray navn;
+        bool mappe;
+    };
+    std::vector<Indgang> indgange;
+    while (const dirent* entry = ::readdir(dir)) {
+        const char* navn = entry->d_name;
+        if (navn[0] == '.' && (navn[1] == 0 || (navn[1] == '.' && navn[2] == 0)))
+            continue;
+        bool mappe = entry->d_type == DT_DIR;
+        struct stat st;
+        if (entry->d_type == DT_UNKNOWN && ::fstatat(::dirfd(dir), navn, &st, AT_SYMLINK_NOFOLLOW) == 0)
+            mappe = S_ISDIR(st.st_mode);
+        indgange.push_back({QByteArray(navn), mappe});
+    }
+    ::closedir(dir);
+    for (const Indgang& indgang : indgange) {
+        if (stoppet())
+            return;
+        const QByteArray kilde = source + '/' + indgang.navn;
+        QByteArray maal = target + '/' + indgang.navn;
+        if (indgang.mappe) {
+            ::mkdir(maal.constData(), 0777);
+            kopierMappe(kilde, maal);
+            continue;
+        }
+        bool erstat = false;
+        // The copy tells the size; a file left out or not copied is looked at for it.
+        qint64 stoerrelse = -1;
+        if (bestemMaal(maal, erstat))
+            kopierFil(kilde, maal, erstat, &stoerrelse);
+        struct stat st;
+        if (stoerrelse < 0)
+            stoerrelse = ::lstat(kilde.constData(), &st) == 0 ? st.st_size : 0;
+        kopiFremgang(stoerrelse);
+    }
+}
+
+bool Kopimotor::eksistererFilen(const QString& source, const QString& target, bool kopieret)
+{
+    if (kopieret && platform::entryExists(target))
+        return true;
+    sig(QStringLiteral("Der opstod en fejl. Filen: \r") + source + u'\r' + QStringLiteral("blev ikke kopieret til: ") + u'\r'
+        + target + u'\r' + QStringLiteral("Måske mangler der rettigheder dertil."));
+    return false;
+}
+
+bool Kopimotor::eksistererMappe(const QString& source, const QString& target)
+{
+    if (erMappe(QFile::encodeName(target)))
+        return true;
+    sig(QStringLiteral("Der opstod en fejl, der afbrød processen. Mappen: \r") + source + u'\r'
+        + QStringLiteral("blev ikke kopieret til: ") + u'\r' + target + u'\r'
+        + QStringLiteral("Måske mangler der rettigheder dertil."));
+    return false;
+}
+
+bool Kopimotor::destinationIKilden(const QString& source, const QString& destination)
+{
+    const QString kilde = QFileInfo(source).canonicalFilePath();
+    const QString dest = QFileInfo(destination).canonicalFilePath();
+    if (kilde.isEmpty() || dest.isEmpty() || (dest != kilde && !dest.startsWith(delimKon(kilde))))
+        return false;
+    sig(QStringLiteral("Mappen\r") + source + u'\r'
+        + QStringLiteral("kan ikke kopieres eller flyttes ind i sig selv, da destinationen ligger i den."));
+    return true;
+}
+
+void Kopimotor::kopierListerne(const Opgave& opgave)
+{
+    for (int i = 0; i < opgave.mapper.size(); ++i) {
+        const QString& source = opgave.mapper[i];
+        if (destinationIKilden(source, opgave.dest))
+            continue;
+        if (!erMappe(kildeBytes(source))) {
+            sig(QStringLiteral("Mappen\r") + source + u'\r' + QStringLiteral("eksisterer ikke."));
+            continue;
+        }
+        const QString target = stiMed(opgave.dest, getLastDirectory(QFile::decodeName(kildeBytes(source))));
+        QDir().mkpath(target);
+        kopierMappe(kildeBytes(source), QFile::encodeName(target));
+        if (eksistererMappe(source, target))
+            fremgang.mappeFaerdig(Filfremgang::Fase::Kopiering, i);
+    }
+    for (const QString& source : opgave.filer) {
+        QByteArray maal = QFile::encodeName(stiMed(opgave.dest, QFileInfo(source).fileName()));
+        bool erstat = false;
+        const Kopiudfald udfald = bestemMaal(maal, erstat) ? kopierFil(kildeBytes(source), maal, erstat) : Kopiudfald::Udeladt;
+        kopiFremgang(getFilensSize(source));
+        if (udfald != Kopiudfald::Udeladt)
+            eksistererFilen(source, QFile::decodeName(maal), udfald == Kopiudfald::Kopieret);
+        if (ikkePastede > 0)
+            fremgang.ikkeOverskrevne(ikkePastede);
+    }
+}
+
+bool Kopimotor::sletFraLister(const Opgave& opgave)
+{
+    // Nothing is deleted before the copies are safe on disk.
+    if (!skrivTilDisk(opgave.dest))
+        return false;
+    optaelSletning(opgave.mapper, opgave.filer, QStringLiteral("Sletningen er permanent"));
+    fremgang.faseBegynder(Filfremgang::Fase::Sletning);
+    // Only what arrived is deleted; a folder goes when nothing is left in it.
+    const auto behold = [this](const QByteArray& sti) { return !ankommet.contains(sti); };
+    const auto slettet = [this](qint64 bytes) {
+        tal.posSize += bytes;
+        --tal.antalFiler;
+        fremgang.samletProcent(Filfremgang::Fase::Sletning, sletProcent());
+        fremgang.mellemrum();
+    };
+    const bool alt = sletListerne(
+        opgave.mapper, opgave.filer,
+        [&](int, const QString& mappe) {
+            return platform::sletTrae(kildeBytes(mappe), behold, slettet, platform::VedFejl::Fortsaet) == 0
+                ? Udfald::Slettet
+                : Udfald::Fejl;
+        },
+        [&](const QString& fil) {
+            const qint64 stoerrelse = getFilensSize(fil);
+            if (!ankommet.contains(kildeBytes(fil)) || ::unlink(QFile::encodeName(fil).constData()) != 0)
+                return Udfald::Fejl;
+            --tal.antalFiler;
+            tal.posSize += stoerrelse;
+            return Udfald::Slettet;
+        });
+    fremgang.faseSlut(Filfremgang::Fase::Sletning);
+    return alt;
+}

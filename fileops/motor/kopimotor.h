@@ -1,0 +1,87 @@
+#pragma once
+
+#include "fileops/motor/filoperation.h"
+
+#include <QByteArray>
+#include <QSet>
+
+// Copies or moves lists of folders and files into a destination folder. The sources of a move
+// that lie on the destination's file system are renamed into place; the others are copied, the
+// copies written to disk, and then deleted, each only when its copy arrived whole.
+class Kopimotor : public Filoperation {
+public:
+    // What to do with a name that already exists at the destination.
+    enum Metode { OverskrivIkke = 0, Overskriv = 1, OpretKopi = 2, Spoerg = 3 };
+
+    // One paste, as the explorer gathered it.
+    struct Opgave {
+        QString dest;
+        QStringList mapper;
+        QStringList filer;
+        int spm = SpoergAltid;
+        int metode = OverskrivIkke;
+    };
+
+    using Filoperation::Filoperation;
+
+    // Each true when the operation ran to its end, false when it was declined or failed; a
+    // destination is needed. The lists may change: a move takes out what it renamed into place.
+    bool kopier(Opgave& opgave);
+    bool flyt(Opgave& opgave);
+    // The copy of the lists, and the delete pass of a move: each true when everything arrived,
+    // or was deleted.
+    bool kopierFraLister(const Opgave& opgave);
+    bool sletFraLister(const Opgave& opgave);
+
+    // The method in force: the dialog's "for all" choices replace Spoerg for the rest.
+    int metode = OverskrivIkke;
+    // Elements left as they were by the method, and files meant to be copied whose copy did not
+    // arrive.
+    int ikkePastede = 0;
+    int ikkeKopierede = 0;
+    // The last count of a copy, for the summary: "5 filer: 1,50 MB"; empty when nothing was
+    // counted, and a text of its own after Stop.
+    QString resultat() const;
+
+private:
+    void nyOperation(const Opgave& opgave);
+    bool klar(const Opgave& opgave, bool flyt);
+    // Counts the sources of a copy.
+    void optael(const Opgave& opgave);
+    int kopiFremgang(qint64 stoerrelse);
+
+    // Steps of a copy.
+    enum class Kopiudfald { Kopieret, Udeladt, IkkeKopieret };
+    // Decides how a file is copied to maal, which may exist, by the method: false leaves it out;
+    // maal may become a free name, erstat tells whether an existing target is replaced.
+    bool bestemMaal(QByteArray& maal, bool& erstat);
+    Kopiudfald kopierFil(const QByteArray& source, const QByteArray& target, bool erstat, qint64* stoerrelse = nullptr);
+    void kopierMappe(const QByteArray& source, const QByteArray& target);
+    bool eksistererFilen(const QString& source, const QString& target, bool kopieret);
+    bool eksistererMappe(const QString& source, const QString& target);
+    // A source folder that holds the destination cannot be copied into it: says so, true.
+    bool destinationIKilden(const QString& source, const QString& dest);
+    void kopierListerne(const Opgave& opgave);
+
+    // Steps of a move within one file system.
+    bool paaSammeDrev(const QString& source, const QString& dest) const;
+    // Moves the entries of liste that lie on the destination's file system, taking them out of the
+    // list; false when a move failed.
+    bool flytPaaSammeDrev(QStringList& liste, bool mapper, const QString& dest);
+    bool flytElement(const QString& source, bool mappe, const QString& dest);
+    // The method for an existing target, asking when the method is to ask.
+    int metodeFor(const QString& target);
+    bool maaMappeErstattes(const QString& source, const QString& target);
+    // Puts source in the place of the existing target, which is removed only once source stands there.
+    bool erstat(const QString& source, const QString& target);
+
+    // The sources whose copy arrived whole, as the file system spells them, while huskAnkomne.
+    QSet<QByteArray> ankommet;
+    bool huskAnkomne = false;
+    bool talt = false;
+    int optaltFiler = 0;
+    qint64 optaltBytes = 0;
+    bool andetDrev = false;
+    bool afvisAlle = false;
+    bool alleValgt = false;
+};
