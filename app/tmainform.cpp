@@ -117,8 +117,12 @@ void Tmainform::CreateMapper()
 void Tmainform::HentOpt()
 {
     const auto lines = platform::readTextLines(folders.optFilnavn);
-    if (!lines || lines->size() != mainSettingsLineCount || !applyMainSettingsLines(*lines, opt))
+    if (!lines || lines->size() != mainSettingsLineCount || !applyMainSettingsLines(*lines, opt)) {
+        // A file that is there but could not be read whole is kept before it is written over.
+        if (QFileInfo::exists(folders.optFilnavn))
+            indstillingsfejl = platform::ulaeseligIndstillingsfil(platform::gemUlaeseligFil(folders.optFilnavn));
         defaultOpt();
+    }
     anvendIndstillinger();
 }
 
@@ -238,6 +242,8 @@ void Tmainform::FormActivate()
         info->sig(QStringLiteral("Programmets data kan ikke gemmes, for disse mapper kunne ikke oprettes:\n")
                   + opstartsProblemer.join(u'\n')
                   + QStringLiteral("\nProgrammet starter med standardindstillingerne."));
+    if (!indstillingsfejl.isEmpty() && info)
+        info->sig(indstillingsfejl);
     if (auto* explorer = dynamic_cast<StifinderVindue*>(first); explorer && !startMappe.isEmpty())
         explorer->gaaTilMappe(startMappe);
     if (!opt.TryedBefore) {

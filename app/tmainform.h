@@ -252,6 +252,7 @@ private:
 
     QString shippedProgram;
     QStringList opstartsProblemer;
+    QString indstillingsfejl;  // said once at start: the settings file could not be read whole
     Tinfform* info = nullptr;
     Tspform* spoergsmaal = nullptr;
     std::unique_ptr<BoksBeskeder> boksBeskeder;

@@ -28,17 +28,18 @@ void defaultStifinderOpt(StifinderIndstillinger& s)
                    &S::hiddenCheck, &S::udfoldCheck);
 }
 
-void hentStifinderOpt(const QString& fil, StifinderIndstillinger& s)
+bool hentStifinderOpt(const QString& fil, StifinderIndstillinger& s)
 {
     const auto linjer = platform::readTextLines(fil);
     if (!linjer || linjer->size() != stifinderLinjeAntal || !anvendOptionLinjer(linjeRegler, *linjer, s)) {
         defaultStifinderOpt(s);
-        return;
+        return !QFileInfo::exists(fil);
     }
     if (!QFileInfo(s.Mappenavn).isDir())
         s.Mappenavn = QStringLiteral("/");
     if (!QFileInfo(s.Filnavn).isFile())
         s.Filnavn.clear();
+    return true;
 }
 
 bool gemStifinderOpt(const QString& fil, const StifinderIndstillinger& s)

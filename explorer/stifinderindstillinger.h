@@ -41,8 +41,9 @@ void defaultStifinderOpt(StifinderIndstillinger& s);
 // Reads the option file onto s: a file of exactly 24 lines is applied line by line (a line that
 // does not hold what its place calls for stops the reading, and the defaults are laid over what
 // was read); a missing file or another number of lines gives the defaults. A current folder that
-// no longer exists becomes "/", a current file that no longer exists becomes empty.
-void hentStifinderOpt(const QString& fil, StifinderIndstillinger& s);
+// no longer exists becomes "/", a current file that no longer exists becomes empty. False when
+// the file is there but could not be read whole.
+bool hentStifinderOpt(const QString& fil, StifinderIndstillinger& s);
 
 // Replaces the option file with the 24 lines; false when it could not be written.
 bool gemStifinderOpt(const QString& fil, const StifinderIndstillinger& s);

@@ -15,6 +15,7 @@
 #include "fileops/tprogressform.h"
 #include "core/ikonslots.h"
 #include "core/pathhelpers.h"
+#include "platform/textfile.h"
 #include "tree/tstrukturcompo.h"
 
 #include <QApplication>
@@ -135,7 +136,9 @@ bool Twinform::makeOpstartStrukturer()
 
 void Twinform::HentOpt()
 {
-    hentStifinderOpt(optFilnavn, opt);
+    // A file that is there but could not be read whole is kept before it is written over.
+    if (!hentStifinderOpt(optFilnavn, opt))
+        indstillingsfejl = platform::ulaeseligIndstillingsfil(platform::gemUlaeseligFil(optFilnavn));
     binder->vis();
 }
 
@@ -158,6 +161,8 @@ void Twinform::FormActivate()
         funkPanel1->setFixedWidth(MappeStruktur->width());
         (FStrukturY->AktiveStruktur() == 1 ? MappeStruktur : FilStruktur)->setFocus();
         main.loadMappeStruktur(false);
+        if (!indstillingsfejl.isEmpty())
+            main.beskeder()->sig(indstillingsfejl);
         if (!main.opt.TryedBefore) {
             winBog->setCurrentIndex(4);
             egenskabsBogen->setCurrentIndex(1);
@@ -226,8 +231,10 @@ void Twinform::setAktivitetsNr(int antal, int art)
     AktivitetBoks->setMaximum(funkTilladt ? 1 : 0);
     if ((art == 1 || art == 2) && main.opt.beskedCheck) {
         const QString resultat = art == 1 ? PasteObj->getResult() : DeleteObj->getResult();
-        setBeskedInfo((art == 1 ? QStringLiteral("Der blev kopieret ") : QStringLiteral("Der blev slettet "))
-                      + (resultat.isEmpty() ? QStringLiteral("0 bytes") : resultat));
+        const QString hvad = art == 2                                                   ? QStringLiteral("Der blev slettet ")
+                             : PasteObj->paabegyndt() && !PasteObj->fuldfoert() ? QStringLiteral("Kopieringen blev ikke fuldført: ")
+                                                                                      : QStringLiteral("Der blev kopieret ");
+        setBeskedInfo(hvad + (resultat.isEmpty() ? QStringLiteral("0 bytes") : resultat));
     }
     main.anvendHints(this);
     if (regler)

@@ -198,6 +198,7 @@ private:
     void omdoebningSlut(QTreeWidget* tree, QTreeWidgetItem* item);
     void visAktivStruktur();
 
+    QString indstillingsfejl;  // said at the first activation: the option file could not be read whole
     Programkontekst& main;
     std::unique_ptr<TMetodeCompo> metodeX;
     TStrukturCompo* FStrukturY;  // the tree engine, owned by metodeX

@@ -75,8 +75,9 @@ void Twinform::PasteExecute()
         PasteObj->IntPasteMetode = opt.resultBox;
         PasteObj->CloseBoxAfter = opt.LukCheck;
         PasteObj->setBoxCaption(StifinderNavn);
-        const bool ok = metodeX->FlytElementer() ? PasteObj->PasteCutElementer() : PasteObj->PasteElementer();
-        if (ok && opt.opdaterCheck && !lukEfterOperation) {
+        metodeX->FlytElementer() ? PasteObj->PasteCutElementer() : PasteObj->PasteElementer();
+        // The destination changed also when not everything arrived.
+        if (PasteObj->paabegyndt() && opt.opdaterCheck && !lukEfterOperation) {
             const QString dest = PasteObj->ConstDest;
             FStrukturY->udfoldStruktur1(dest, opt.RadioOpstart != 1);
             mappeKontrol(FStrukturY->makeStruktur2(dest), true);

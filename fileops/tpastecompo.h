@@ -46,6 +46,9 @@ public:
     // Elements left as they were by the method; files whose copy did not arrive.
     int ikkePastede() const { return motor.ikkePastede; }
     int ikkeKopierede() const { return motor.ikkeKopierede; }
+    // Whether the last operation ran (was not declined), and whether all of it arrived.
+    bool paabegyndt() const { return motor.paabegyndt; }
+    bool fuldfoert() const { return motor.fuldfoert(); }
 
     // The engine's questions, answered by the dialogs.
     bool bekraeftKopi(const QString& dest, bool flyt, const QStringList& filer, const QStringList& mapper) override;

@@ -124,6 +124,13 @@ QByteArray midlertidigBeside(const QByteArray& maal)
 
 void installKopiFejl(std::function<int(const QString& kilde, qint64 offset)> fejl) { kopiFejl() = std::move(fejl); }
 
+void saetMappeEgenskaber(const QByteArray& maal, const struct stat& kilde)
+{
+    ::chmod(maal.constData(), kilde.st_mode & 07777);
+    const timespec tider[2] = {kilde.st_atim, kilde.st_mtim};
+    ::utimensat(AT_FDCWD, maal.constData(), tider, AT_SYMLINK_NOFOLLOW);
+}
+
 KopiResultat kopierFil(const QString& kilde, const QString& maal, bool erstat, const KopiFremgang& fremgang, int* errnoUd)
 {
     return kopierFil(QFile::encodeName(kilde), QFile::encodeName(maal), erstat, fremgang, errnoUd);
@@ -149,10 +156,18 @@ KopiResultat kopierFil(const QByteArray& src, const QByteArray& dst, bool erstat
         if (n < 0)
             return fejl(errno);
         target[size_t(n)] = 0;
-        if (findes && !S_ISDIR(eksisterende.st_mode))
-            ::unlink(dst.constData());
-        if (::symlink(target.data(), dst.constData()) != 0)
+        // An existing target is replaced only by a link that stands already: made beside it under
+        // a free name, then renamed over it, so a link that cannot be made leaves the target be.
+        const QByteArray skrivTil = findes ? midlertidigBeside(dst) : dst;
+        if (findes)
+            ::unlink(skrivTil.constData());
+        if (::symlink(target.data(), skrivTil.constData()) != 0)
             return fejl(errno);
+        if (findes && ::rename(skrivTil.constData(), dst.constData()) != 0) {
+            const int kode = errno;
+            ::unlink(skrivTil.constData());
+            return fejl(kode);
+        }
         if (fremgang)
             fremgang(st.st_size, st.st_size);
         return KopiResultat::Kopieret;
@@ -227,7 +242,7 @@ int kopierTrae(const QByteArray& kilde, const QByteArray& maal)
             break;
     }
     ::closedir(dir);
-    ::chmod(maal.constData(), st.st_mode & 07777);
+    saetMappeEgenskaber(maal, st);
     return fejl;
 }
 

@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+struct stat;
+
 namespace platform {
 
 enum class KopiResultat {
@@ -31,6 +33,10 @@ KopiResultat kopierFil(const QByteArray& kilde, const QByteArray& maal, bool ers
 // links are copied as links, never followed. 0, or the system's error code of the first
 // failure, where it stops (a FIFO, socket or device counts as one: it is never opened).
 int kopierTrae(const QByteArray& kilde, const QByteArray& maal);
+
+// Gives a folder made by a copy the mode and times of the source folder kilde: it is made private
+// (0700) while it is filled and gets them when it is complete.
+void saetMappeEgenskaber(const QByteArray& maal, const struct stat& kilde);
 
 // For tests: a fault that the copy meets before writing at a given offset of a given source
 // (return an errno value to fail there, 0 to go on). An empty hook removes the fault.

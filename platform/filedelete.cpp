@@ -46,6 +46,10 @@ struct Sletning {
         const int fejl = sletIndhold(fd, sti);
         if (fejl && vedFejl == VedFejl::Stop)
             return fejl;
+        if (behold && behold(sti)) {
+            nogetBeholdt = true;
+            return fejl;
+        }
         if (::unlinkat(dirFd, navn, AT_REMOVEDIR) == 0 || errno == ENOENT)
             return fejl;
         return fejl ? fejl : errno == ENOTEMPTY && nogetBeholdt ? 0 : errno;

@@ -5,7 +5,8 @@
 
 namespace platform {
 
-// Asked of each file, link or special file before it is removed: true keeps it.
+// Asked of each file, link or special file before it is removed, and of each folder once its
+// content is gone: true keeps it.
 using Behold = std::function<bool(const QByteArray& sti)>;
 // Told the size of each file after it was removed.
 using Slettet = std::function<void(qint64 bytes)>;

@@ -36,4 +36,14 @@ bool renameNoReplace(const QByteArray& source, const QByteArray& target)
     return ::rename(source.constData(), target.constData()) == 0;
 }
 
+int skrivTilDisk(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    const int fejl = ::syncfs(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return fejl;
+}
+
 }  // namespace platform

@@ -13,4 +13,8 @@ bool entryExists(const QString& path);
 bool renameNoReplace(const QString& from, const QString& to);
 bool renameNoReplace(const QByteArray& from, const QByteArray& to);
 
+// Writes everything of the file system that holds path to disk (syncfs). 0, or the system's error
+// code when that failed.
+int skrivTilDisk(const QString& path);
+
 }  // namespace platform

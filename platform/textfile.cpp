@@ -109,4 +109,20 @@ bool writeTextLines(const QString& path, const QStringList& lines)
     return file.commit();
 }
 
+QString gemUlaeseligFil(const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        return {};
+    const QString kopi = path + QStringLiteral(".fejl");
+    QFile::remove(kopi);
+    return QFile::copy(path, kopi) ? kopi : QString();
+}
+
+QString ulaeseligIndstillingsfil(const QString& kopi)
+{
+    return QStringLiteral("Indstillingsfilen kunne ikke læses helt; standardværdier bruges. ")
+        + (kopi.isEmpty() ? QStringLiteral("Der kunne ikke gemmes en kopi af den.")
+                          : QStringLiteral("En kopi er gemt som ") + kopi);
+}
+
 }  // namespace platform

@@ -27,4 +27,13 @@ std::optional<QList<int>> readNumberLines(const QString& path, int count);
 // as it was. Returns false when the file could not be written.
 bool writeTextLines(const QString& path, const QStringList& lines);
 
+// Keeps a file that could not be read whole beside it as path + ".fejl" (replacing an older
+// copy), before the program writes over it; the copy's path, or empty when there is no file or
+// no copy could be made.
+QString gemUlaeseligFil(const QString& path);
+
+// The one message for a settings file that could not be read whole: the defaults are used, and
+// where the copy of the old file is.
+QString ulaeseligIndstillingsfil(const QString& kopi);
+
 }  // namespace platform

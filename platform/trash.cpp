@@ -93,13 +93,17 @@ std::pair<QString, QString> papirkurvFor(const QString& path, const struct stat&
     return {klarPapirkurv(dataHome + QStringLiteral("/Trash")), path};
 }
 
-// Puts path at maal on another file system: a whole copy first, then path is removed; when the
-// copy fails it is removed again and path stays. 0, or the system's error code.
+// Puts path at maal on another file system: a whole copy first, written to disk, then path is
+// removed; when the copy or the writing to disk fails the copy is removed again and path stays.
+// 0, or the system's error code.
 int flytKopierende(const QString& path, const QString& maal)
 {
     const QByteArray kilde = QFile::encodeName(path);
     const QByteArray til = QFile::encodeName(maal);
-    if (const int fejl = kopierTrae(kilde, til)) {
+    int fejl = kopierTrae(kilde, til);
+    if (!fejl)
+        fejl = skrivTilDisk(maal);
+    if (fejl) {
         sletTrae(til);
         return fejl;
     }

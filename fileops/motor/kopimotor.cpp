@@ -1,6 +1,7 @@
 #include "fileops/motor/kopimotor.h"
 
 #include "core/pathhelpers.h"
+#include "platform/fejlaarsag.h"
 #include "platform/filecopy.h"
 #include "platform/filedelete.h"
 #include "platform/filesystem.h"
@@ -15,21 +16,6 @@
 #include <unistd.h>
 #include <vector>
 
-namespace {
-
-// Writes everything of the file system that holds mappe to disk; false when that failed.
-bool skrivTilDisk(const QString& mappe)
-{
-    const int fd = ::open(QFile::encodeName(mappe).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = ::syncfs(fd) == 0;
-    ::close(fd);
-    return ok;
-}
-
-}  // namespace
-
 void Kopimotor::nyOperation(const Opgave& opgave)
 {
     Filoperation::nulstil();
@@ -39,6 +25,9 @@ void Kopimotor::nyOperation(const Opgave& opgave)
     huskAnkomne = false;
     ankommet.clear();
     talt = false;
+    paabegyndt = false;
+    sletningFejlede = false;
+    ikkeAnkomne.clear();
     andetDrev = false;
     afvisAlle = false;
     alleValgt = false;
@@ -48,7 +37,13 @@ bool Kopimotor::klar(const Opgave& opgave, bool flyt)
 {
     if (opgave.dest.isEmpty())
         return false;
-    return opgave.spm != SpoergAltid || spoergsmaal.bekraeftKopi(opgave.dest, flyt, opgave.filer, opgave.mapper);
+    paabegyndt = opgave.spm != SpoergAltid || spoergsmaal.bekraeftKopi(opgave.dest, flyt, opgave.filer, opgave.mapper);
+    return paabegyndt;
+}
+
+bool Kopimotor::fuldfoert() const
+{
+    return paabegyndt && !stoppet() && ikkeKopierede == 0 && ikkeAnkomne.isEmpty() && !sletningFejlede;
 }
 
 QString Kopimotor::resultat() const
@@ -104,7 +99,7 @@ bool Kopimotor::kopier(Opgave& opgave)
     fremgang.faseBegynder(Filfremgang::Fase::Kopiering);
     kopierListerne(opgave);
     fremgang.faseSlut(Filfremgang::Fase::Kopiering);
-    return true;
+    return fuldfoert();
 }
 
 bool Kopimotor::kopierFraLister(const Opgave& opgave)
@@ -169,19 +164,28 @@ Kopimotor::Kopiudfald Kopimotor::kopierFil(const QByteArray& source, const QByte
         ++ikkePastede;
         return Kopiudfald::Udeladt;
     }
+    sidsteFejl = resultat == platform::KopiResultat::IkkeKopieret ? platform::SaerligFil : fejl;
     ++ikkeKopierede;
     return Kopiudfald::IkkeKopieret;
 }
 
-void Kopimotor::kopierMappe(const QByteArray& source, const QByteArray& target)
+int Kopimotor::lavMappe(const QByteArray& target, bool& ny)
+{
+    ny = ::mkdir(target.constData(), 0700) == 0;
+    if (ny || (errno == EEXIST && erMappe(target)))
+        return 0;
+    return errno == EEXIST ? ENOTDIR : errno;
+}
+
+bool Kopimotor::kopierMappe(const QByteArray& source, const QByteArray& target)
 {
     DIR* dir = ::opendir(source.constData());
     if (!dir) {
         ++ikkeKopierede;
         sig(QStringLiteral("Mappen\r") + QFile::decodeName(source) + u'\r'
             + (errno == ENOENT ? QStringLiteral("eksisterer ikke.")
-                               : QStringLiteral("kunne ikke læses. Måske mangler der rettigheder dertil.")));
-        return;
+                               : QStringLiteral("kunne ikke læses. ") + platform::fejlaarsag(errno)));
+        return false;
     }
     struct Indgang {
         QByteArray navn;
@@ -199,44 +203,77 @@ void Kopimotor::kopierMappe(const QByteArray& source, const QByteArray& target)
         indgange.push_back({QByteArray(navn), mappe});
     }
     ::closedir(dir);
+    bool helt = true;
     for (const Indgang& indgang : indgange) {
         if (stoppet())
-            return;
+            return false;
         const QByteArray kilde = source + '/' + indgang.navn;
         QByteArray maal = target + '/' + indgang.navn;
         if (indgang.mappe) {
-            ::mkdir(maal.constData(), 0777);
-            kopierMappe(kilde, maal);
+            struct stat kildeStat;
+            ::lstat(kilde.constData(), &kildeStat);
+            bool ny = false;
+            if (const int fejl = lavMappe(maal, ny)) {
+                ++ikkeKopierede;
+                ikkeAnkomne.append({QFile::decodeName(kilde), fejl});
+                helt = false;
+                continue;
+            }
+            helt = kopierMappe(kilde, maal) && helt;
+            // A folder made here gets the source's mode and times once it is complete.
+            if (ny)
+                platform::saetMappeEgenskaber(maal, kildeStat);
             continue;
         }
         bool erstat = false;
         // The copy tells the size; a file left out or not copied is looked at for it.
         qint64 stoerrelse = -1;
+        Kopiudfald udfald = Kopiudfald::Udeladt;
         if (bestemMaal(maal, erstat))
-            kopierFil(kilde, maal, erstat, &stoerrelse);
+            udfald = kopierFil(kilde, maal, erstat, &stoerrelse);
+        if (udfald != Kopiudfald::Kopieret)
+            helt = false;
+        if (udfald == Kopiudfald::IkkeKopieret && !stoppet())
+            ikkeAnkomne.append({QFile::decodeName(kilde), sidsteFejl});
         struct stat st;
         if (stoerrelse < 0)
             stoerrelse = ::lstat(kilde.constData(), &st) == 0 ? st.st_size : 0;
         kopiFremgang(stoerrelse);
     }
+    if (helt && huskAnkomne)
+        ankommet.insert(source);
+    return helt;
+}
+
+void Kopimotor::sigIkkeAnkomne()
+{
+    if (ikkeAnkomne.isEmpty())
+        return;
+    constexpr int vist = 20;
+    QStringList linjer{QStringLiteral("Følgende elementer blev ikke kopieret:")};
+    for (const IkkeAnkommet& element : ikkeAnkomne.mid(0, vist))
+        linjer << element.sti + QStringLiteral(": ") + platform::fejlaarsag(element.fejl);
+    if (ikkeAnkomne.size() > vist)
+        linjer << QStringLiteral("og %1 flere").arg(ikkeAnkomne.size() - vist);
+    sig(linjer.join(u'\r'));
 }
 
 bool Kopimotor::eksistererFilen(const QString& source, const QString& target, bool kopieret)
 {
     if (kopieret && platform::entryExists(target))
         return true;
+    const QString aarsag = stoppet() ? QStringLiteral("Kopieringen blev standset.") : platform::fejlaarsag(sidsteFejl);
     sig(QStringLiteral("Der opstod en fejl. Filen: \r") + source + u'\r' + QStringLiteral("blev ikke kopieret til: ") + u'\r'
-        + target + u'\r' + QStringLiteral("Måske mangler der rettigheder dertil."));
+        + target + u'\r' + aarsag);
     return false;
 }
 
-bool Kopimotor::eksistererMappe(const QString& source, const QString& target)
+bool Kopimotor::eksistererMappe(const QString& source, const QString& target, int fejl)
 {
-    if (erMappe(QFile::encodeName(target)))
+    if (!fejl && erMappe(QFile::encodeName(target)))
         return true;
     sig(QStringLiteral("Der opstod en fejl, der afbrød processen. Mappen: \r") + source + u'\r'
-        + QStringLiteral("blev ikke kopieret til: ") + u'\r' + target + u'\r'
-        + QStringLiteral("Måske mangler der rettigheder dertil."));
+        + QStringLiteral("blev ikke kopieret til: ") + u'\r' + target + u'\r' + platform::fejlaarsag(fejl ? fejl : ENOENT));
     return false;
 }
 
@@ -262,9 +299,16 @@ void Kopimotor::kopierListerne(const Opgave& opgave)
             continue;
         }
         const QString target = stiMed(opgave.dest, getLastDirectory(QFile::decodeName(kildeBytes(source))));
-        QDir().mkpath(target);
-        kopierMappe(kildeBytes(source), QFile::encodeName(target));
-        if (eksistererMappe(source, target))
+        const QByteArray maal = QFile::encodeName(target);
+        struct stat kildeStat;
+        ::lstat(kildeBytes(source).constData(), &kildeStat);
+        bool ny = false;
+        const int fejl = lavMappe(maal, ny);
+        if (fejl)
+            ++ikkeKopierede;
+        else if (kopierMappe(kildeBytes(source), maal); ny)
+            platform::saetMappeEgenskaber(maal, kildeStat);
+        if (eksistererMappe(source, target, fejl))
             fremgang.mappeFaerdig(Filfremgang::Fase::Kopiering, i);
     }
     for (const QString& source : opgave.filer) {
@@ -277,16 +321,22 @@ void Kopimotor::kopierListerne(const Opgave& opgave)
         if (ikkePastede > 0)
             fremgang.ikkeOverskrevne(ikkePastede);
     }
+    sigIkkeAnkomne();
 }
 
 bool Kopimotor::sletFraLister(const Opgave& opgave)
 {
     // Nothing is deleted before the copies are safe on disk.
-    if (!skrivTilDisk(opgave.dest))
+    if (const int fejl = platform::skrivTilDisk(opgave.dest)) {
+        sletningFejlede = true;
+        sig(QStringLiteral("Kopierne kunne ikke skrives sikkert til drevet, så intet blev slettet ved flytningen: ")
+            + platform::fejlaarsag(fejl));
         return false;
+    }
     optaelSletning(opgave.mapper, opgave.filer, QStringLiteral("Sletningen er permanent"));
     fremgang.faseBegynder(Filfremgang::Fase::Sletning);
-    // Only what arrived is deleted; a folder goes when nothing is left in it.
+    // Only what arrived is deleted: a file whose copy arrived whole, a folder whose copy arrived
+    // with all it held.
     const auto behold = [this](const QByteArray& sti) { return !ankommet.contains(sti); };
     const auto slettet = [this](qint64 bytes) {
         tal.posSize += bytes;
@@ -297,14 +347,19 @@ bool Kopimotor::sletFraLister(const Opgave& opgave)
     const bool alt = sletListerne(
         opgave.mapper, opgave.filer,
         [&](int, const QString& mappe) {
-            return platform::sletTrae(kildeBytes(mappe), behold, slettet, platform::VedFejl::Fortsaet) == 0
-                ? Udfald::Slettet
-                : Udfald::Fejl;
+            if (platform::sletTrae(kildeBytes(mappe), behold, slettet, platform::VedFejl::Fortsaet) == 0)
+                return Udfald::Slettet;
+            sletningFejlede = true;
+            return Udfald::Fejl;
         },
         [&](const QString& fil) {
             const qint64 stoerrelse = getFilensSize(fil);
-            if (!ankommet.contains(kildeBytes(fil)) || ::unlink(QFile::encodeName(fil).constData()) != 0)
+            if (!ankommet.contains(kildeBytes(fil)))
                 return Udfald::Fejl;
+            if (::unlink(QFile::encodeName(fil).constData()) != 0) {
+                sletningFejlede = true;
+                return Udfald::Fejl;
+            }
             --tal.antalFiler;
             tal.posSize += stoerrelse;
             return Udfald::Slettet;

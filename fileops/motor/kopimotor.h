@@ -39,9 +39,21 @@ public:
     // arrive.
     int ikkePastede = 0;
     int ikkeKopierede = 0;
+    // An element inside a copied folder that did not arrive, and the system's error code of why
+    // (platform::SaerligFil for a FIFO, socket or device).
+    struct IkkeAnkommet {
+        QString sti;
+        int fejl = 0;
+    };
+    QList<IkkeAnkommet> ikkeAnkomne;
+    // True when the operation ran and everything meant to arrive arrived (what the method left as
+    // it was counts as done), and a move deleted all it should.
+    bool fuldfoert() const;
     // The last count of a copy, for the summary: "5 filer: 1,50 MB"; empty when nothing was
     // counted, and a text of its own after Stop.
     QString resultat() const;
+    // Whether the last operation started copying or moving (it was not declined).
+    bool paabegyndt = false;
 
 private:
     void nyOperation(const Opgave& opgave);
@@ -55,10 +67,18 @@ private:
     // Decides how a file is copied to maal, which may exist, by the method: false leaves it out;
     // maal may become a free name, erstat tells whether an existing target is replaced.
     bool bestemMaal(QByteArray& maal, bool& erstat);
+    // Copies one file; sidsteFejl receives the cause of a copy that did not arrive.
     Kopiudfald kopierFil(const QByteArray& source, const QByteArray& target, bool erstat, qint64* stoerrelse = nullptr);
-    void kopierMappe(const QByteArray& source, const QByteArray& target);
+    // Makes the folder target for source, private while it is filled; 0 and whether it is new, or
+    // the system's error code.
+    int lavMappe(const QByteArray& target, bool& ny);
+    // Copies a folder's content into the existing folder target; true when all of it arrived
+    // (then source counts as arrived).
+    bool kopierMappe(const QByteArray& source, const QByteArray& target);
     bool eksistererFilen(const QString& source, const QString& target, bool kopieret);
-    bool eksistererMappe(const QString& source, const QString& target);
+    bool eksistererMappe(const QString& source, const QString& target, int fejl);
+    // The one message that names the elements inside folders that did not arrive.
+    void sigIkkeAnkomne();
     // A source folder that holds the destination cannot be copied into it: says so, true.
     bool destinationIKilden(const QString& source, const QString& dest);
     void kopierListerne(const Opgave& opgave);
@@ -79,6 +99,9 @@ private:
     QSet<QByteArray> ankommet;
     bool huskAnkomne = false;
     bool talt = false;
+    bool sletningFejlede = false;
+    int sidsteFejl = 0;
+    int flytFejl = 0;
     int optaltFiler = 0;
     qint64 optaltBytes = 0;
     bool andetDrev = false;

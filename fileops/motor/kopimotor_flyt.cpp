@@ -2,11 +2,13 @@
 #include "fileops/motor/kopimotor.h"
 
 #include "core/pathhelpers.h"
+#include "platform/fejlaarsag.h"
 #include "platform/filedelete.h"
 #include "platform/filesystem.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <sys/stat.h>
 
 namespace {
@@ -27,7 +29,7 @@ bool Kopimotor::flyt(Opgave& opgave)
         return false;
     optael(opgave);
     if (!flytPaaSammeDrev(opgave.mapper, true, opgave.dest) || !flytPaaSammeDrev(opgave.filer, false, opgave.dest)) {
-        sig(QStringLiteral("Der opstod en ukendt fejl."));
+        sig(QStringLiteral("Der opstod en ukendt fejl.\r") + tal.aktuel + QStringLiteral(": ") + platform::fejlaarsag(flytFejl));
         return false;
     }
     if (andetDrev) {
@@ -40,7 +42,7 @@ bool Kopimotor::flyt(Opgave& opgave)
         sig(QString::number(ikkePastede)
             + (ikkePastede == 1 ? QStringLiteral(" element blev ikke flyttede på grund af den valgte indstilling \"Overskriv ikke\".")
                                 : QStringLiteral(" elementer blev ikke flyttede på grund af den valgte indstilling \"Overskriv ikke\".")));
-    return true;
+    return fuldfoert();
 }
 
 bool Kopimotor::paaSammeDrev(const QString& source, const QString& dest) const
@@ -58,8 +60,17 @@ bool Kopimotor::flytPaaSammeDrev(QStringList& liste, bool mapper, const QString&
             andetDrev = true;
             continue;
         }
-        if (!flytElement(liste[i], mapper, dest))
+        tal.aktuel = liste[i];
+        if (!flytElement(liste[i], mapper, dest)) {
+            flytFejl = errno;
+            // Another mount of the same file system cannot be renamed into: the element is copied
+            // and deleted as on another drive.
+            if (flytFejl == EXDEV) {
+                andetDrev = true;
+                continue;
+            }
             return false;
+        }
         liste.removeAt(i);
     }
     return true;

@@ -1,5 +1,6 @@
 #include "fileops/motor/sletmotor.h"
 
+#include "platform/fejlaarsag.h"
 #include "platform/filedelete.h"
 #include "platform/trash.h"
 
@@ -61,14 +62,14 @@ bool Sletmotor::FileDeleteRB(const QString& sti)
         return true;
     if (fejl != ENOENT)
         sig(QStringLiteral("Elementet\r") + sti + u'\r' + QStringLiteral("kunne ikke flyttes til papirkurven: ")
-            + qt_error_string(fejl));
+            + platform::fejlaarsag(fejl));
     return false;
 }
 
 void Sletmotor::sletFejl(const QString& sti, int fejl)
 {
     sig(QStringLiteral("Sletningen blev standset, da\r") + sti + u'\r' + QStringLiteral("ikke kunne slettes: ")
-        + qt_error_string(fejl));
+        + platform::fejlaarsag(fejl));
 }
 
 QString Sletmotor::resultat() const { return talt ? skaleretStoerrelse(tal.totalSize) : QString(); }

@@ -137,7 +137,7 @@ void KopimotorTest::stopLeavesNoTarget()
     Bruger bruger;
     Kopimotor motor(bruger, bruger);
     bruger.underFil = [&motor] { motor.stop(); };
-    QVERIFY(motor.kopier(opgave));
+    QVERIFY(!motor.kopier(opgave));
     QVERIFY(motor.stoppet());
     QCOMPARE(motor.ikkeKopierede, 2);
     QCOMPARE(QDir(home / "m").entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
