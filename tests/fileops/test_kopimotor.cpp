@@ -1,10 +1,16 @@
 // The copy engine alone, without a widget: its questions answered and its progress recorded here.
 #include "fileops/motor/kopimotor.h"
+#include "platform/fejlaarsag.h"
 #include "tests/common/testhome.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -62,6 +68,10 @@ private Q_SLOTS:
     void conflictMethodsForFiles();
     void replaceAllFoldersAsksOnce();
     void stopLeavesNoTarget();
+    void folderModeAndTimesArrive();
+    void missingElementsAreNamed();
+    void folderWhoseCopyFailedStaysInAMove();
+    void moveToABindMountCopiesThenDeletes();
 };
 
 void KopimotorTest::conflictMethodsForFiles_data()
@@ -142,6 +152,101 @@ void KopimotorTest::stopLeavesNoTarget()
     QCOMPARE(motor.ikkeKopierede, 2);
     QCOMPARE(QDir(home / "m").entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
     QCOMPARE(motor.resultat(), QString("ukendt antal bytes, da kopieringsfunktionen blev afbrudt."));
+}
+
+void KopimotorTest::folderModeAndTimesArrive()
+{
+    // A private folder stays private, and keeps its time, also where the copy made it.
+    TestHome home;
+    home.make({"k/privat/under/fil", "m/"});
+    const QByteArray privat = QFile::encodeName(home / "k/privat");
+    const QByteArray under = QFile::encodeName(home / "k/privat/under");
+    QVERIFY(::chmod(under.constData(), 0750) == 0 && ::chmod(privat.constData(), 0700) == 0);
+    const timespec gammel[2] = {{1000000000, 0}, {1000000000, 0}};
+    QVERIFY(::utimensat(AT_FDCWD, under.constData(), gammel, 0) == 0);
+    QVERIFY(::utimensat(AT_FDCWD, privat.constData(), gammel, 0) == 0);
+    Kopimotor::Opgave opgave{home / "m", {home / "k/privat"}, {}, Kopimotor::SpoergAldrig, Kopimotor::OverskrivIkke};
+    Bruger bruger;
+    Kopimotor motor(bruger, bruger);
+    QVERIFY(motor.kopier(opgave));
+    for (const auto& [sti, mode] : {std::pair{"m/privat", 0700}, std::pair{"m/privat/under", 0750}}) {
+        struct stat st;
+        QVERIFY(::stat(QFile::encodeName(home / sti).constData(), &st) == 0);
+        QCOMPARE(int(st.st_mode & 07777), mode);
+        QCOMPARE(qint64(st.st_mtim.tv_sec), qint64(1000000000));
+    }
+}
+
+void KopimotorTest::missingElementsAreNamed()
+{
+    // FIFOs are never opened, so they do not arrive: one message names the first 20 and counts the rest.
+    TestHome home;
+    home.make({"k/d/a", "m/"});
+    QStringList fifoer;
+    for (int i = 0; i < 22; ++i) {
+        fifoer << home / QString("k/d/fifo%1").arg(i, 2, 10, QChar('0'));
+        QVERIFY(::mkfifo(QFile::encodeName(fifoer.last()).constData(), 0600) == 0);
+    }
+    Kopimotor::Opgave opgave{home / "m", {home / "k/d"}, {}, Kopimotor::SpoergAldrig, Kopimotor::OverskrivIkke};
+    Bruger bruger;
+    Kopimotor motor(bruger, bruger);
+    QVERIFY(!motor.kopier(opgave));
+    QVERIFY(!motor.fuldfoert());
+    QCOMPARE(bruger.beskeder.size(), 1);
+    QStringList linjer = bruger.beskeder.first().split(u'\r');
+    QCOMPARE(linjer.size(), 22);
+    QCOMPARE(linjer.takeFirst(), QString("Følgende elementer blev ikke kopieret:"));
+    QCOMPARE(linjer.takeLast(), QString("og 2 flere"));
+    for (const QString& linje : linjer) {
+        QVERIFY2(linje.endsWith(": " + platform::fejlaarsag(platform::SaerligFil)), qPrintable(linje));
+        QVERIFY(fifoer.contains(linje.section(": ", 0, 0)));
+    }
+    QVERIFY(QFile::exists(home / "m/d/a"));
+}
+
+void KopimotorTest::folderWhoseCopyFailedStaysInAMove()
+{
+    // The target holds a file where the empty folder "tom" is to be made: the folder stays at the
+    // source, named with its cause, and so does the folder around it; what arrived is moved.
+    TestHome home;
+    QTemporaryDir andet(QStringLiteral("/dev/shm/qvmtest-XXXXXX"));
+    struct stat a, b;
+    if (!andet.isValid() || ::stat(QFile::encodeName(home.path()).constData(), &a) != 0
+        || ::stat(QFile::encodeName(andet.path()).constData(), &b) != 0 || a.st_dev == b.st_dev)
+        QSKIP("no second file system at /dev/shm");
+    home.make({"k/d/tom/", "k/d/fil"});
+    QVERIFY(QDir().mkpath(andet.path() + "/d"));
+    QFile optaget(andet.path() + "/d/tom");
+    QVERIFY(optaget.open(QIODevice::WriteOnly));
+    optaget.close();
+    Kopimotor::Opgave opgave{andet.path(), {home / "k/d"}, {}, Kopimotor::SpoergAldrig, Kopimotor::OverskrivIkke};
+    Bruger bruger;
+    Kopimotor motor(bruger, bruger);
+    QVERIFY(!motor.flyt(opgave));
+    QVERIFY(QFileInfo(home / "k/d/tom").isDir());
+    QVERIFY(!QFile::exists(home / "k/d/fil") && QFile::exists(andet.path() + "/d/fil"));
+    QVERIFY(bruger.beskeder.first().startsWith("Følgende elementer blev ikke kopieret:\r" + home / "k/d/tom: "
+                                               + platform::fejlaarsag(ENOTDIR)));
+}
+
+void KopimotorTest::moveToABindMountCopiesThenDeletes()
+{
+    // The same file system mounted twice: renaming between the mounts is refused, so the move
+    // copies, writes to disk and deletes.
+    TestHome home;
+    home.make({"k/d/a", "k/f", "bund/", "bind/"});
+    if (::geteuid() != 0 || QProcess::execute("mount", {"--bind", home / "bund", home / "bind"}) != 0)
+        QSKIP("needs root to make a bind mount");
+    Kopimotor::Opgave opgave{home / "bind", {home / "k/d"}, {home / "k/f"}, Kopimotor::SpoergAldrig,
+                             Kopimotor::OverskrivIkke};
+    Bruger bruger;
+    Kopimotor motor(bruger, bruger);
+    const bool ok = motor.flyt(opgave);
+    QProcess::execute("umount", {home / "bind"});
+    QVERIFY(ok);
+    QVERIFY(bruger.beskeder.isEmpty());
+    QVERIFY(QFile::exists(home / "bund/d/a") && QFile::exists(home / "bund/f"));
+    QVERIFY(!QFile::exists(home / "k/d") && !QFile::exists(home / "k/f"));
 }
 
 QTEST_GUILESS_MAIN(KopimotorTest)
