@@ -179,6 +179,9 @@ public:
     static QString startMappeFraArgumenter(const QStringList& arguments);
 
     bool opstart = true;
+    // Closes the program as asked from outside (a termination signal), once no box is open and no
+    // long operation runs: the code after them still uses what closing deletes.
+    void lukNaarMuligt();
     // Counts a long operation starting (+1) or ending (-1); the close action follows.
     void aendrProcessCount(int aendring) override;
     // A window shows its hints only while an operation runs and "Vis hints" is on.
@@ -253,6 +256,7 @@ private:
     QString shippedProgram;
     QStringList opstartsProblemer;
     QString indstillingsfejl;  // said once at start: the settings file could not be read whole
+    bool lukVenter = false;     // a close from outside waits for a box or an operation to end
     Tinfform* info = nullptr;
     Tspform* spoergsmaal = nullptr;
     std::unique_ptr<BoksBeskeder> boksBeskeder;

@@ -1,6 +1,7 @@
 // The child windows: the element tabs, the numbering of explorer windows, and the one pattern by
 // which every tool window is opened.
 #include "app/elementvinduer.h"
+#include "boxes/modalseam.h"
 #include "boxes/tinfform.h"
 #include "app/handlingsregler.h"
 #include "app/hintfilter.h"
@@ -273,6 +274,31 @@ void Tmainform::aendrProcessCount(int aendring)
 {
     processCount += aendring;
     regler->opdaterSenere();
+    if (processCount == 0 && lukVenter) {
+        lukVenter = false;
+        QTimer::singleShot(0, this, &Tmainform::lukNaarMuligt);
+    }
+}
+
+void Tmainform::lukNaarMuligt()
+{
+    if (lukVenter)
+        return;
+    if (modalseam::aabne() > 0) {
+        lukVenter = true;
+        modalseam::naarIngenAaben([vindue = QPointer<Tmainform>(this)] {
+            if (!vindue)
+                return;
+            vindue->lukVenter = false;
+            QTimer::singleShot(0, vindue, &Tmainform::lukNaarMuligt);
+        });
+        return;
+    }
+    if (processCount > 0) {
+        lukVenter = true;
+        return;
+    }
+    close();
 }
 
 void Tmainform::anvendHints(QWidget* vindue) { hints->saet(vindue, processCount > 0 && opt.vhaFunkCheck); }

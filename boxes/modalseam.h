@@ -16,4 +16,9 @@ void install(Script script);
 
 int exec(QDialog& box);
 
+// The boxes shown through here that have not returned yet.
+int aabne();
+// Runs efter once no box is open any more: at once when none is.
+void naarIngenAaben(std::function<void()> efter);
+
 }  // namespace modalseam

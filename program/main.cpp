@@ -19,7 +19,7 @@ int main(int argc, char** argv)
     // being made closes them as soon as the loop runs.
     platform::installTerminationHandler([&entry] {
         if (entry)
-            entry->mainform().close();
+            entry->mainform().lukNaarMuligt();
     });
     entry = std::make_unique<ProgramEntry>(QApplication::applicationDirPath() + QStringLiteral("/Program"),
                                            QApplication::arguments().mid(1));

@@ -1,5 +1,8 @@
 #include "app/programentry.h"
 #include "app/tmainform.h"
+#include "boxes/modalseam.h"
+#include "boxes/tinfform.h"
+#include "platform/terminationsignals.h"
 #include "platform/textfile.h"
 #include "platform/useraccount.h"
 #include "tests/common/scriptedboxes.h"
@@ -11,6 +14,7 @@
 #include <QProcess>
 #include <QTabWidget>
 #include <QtTest>
+#include <csignal>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -48,6 +52,41 @@ int startAndCloseAsChild()
     return 0;
 }
 
+// Started as a child process: a termination signal arrives while a box is open. The program
+// closes only once the box has returned, then as it always closes. Prints what it saw.
+int sigtermInABoxAsChild()
+{
+    std::unique_ptr<ProgramEntry> entry;
+    platform::installTerminationHandler([&entry] {
+        if (entry)
+            entry->mainform().lukNaarMuligt();
+    });
+    entry = std::make_unique<ProgramEntry>(shipped, QStringList());
+    Tmainform& main = entry->mainform();
+    main.show();
+    main.FormActivate();
+    bool aabenIBoksen = false;
+    modalseam::install([&main, &aabenIBoksen](QDialog&) {
+        ::kill(::getpid(), SIGTERM);
+        // The box's own event loop runs while it is open, and takes in the signal.
+        QElapsedTimer open;
+        open.start();
+        while (open.elapsed() < 500)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        aabenIBoksen = main.isVisible();
+        return int(QDialog::Accepted);
+    });
+    main.infform()->sig(QStringLiteral("En boks"));
+    modalseam::install({});
+    const bool aabenEfterBoksen = main.isVisible();
+    QElapsedTimer efter;
+    efter.start();
+    while (main.isVisible() && efter.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    printf("i boksen %d, efter boksen %d, lukket %d\n", aabenIBoksen, aabenEfterBoksen, !main.isVisible());
+    return 0;
+}
+
 }  // namespace
 
 class MainformTest : public QObject {
@@ -60,6 +99,7 @@ private Q_SLOTS:
     void startFolderArgument_data();
     void startFolderArgument();
     void sigtermClosesThroughTheClosingRules();
+    void sigtermWhileABoxIsOpenWaitsForIt();
     void unwritableHomeOrUnreadableSettings_data();
     void unwritableHomeOrUnreadableSettings();
 };
@@ -222,6 +262,23 @@ void MainformTest::sigtermClosesThroughTheClosingRules()
     QCOMPARE(lines->size(), 45);
 }
 
+void MainformTest::sigtermWhileABoxIsOpenWaitsForIt()
+{
+    TestHome home;
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QVM_SIGTERM_CHILD"), QStringLiteral("1"));
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), QStringList());
+    QVERIFY(child.waitForFinished(60000));
+    const QString output = QString::fromUtf8(child.readAllStandardOutput());
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+             qPrintable(output + QString::fromUtf8(child.readAllStandardError())));
+    QVERIFY2(output.contains(QStringLiteral("i boksen 1, efter boksen 1, lukket 1")), qPrintable(output));
+    // Closed as always: the settings were saved.
+    QCOMPARE(platform::readTextLines(settingsPath(home)).value_or(QStringList()).size(), 45);
+}
+
 void MainformTest::unwritableHomeOrUnreadableSettings_data()
 {
     QTest::addColumn<bool>("homeWritable");
@@ -288,6 +345,8 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     if (qEnvironmentVariableIsSet("QVM_START_CHILD"))
         return startAndCloseAsChild();
+    if (qEnvironmentVariableIsSet("QVM_SIGTERM_CHILD"))
+        return sigtermInABoxAsChild();
     MainformTest test;
     return QTest::qExec(&test, argc, argv);
 }
