@@ -27,6 +27,7 @@ DataFolders dataFoldersFor(const QString& home, const QString& user)
     f.brugerKalenderMappe = f.BrugerMappe + QStringLiteral("/Kalender");
     f.brugerNotatMappe = f.BrugerMappe + QStringLiteral("/Notater");
     f.mappestrukturDir = delimKon(f.BrugerMappe + QStringLiteral("/Mappestrukturer"));
+    f.kopieringsDir = f.OptMappe + QStringLiteral("Kopieringer/");
     return f;
 }
 

@@ -23,6 +23,7 @@ struct DataFolders {
     QString brugerKalenderMappe;
     QString brugerNotatMappe;
     QString mappestrukturDir;
+    QString kopieringsDir;  // the records of the pastes in progress, one per explorer window
 };
 
 // The folder fields for user, with the data root in home.

@@ -8,6 +8,7 @@
 #include "boxes/tinfform.h"
 #include "boxes/tspform.h"
 #include "platform/registry.h"
+#include "core/kopijournal.h"
 #include "platform/textfile.h"
 #include "platform/useraccount.h"
 #include "platform/userfolders.h"
@@ -244,6 +245,11 @@ void Tmainform::FormActivate()
                   + QStringLiteral("\nProgrammet starter med standardindstillingerne."));
     if (!indstillingsfejl.isEmpty() && info)
         info->sig(indstillingsfejl);
+    // A paste that was interrupted (the program killed, the power gone) left its record: its
+    // unfinished copies are removed and the user told.
+    for (const QFileInfo& kopiering : QDir(folders.kopieringsDir).entryInfoList({QStringLiteral("*.txt")}, QDir::Files))
+        if (const QString besked = kopijournal::ryd(kopiering.filePath()); !besked.isEmpty() && info)
+            info->sig(besked);
     if (auto* explorer = dynamic_cast<StifinderVindue*>(first); explorer && !startMappe.isEmpty())
         explorer->gaaTilMappe(startMappe);
     if (!opt.TryedBefore) {

@@ -75,6 +75,7 @@ void Twinform::PasteExecute()
         PasteObj->IntPasteMetode = opt.resultBox;
         PasteObj->CloseBoxAfter = opt.LukCheck;
         PasteObj->setBoxCaption(StifinderNavn);
+        PasteObj->setJournal(main.folders.kopieringsDir + StifinderNavn + QStringLiteral(".txt"));
         metodeX->FlytElementer() ? PasteObj->PasteCutElementer() : PasteObj->PasteElementer();
         // The destination changed also when not everything arrived.
         if (PasteObj->paabegyndt() && opt.opdaterCheck && !lukEfterOperation) {

@@ -41,6 +41,8 @@ public:
     TExistsForm* SpmHandling() const;
     Tspform* SpmBox() const;
 
+    // The file that records a copy while it runs (see Kopimotor::journal).
+    void setJournal(const QString& fil) { motor.journal = fil; }
     // Stops the operation at its next step.
     void stop() { motor.stop(); }
     // Elements left as they were by the method; files whose copy did not arrive.

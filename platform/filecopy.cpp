@@ -1,5 +1,6 @@
 #include "platform/filecopy.h"
 
+#include "platform/filesystem.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -116,11 +117,13 @@ mode_t skabelsesMaske()
 QByteArray midlertidigBeside(const QByteArray& maal)
 {
     const qsizetype slash = maal.lastIndexOf('/');
-    return maal.left(slash + 1) + '.' + maal.mid(slash + 1).left(200) + ".qvmkopi-"
-        + QByteArray::number(QCoreApplication::applicationPid());
+    return maal.left(slash + 1) + '.' + maal.mid(slash + 1).left(200)
+        + QFile::encodeName(midlertidigtMaerke(QCoreApplication::applicationPid()));
 }
 
 }  // namespace
+
+QString midlertidigtMaerke(qint64 pid) { return QStringLiteral(".qvmkopi-") + QString::number(pid); }
 
 void installKopiFejl(std::function<int(const QString& kilde, qint64 offset)> fejl) { kopiFejl() = std::move(fejl); }
 
@@ -179,19 +182,19 @@ KopiResultat kopierFil(const QByteArray& src, const QByteArray& dst, bool erstat
     in.fd = ::open(src.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
     if (in.fd < 0)
         return fejl(errno);
-    // A new target is written in place, made exclusively; an existing one is only replaced by a
-    // whole copy, written beside it first.
+    // A file stands under its final name only when it is whole: it is written under a hidden name
+    // beside the target and renamed into place when complete. A new target never replaces an
+    // entry that appeared meanwhile; an existing one is replaced only when erstat is set.
+    struct stat eksisterende;
+    const bool findes = ::lstat(dst.constData(), &eksisterende) == 0;
+    if (findes && !erstat)
+        return fejl(EEXIST);
     // Made with the source's permissions, which the creation mask may narrow but never widen.
     const mode_t tilladelser = st.st_mode & 0777;
-    QByteArray skrivTil = dst;
+    const QByteArray skrivTil = midlertidigBeside(dst);
+    ::unlink(skrivTil.constData());
     Fd out;
-    out.fd = ::open(dst.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, tilladelser);
-    const bool findes = out.fd < 0 && errno == EEXIST;
-    if (findes && erstat) {
-        skrivTil = midlertidigBeside(dst);
-        ::unlink(skrivTil.constData());
-        out.fd = ::open(skrivTil.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, tilladelser);
-    }
+    out.fd = ::open(skrivTil.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, tilladelser);
     if (out.fd < 0)
         return fejl(errno);
     const int resultat = kopierIndhold(src, in.fd, out.fd, st.st_size, fremgang);
@@ -210,7 +213,8 @@ KopiResultat kopierFil(const QByteArray& src, const QByteArray& dst, bool erstat
             return KopiResultat::Stoppet;
         return fejl(resultat != 0 ? resultat : lukkeFejl);
     }
-    if (findes && ::rename(skrivTil.constData(), dst.constData()) != 0) {
+    const bool paaPlads = findes ? ::rename(skrivTil.constData(), dst.constData()) == 0 : renameNoReplace(skrivTil, dst);
+    if (!paaPlads) {
         const int kode = errno;
         ::unlink(skrivTil.constData());
         return fejl(kode);

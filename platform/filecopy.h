@@ -19,10 +19,11 @@ enum class KopiResultat {
 using KopiFremgang = std::function<bool(qint64 kopieret, qint64 total)>;
 
 // Copies one file. A regular file is copied in chunks (copy_file_range, else read and write) and
-// gets the source's mode and modification time. A new target is made exclusively and removed
-// again when the copy fails or stops; an existing target is replaced only when erstat is set, and
-// then only by a whole copy written beside it and renamed over it. A link is copied as a link.
-// errnoUd receives the system's error code of a failure.
+// gets the source's mode and modification time; it is written under a hidden temporary name beside
+// the target (removed again when the copy fails or stops) and renamed into place when whole, so a
+// file under its final name is always complete. A new target never replaces an entry there; an
+// existing target is replaced only when erstat is set. A link is copied as a link. errnoUd
+// receives the system's error code of a failure.
 KopiResultat kopierFil(const QString& kilde, const QString& maal, bool erstat, const KopiFremgang& fremgang,
                        int* errnoUd = nullptr);
 // The same for paths as the file system's bytes, which need not be valid UTF-8.
@@ -33,6 +34,10 @@ KopiResultat kopierFil(const QByteArray& kilde, const QByteArray& maal, bool ers
 // links are copied as links, never followed. 0, or the system's error code of the first
 // failure, where it stops (a FIFO, socket or device counts as one: it is never opened).
 int kopierTrae(const QByteArray& kilde, const QByteArray& maal);
+
+// The end of the hidden temporary names that the process pid writes copies under, before they
+// are renamed into place: ".qvmkopi-<pid>".
+QString midlertidigtMaerke(qint64 pid);
 
 // Gives a folder made by a copy the mode and times of the source folder kilde: it is made private
 // (0700) while it is filled and gets them when it is complete.

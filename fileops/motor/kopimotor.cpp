@@ -1,5 +1,6 @@
 #include "fileops/motor/kopimotor.h"
 
+#include "core/kopijournal.h"
 #include "core/pathhelpers.h"
 #include "platform/fejlaarsag.h"
 #include "platform/filecopy.h"
@@ -290,6 +291,8 @@ bool Kopimotor::destinationIKilden(const QString& source, const QString& destina
 
 void Kopimotor::kopierListerne(const Opgave& opgave)
 {
+    if (!journal.isEmpty())
+        kopijournal::skriv(journal, {opgave.dest, opgave.mapper + opgave.filer, qint64(::getpid())});
     for (int i = 0; i < opgave.mapper.size(); ++i) {
         const QString& source = opgave.mapper[i];
         if (destinationIKilden(source, opgave.dest))
@@ -321,6 +324,8 @@ void Kopimotor::kopierListerne(const Opgave& opgave)
         if (ikkePastede > 0)
             fremgang.ikkeOverskrevne(ikkePastede);
     }
+    if (!journal.isEmpty())
+        kopijournal::fjern(journal);
     sigIkkeAnkomne();
 }
 

@@ -54,6 +54,9 @@ public:
     QString resultat() const;
     // Whether the last operation started copying or moving (it was not declined).
     bool paabegyndt = false;
+    // The file that records a copy while it runs, so an interrupted one is found at the next
+    // start; none when empty.
+    QString journal;
 
 private:
     void nyOperation(const Opgave& opgave);

@@ -1,14 +1,19 @@
 // The copy engine alone, without a widget: its questions answered and its progress recorded here.
+#include "core/kopijournal.h"
 #include "fileops/motor/kopimotor.h"
+#include "platform/filecopy.h"
 #include "platform/fejlaarsag.h"
 #include "tests/common/testhome.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QRandomGenerator>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <fcntl.h>
+#include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -59,6 +64,23 @@ struct Bruger : Filspoergsmaal, Filfremgang {
     void mellemrum() override {}
 };
 
+// Started as a child process: copies QVM_KILDE into QVM_DEST with its record in QVM_JOURNAL,
+// until the test kills it.
+int kopierSomBarn()
+{
+    // Each file takes a little while, so the kill meets the copy midway.
+    platform::installKopiFejl([](const QString&, qint64) {
+        QThread::usleep(2000);
+        return 0;
+    });
+    Bruger bruger;
+    Kopimotor motor(bruger, bruger);
+    motor.journal = qEnvironmentVariable("QVM_JOURNAL");
+    Kopimotor::Opgave opgave{qEnvironmentVariable("QVM_DEST"), {qEnvironmentVariable("QVM_KILDE")}, {},
+                             Kopimotor::SpoergAldrig, Kopimotor::OverskrivIkke};
+    return motor.kopier(opgave) ? 0 : 1;
+}
+
 }  // namespace
 
 class KopimotorTest : public QObject {
@@ -72,6 +94,7 @@ private Q_SLOTS:
     void missingElementsAreNamed();
     void folderWhoseCopyFailedStaysInAMove();
     void moveToABindMountCopiesThenDeletes();
+    void killedCopyLeavesNoPartialFile();
 };
 
 void KopimotorTest::conflictMethodsForFiles_data()
@@ -249,5 +272,66 @@ void KopimotorTest::moveToABindMountCopiesThenDeletes()
     QVERIFY(!QFile::exists(home / "k/d") && !QFile::exists(home / "k/f"));
 }
 
-QTEST_GUILESS_MAIN(KopimotorTest)
+void KopimotorTest::killedCopyLeavesNoPartialFile()
+{
+    // The copy is killed at a point chosen by a fixed seed: every file under its final name is
+    // whole, the source is untouched, and the next start removes the unfinished copies.
+    TestHome home;
+    for (int i = 0; i < 4; ++i)
+        home.write(QString("k/d/stor%1.bin").arg(i), QByteArray(16 * 1024 * 1024, char('a' + i)));
+    for (int i = 0; i < 300; ++i)
+        home.write(QString("k/d/m%1/lille%2.txt").arg(i % 10).arg(i), QByteArray::number(i).repeated(50));
+    QMap<QString, QByteArray> kilde;
+    for (QDirIterator it(home / "k/d", QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString sti = it.next();
+        kilde[sti.mid((home / "k/d").size())] = indhold(sti);
+    }
+    for (const quint32 seed : {11u, 23u, 37u}) {
+        const QString dest = home / QString("m%1").arg(seed);
+        const QString journal = home / QString("journal%1.txt").arg(seed);
+        QDir().mkpath(dest);
+        QProcess barn;
+        QProcessEnvironment miljoe = QProcessEnvironment::systemEnvironment();
+        miljoe.insert("QVM_KOPI_CHILD", "1");
+        miljoe.insert("QVM_KILDE", home / "k/d");
+        miljoe.insert("QVM_DEST", dest);
+        miljoe.insert("QVM_JOURNAL", journal);
+        barn.setProcessEnvironment(miljoe);
+        barn.start(QCoreApplication::applicationFilePath(), QStringList());
+        QVERIFY(barn.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(journal) || barn.state() == QProcess::NotRunning, 20000);
+        QThread::msleep(QRandomGenerator(seed).bounded(1, 60));
+        if (const qint64 pid = barn.processId(); pid > 0 && barn.state() == QProcess::Running)
+            ::kill(pid_t(pid), SIGKILL);
+        QVERIFY(barn.state() == QProcess::NotRunning || barn.waitForFinished(20000));
+        int hele = 0;
+        for (QDirIterator it(dest + "/d", QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+            const QString sti = it.next();
+            if (it.fileName().startsWith('.'))
+                continue;
+            QVERIFY2(kilde.value(sti.mid((dest + "/d").size())) == indhold(sti), qPrintable(sti));
+            ++hele;
+        }
+        QVERIFY(QFile::exists(journal));  // the copy was killed before it ended
+        QVERIFY(hele < kilde.size());
+        const QString besked = kopijournal::ryd(journal);
+        QVERIFY2(besked.startsWith("Den seneste kopiering blev afbrudt, før den var færdig.\rDestination: " + dest), qPrintable(besked));
+        QVERIFY(!QFile::exists(journal));
+        for (QDirIterator it(dest, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)
+            QVERIFY2(!it.next().contains(".qvmkopi-"), qPrintable(it.filePath()));
+    }
+    for (QDirIterator it(home / "k/d", QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString sti = it.next();
+        QCOMPARE(indhold(sti), kilde.value(sti.mid((home / "k/d").size())));
+    }
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    if (qEnvironmentVariableIsSet("QVM_KOPI_CHILD"))
+        return kopierSomBarn();
+    KopimotorTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_kopimotor.moc"
