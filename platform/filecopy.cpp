@@ -191,28 +191,56 @@ KopiResultat kopierFil(const QByteArray& src, const QByteArray& dst, bool erstat
         return fejl(EEXIST);
     // Made with the source's permissions, which the creation mask may narrow but never widen.
     const mode_t tilladelser = st.st_mode & 0777;
-    const QByteArray skrivTil = midlertidigBeside(dst);
-    ::unlink(skrivTil.constData());
     Fd out;
-    out.fd = ::open(skrivTil.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, tilladelser);
-    if (out.fd < 0)
-        return fejl(errno);
-    const int resultat = kopierIndhold(src, in.fd, out.fd, st.st_size, fremgang);
+    // A new file is written without a name in the target's folder and linked under its name only
+    // when whole (a name that appeared meanwhile is never replaced, and a killed copy leaves
+    // nothing). Where the file system cannot do that, and for a target that is replaced, the copy
+    // is written under a hidden name beside the target and renamed into place.
+    QByteArray skrivTil;
+    if (!findes) {
+        const qsizetype slash = dst.lastIndexOf('/');
+        const QByteArray mappe = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : dst.left(slash);
+        out.fd = ::open(mappe.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, tilladelser);
+        if (out.fd < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+            return fejl(errno);
+    }
+    if (out.fd < 0) {
+        skrivTil = midlertidigBeside(dst);
+        out.fd = ::open(skrivTil.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, tilladelser);
+        // A name left by an earlier process of the same number.
+        if (out.fd < 0 && errno == EEXIST && ::unlink(skrivTil.constData()) == 0)
+            out.fd = ::open(skrivTil.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, tilladelser);
+        if (out.fd < 0)
+            return fejl(errno);
+    }
+    int resultat = kopierIndhold(src, in.fd, out.fd, st.st_size, fremgang);
     if (resultat == 0) {
         const timespec tider[2] = {st.st_atim, st.st_mtim};
         if ((st.st_mode & 07777) != (tilladelser & ~skabelsesMaske()))
             ::fchmod(out.fd, st.st_mode & 07777);
         ::futimens(out.fd, tider);
+        if (skrivTil.isEmpty() && ::linkat(out.fd, "", AT_FDCWD, dst.constData(), AT_EMPTY_PATH) != 0) {
+            // Without the right to link a descriptor directly, through its path in /proc.
+            const QByteArray uden = "/proc/self/fd/" + QByteArray::number(out.fd);
+            if (errno != ENOENT || ::linkat(AT_FDCWD, uden.constData(), AT_FDCWD, dst.constData(), AT_SYMLINK_FOLLOW) != 0)
+                resultat = errno;
+        }
     }
     const bool lukket = ::close(out.fd) == 0;
     const int lukkeFejl = errno;
     out.fd = -1;
     if (resultat != 0 || !lukket) {
-        ::unlink(skrivTil.constData());
+        // What was written goes again: under its temporary name, or under the name just linked.
+        if (!skrivTil.isEmpty())
+            ::unlink(skrivTil.constData());
+        else if (resultat == 0)
+            ::unlink(dst.constData());
         if (resultat == -1)
             return KopiResultat::Stoppet;
         return fejl(resultat != 0 ? resultat : lukkeFejl);
     }
+    if (skrivTil.isEmpty())
+        return KopiResultat::Kopieret;
     const bool paaPlads = findes ? ::rename(skrivTil.constData(), dst.constData()) == 0 : renameNoReplace(skrivTil, dst);
     if (!paaPlads) {
         const int kode = errno;
