@@ -197,7 +197,10 @@ KopiResultat kopierFil(const QByteArray& src, const QByteArray& dst, bool erstat
     // nothing). Where the file system cannot do that, and for a target that is replaced, the copy
     // is written under a hidden name beside the target and renamed into place.
     QByteArray skrivTil;
-    if (!findes) {
+    // An unnamed file is linked through its descriptor's path in /proc, unless the process may
+    // link descriptors directly.
+    static const bool kanLinke = ::geteuid() == 0 || ::access("/proc/self/fd", F_OK) == 0;
+    if (!findes && kanLinke) {
         const qsizetype slash = dst.lastIndexOf('/');
         const QByteArray mappe = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : dst.left(slash);
         out.fd = ::open(mappe.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, tilladelser);
