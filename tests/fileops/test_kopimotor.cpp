@@ -95,6 +95,8 @@ private Q_SLOTS:
     void folderWhoseCopyFailedStaysInAMove();
     void moveToABindMountCopiesThenDeletes();
     void killedCopyLeavesNoPartialFile();
+    void fullDestinationKeepsEveryFile_data();
+    void fullDestinationKeepsEveryFile();
 };
 
 void KopimotorTest::conflictMethodsForFiles_data()
@@ -324,6 +326,47 @@ void KopimotorTest::killedCopyLeavesNoPartialFile()
         const QString sti = it.next();
         QCOMPARE(indhold(sti), kilde.value(sti.mid((home / "k/d").size())));
     }
+}
+
+void KopimotorTest::fullDestinationKeepsEveryFile_data()
+{
+    QTest::addColumn<QString>("valg");  // the small file system's limits
+    QTest::addColumn<int>("fejl");
+    QTest::newRow("ingen plads") << "size=1m,nr_inodes=1000" << int(ENOSPC);
+    QTest::newRow("ingen inoder") << "size=64m,nr_inodes=8" << int(ENOSPC);
+}
+
+void KopimotorTest::fullDestinationKeepsEveryFile()
+{
+    // A small file system that fills up: what did not arrive stays whole at the source, is named
+    // with its cause, and no file under its final name at the target is incomplete.
+    QFETCH(QString, valg);
+    QFETCH(int, fejl);
+    TestHome home;
+    home.make({"fuld/"});
+    if (::geteuid() != 0 || QProcess::execute("mount", {"-t", "tmpfs", "-o", valg, "tmpfs", home / "fuld"}) != 0)
+        QSKIP("needs root to mount a small file system");
+    for (int i = 0; i < 12; ++i)
+        home.write(QString("k/d/fil%1.bin").arg(i, 2, 10, QChar('0')), QByteArray(300 * 1024, char('a' + i)));
+    Kopimotor::Opgave opgave{home / "fuld", {home / "k/d"}, {}, Kopimotor::SpoergAldrig, Kopimotor::OverskrivIkke};
+    Bruger bruger;
+    Kopimotor motor(bruger, bruger);
+    const bool fuldfoert = motor.flyt(opgave);
+    QStringList ankommet;
+    for (QDirIterator it(home / "fuld", QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString sti = it.next();
+        ankommet << it.fileName();
+        QCOMPARE(indhold(sti), QByteArray(300 * 1024, char('a' + it.fileName().mid(3, 2).toInt())));
+    }
+    QProcess::execute("umount", {home / "fuld"});
+    QVERIFY(!fuldfoert);
+    QVERIFY(ankommet.size() < 12);
+    // Every file is whole at one of the two places.
+    for (int i = 0; i < 12; ++i) {
+        const QString navn = QString("fil%1.bin").arg(i, 2, 10, QChar('0'));
+        QCOMPARE(QFile::exists(home / ("k/d/" + navn)), !ankommet.contains(navn));
+    }
+    QVERIFY2(bruger.beskeder.first().contains(": " + platform::fejlaarsag(fejl)), qPrintable(bruger.beskeder.join('|')));
 }
 
 int main(int argc, char** argv)
