@@ -7,6 +7,7 @@
 #include "fileops/tkopieringsform.h"
 #include "fileops/tpasteobjekt.h"
 #include "platform/filedelete.h"
+#include "tests/common/andetdrev.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -119,27 +120,3 @@ inline QList<QByteArray> traeAf(const QByteArray& mappe, const QByteArray& under
     std::sort(alle.begin(), alle.end());
     return alle;
 }
-
-// A folder on a second file system, for moves across drives, removed with all it holds.
-class AndetDrev {
-public:
-    AndetDrev() : dir(QStringLiteral("/dev/shm/qvmtest-XXXXXX")) { dir.setAutoRemove(false); }
-    ~AndetDrev() { platform::sletTrae(QFile::encodeName(dir.path())); }
-    QString path() const { return dir.path(); }
-    bool brugbar(const QString& hjem) const
-    {
-        struct stat a, b;
-        return dir.isValid() && ::stat(QFile::encodeName(hjem).constData(), &a) == 0
-            && ::stat(QFile::encodeName(dir.path()).constData(), &b) == 0 && a.st_dev != b.st_dev;
-    }
-
-private:
-    QTemporaryDir dir;
-};
-
-inline std::unique_ptr<AndetDrev> andetDrev(const QString& hjem)
-{
-    auto drev = std::make_unique<AndetDrev>();
-    return drev->brugbar(hjem) ? std::move(drev) : nullptr;
-}
-

@@ -3,6 +3,7 @@
 #include "fileops/motor/kopimotor.h"
 #include "platform/filecopy.h"
 #include "platform/fejlaarsag.h"
+#include "tests/common/andetdrev.h"
 #include "tests/common/testhome.h"
 
 #include <QDir>
@@ -234,22 +235,20 @@ void KopimotorTest::folderWhoseCopyFailedStaysInAMove()
     // The target holds a file where the empty folder "tom" is to be made: the folder stays at the
     // source, named with its cause, and so does the folder around it; what arrived is moved.
     TestHome home;
-    QTemporaryDir andet(QStringLiteral("/dev/shm/qvmtest-XXXXXX"));
-    struct stat a, b;
-    if (!andet.isValid() || ::stat(QFile::encodeName(home.path()).constData(), &a) != 0
-        || ::stat(QFile::encodeName(andet.path()).constData(), &b) != 0 || a.st_dev == b.st_dev)
+    const auto andet = andetDrev(home.path());
+    if (!andet)
         QSKIP("no second file system at /dev/shm");
     home.make({"k/d/tom/", "k/d/fil"});
-    QVERIFY(QDir().mkpath(andet.path() + "/d"));
-    QFile optaget(andet.path() + "/d/tom");
+    QVERIFY(QDir().mkpath(andet->path() + "/d"));
+    QFile optaget(andet->path() + "/d/tom");
     QVERIFY(optaget.open(QIODevice::WriteOnly));
     optaget.close();
-    Kopimotor::Opgave opgave{andet.path(), {home / "k/d"}, {}, Kopimotor::SpoergAldrig, Kopimotor::OverskrivIkke};
+    Kopimotor::Opgave opgave{andet->path(), {home / "k/d"}, {}, Kopimotor::SpoergAldrig, Kopimotor::OverskrivIkke};
     Bruger bruger;
     Kopimotor motor(bruger, bruger);
     QVERIFY(!motor.flyt(opgave));
     QVERIFY(QFileInfo(home / "k/d/tom").isDir());
-    QVERIFY(!QFile::exists(home / "k/d/fil") && QFile::exists(andet.path() + "/d/fil"));
+    QVERIFY(!QFile::exists(home / "k/d/fil") && QFile::exists(andet->path() + "/d/fil"));
     QVERIFY(bruger.beskeder.first().startsWith("Følgende elementer blev ikke kopieret:\r" + home / "k/d/tom: "
                                                + platform::fejlaarsag(ENOTDIR)));
 }
