@@ -2,26 +2,30 @@
 
 #include "core/pathhelpers.h"
 #include "platform/filecopy.h"
+#include "platform/filedelete.h"
 #include "platform/textfile.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
 namespace kopijournal {
 namespace {
 
-// Removes the files in mappe, and below it when dybt, whose names end in maerke; how many.
+// Removes the hidden unfinished copies (files and folders) in mappe, and below it when dybt,
+// whose names end in maerke; how many. Links are never followed.
 int fjernUfaerdige(const QString& mappe, const QString& maerke, bool dybt)
 {
     int fjernet = 0;
-    QDirIterator it(mappe, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    dybt ? QDirIterator::Subdirectories : QDirIterator::NoIteratorFlags);
-    while (it.hasNext()) {
-        const QString sti = it.next();
-        if (it.fileName().startsWith(u'.') && it.fileName().endsWith(maerke) && QFile::remove(sti))
-            ++fjernet;
+    const QFileInfoList indgange =
+        QDir(mappe).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& indgang : indgange) {
+        if (indgang.fileName().startsWith(u'.') && indgang.fileName().endsWith(maerke)) {
+            if (platform::sletTrae(QFile::encodeName(indgang.filePath())) == 0)
+                ++fjernet;
+        } else if (dybt && indgang.isDir() && !indgang.isSymLink()) {
+            fjernet += fjernUfaerdige(indgang.filePath(), maerke, true);
+        }
     }
     return fjernet;
 }
@@ -60,7 +64,7 @@ QString ryd(const QString& fil)
               .arg(kilder.size())
               .arg(kilder.size() == 1 ? QStringLiteral("element") : QStringLiteral("elementer"))
               .arg(fjernet)
-              .arg(fjernet == 1 ? QStringLiteral("fil") : QStringLiteral("filer"));
+              .arg(fjernet == 1 ? QStringLiteral("kopi") : QStringLiteral("kopier"));
 }
 
 }  // namespace kopijournal

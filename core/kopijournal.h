@@ -18,8 +18,9 @@ struct Kopiering {
 bool skriv(const QString& fil, const Kopiering& kopiering);
 void fjern(const QString& fil);
 
-// For an interrupted paste: removes the unfinished copies its process left at the destination
-// (directly in it and below the folders it copied into; links are never followed) and the record.
+// For an interrupted paste: removes the unfinished copies (hidden files and folders) its process
+// left at the destination (directly in it and below the folders it copied into; links are never
+// followed) and the record.
 // The message for the user; empty when the record cannot be read.
 QString ryd(const QString& fil);
 

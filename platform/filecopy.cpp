@@ -114,14 +114,14 @@ mode_t skabelsesMaske()
     return maske;
 }
 
-QByteArray midlertidigBeside(const QByteArray& maal)
+}  // namespace
+
+QByteArray midlertidigtNavn(const QByteArray& maal)
 {
     const qsizetype slash = maal.lastIndexOf('/');
     return maal.left(slash + 1) + '.' + maal.mid(slash + 1).left(200)
         + QFile::encodeName(midlertidigtMaerke(QCoreApplication::applicationPid()));
 }
-
-}  // namespace
 
 QString midlertidigtMaerke(qint64 pid) { return QStringLiteral(".qvmkopi-") + QString::number(pid); }
 
@@ -139,7 +139,8 @@ KopiResultat kopierFil(const QString& kilde, const QString& maal, bool erstat, c
     return kopierFil(QFile::encodeName(kilde), QFile::encodeName(maal), erstat, fremgang, errnoUd);
 }
 
-KopiResultat kopierFil(const QByteArray& src, const QByteArray& dst, bool erstat, const KopiFremgang& fremgang, int* errnoUd)
+KopiResultat kopierFil(const QByteArray& src, const QByteArray& dst, bool erstat, const KopiFremgang& fremgang, int* errnoUd,
+                       bool iSkjultMappe)
 {
     const auto fejl = [errnoUd](int kode) {
         if (errnoUd)
@@ -161,7 +162,7 @@ KopiResultat kopierFil(const QByteArray& src, const QByteArray& dst, bool erstat
         target[size_t(n)] = 0;
         // An existing target is replaced only by a link that stands already: made beside it under
         // a free name, then renamed over it, so a link that cannot be made leaves the target be.
-        const QByteArray skrivTil = findes ? midlertidigBeside(dst) : dst;
+        const QByteArray skrivTil = findes ? midlertidigtNavn(dst) : dst;
         if (findes)
             ::unlink(skrivTil.constData());
         if (::symlink(target.data(), skrivTil.constData()) != 0)
@@ -197,10 +198,16 @@ KopiResultat kopierFil(const QByteArray& src, const QByteArray& dst, bool erstat
     // nothing). Where the file system cannot do that, and for a target that is replaced, the copy
     // is written under a hidden name beside the target and renamed into place.
     QByteArray skrivTil;
+    bool iStedet = false;
     // An unnamed file is linked through its descriptor's path in /proc, unless the process may
     // link descriptors directly.
     static const bool kanLinke = ::geteuid() == 0 || ::access("/proc/self/fd", F_OK) == 0;
-    if (!findes && kanLinke) {
+    if (!findes && iSkjultMappe) {
+        out.fd = ::open(dst.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, tilladelser);
+        if (out.fd < 0)
+            return fejl(errno);
+        iStedet = true;
+    } else if (!findes && kanLinke) {
         const qsizetype slash = dst.lastIndexOf('/');
         const QByteArray mappe = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : dst.left(slash);
         out.fd = ::open(mappe.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, tilladelser);
@@ -208,7 +215,7 @@ KopiResultat kopierFil(const QByteArray& src, const QByteArray& dst, bool erstat
             return fejl(errno);
     }
     if (out.fd < 0) {
-        skrivTil = midlertidigBeside(dst);
+        skrivTil = midlertidigtNavn(dst);
         out.fd = ::open(skrivTil.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, tilladelser);
         // A name left by an earlier process of the same number.
         if (out.fd < 0 && errno == EEXIST && ::unlink(skrivTil.constData()) == 0)
@@ -222,7 +229,7 @@ KopiResultat kopierFil(const QByteArray& src, const QByteArray& dst, bool erstat
         if ((st.st_mode & 07777) != (tilladelser & ~skabelsesMaske()))
             ::fchmod(out.fd, st.st_mode & 07777);
         ::futimens(out.fd, tider);
-        if (skrivTil.isEmpty() && ::linkat(out.fd, "", AT_FDCWD, dst.constData(), AT_EMPTY_PATH) != 0) {
+        if (skrivTil.isEmpty() && !iStedet && ::linkat(out.fd, "", AT_FDCWD, dst.constData(), AT_EMPTY_PATH) != 0) {
             // Without the right to link a descriptor directly, through its path in /proc.
             const QByteArray uden = "/proc/self/fd/" + QByteArray::number(out.fd);
             if (errno != ENOENT || ::linkat(AT_FDCWD, uden.constData(), AT_FDCWD, dst.constData(), AT_SYMLINK_FOLLOW) != 0)
@@ -233,10 +240,10 @@ KopiResultat kopierFil(const QByteArray& src, const QByteArray& dst, bool erstat
     const int lukkeFejl = errno;
     out.fd = -1;
     if (resultat != 0 || !lukket) {
-        // What was written goes again: under its temporary name, or under the name just linked.
+        // What was written goes again: under its temporary name, or under its own name.
         if (!skrivTil.isEmpty())
             ::unlink(skrivTil.constData());
-        else if (resultat == 0)
+        else if (resultat == 0 || iStedet)
             ::unlink(dst.constData());
         if (resultat == -1)
             return KopiResultat::Stoppet;

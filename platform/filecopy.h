@@ -26,9 +26,11 @@ using KopiFremgang = std::function<bool(qint64 kopieret, qint64 total)>;
 // receives the system's error code of a failure.
 KopiResultat kopierFil(const QString& kilde, const QString& maal, bool erstat, const KopiFremgang& fremgang,
                        int* errnoUd = nullptr);
-// The same for paths as the file system's bytes, which need not be valid UTF-8.
+// The same for paths as the file system's bytes, which need not be valid UTF-8. iSkjultMappe
+// tells that the target's folder is not visible under its final name yet: a new file is then
+// written under its name at once, as nothing can see it before it is whole.
 KopiResultat kopierFil(const QByteArray& kilde, const QByteArray& maal, bool erstat, const KopiFremgang& fremgang,
-                       int* errnoUd = nullptr);
+                       int* errnoUd = nullptr, bool iSkjultMappe = false);
 
 // Copies path (a file, a link or a folder with all it holds) to maal, which must not exist;
 // links are copied as links, never followed. 0, or the system's error code of the first
@@ -38,6 +40,8 @@ int kopierTrae(const QByteArray& kilde, const QByteArray& maal);
 // The end of the hidden temporary names that the process pid writes copies under, before they
 // are renamed into place: ".qvmkopi-<pid>".
 QString midlertidigtMaerke(qint64 pid);
+// The hidden temporary name beside maal that this process writes a copy under.
+QByteArray midlertidigtNavn(const QByteArray& maal);
 
 // Gives a folder made by a copy the mode and times of the source folder kilde: it is made private
 // (0700) while it is filled and gets them when it is complete.

@@ -140,7 +140,8 @@ bool Kopimotor::bestemMaal(QByteArray& maal, bool& erstat)
     return svar.overskriv;
 }
 
-Kopimotor::Kopiudfald Kopimotor::kopierFil(const QByteArray& source, const QByteArray& target, bool erstat, qint64* stoerrelse)
+Kopimotor::Kopiudfald Kopimotor::kopierFil(const QByteArray& source, const QByteArray& target, bool erstat, qint64* stoerrelse,
+                                           bool skjult)
 {
     if (stoppet()) {
         ++ikkeKopierede;
@@ -155,7 +156,7 @@ Kopimotor::Kopiudfald Kopimotor::kopierFil(const QByteArray& source, const QByte
         return !stoppet();
     };
     int fejl = 0;
-    const platform::KopiResultat resultat = platform::kopierFil(source, target, erstat, filFremgang, &fejl);
+    const platform::KopiResultat resultat = platform::kopierFil(source, target, erstat, filFremgang, &fejl, skjult);
     if (resultat == platform::KopiResultat::Kopieret) {
         if (huskAnkomne)
             ankommet.insert(source);
@@ -170,15 +171,35 @@ Kopimotor::Kopiudfald Kopimotor::kopierFil(const QByteArray& source, const QByte
     return Kopiudfald::IkkeKopieret;
 }
 
-int Kopimotor::lavMappe(const QByteArray& target, bool& ny)
+int Kopimotor::kopierTilMappe(const QByteArray& source, const QByteArray& target, bool iSkjult, bool& helt)
 {
-    ny = ::mkdir(target.constData(), 0700) == 0;
-    if (ny || (errno == EEXIST && erMappe(target)))
+    helt = false;
+    struct stat st;
+    if (::lstat(target.constData(), &st) == 0) {
+        if (!S_ISDIR(st.st_mode))
+            return ENOTDIR;
+        helt = kopierMappe(source, target, iSkjult);
         return 0;
-    return errno == EEXIST ? ENOTDIR : errno;
+    }
+    struct stat kildeStat;
+    if (::lstat(source.constData(), &kildeStat) != 0)
+        return errno;
+    const QByteArray lav = iSkjult ? target : platform::midlertidigtNavn(target);
+    if (::mkdir(lav.constData(), 0700) != 0)
+        return errno;
+    helt = kopierMappe(source, lav, true);
+    platform::saetMappeEgenskaber(lav, kildeStat);
+    if (iSkjult || platform::renameNoReplace(lav, target))
+        return 0;
+    // The copies stay under the hidden name and are reported; nothing of the source counts as
+    // arrived, so a move deletes none of it.
+    const int fejl = errno;
+    helt = false;
+    ankommet.removeIf([&source](const QByteArray& sti) { return sti == source || sti.startsWith(source + '/'); });
+    return fejl;
 }
 
-bool Kopimotor::kopierMappe(const QByteArray& source, const QByteArray& target)
+bool Kopimotor::kopierMappe(const QByteArray& source, const QByteArray& target, bool skjult)
 {
     DIR* dir = ::opendir(source.constData());
     if (!dir) {
@@ -211,19 +232,12 @@ bool Kopimotor::kopierMappe(const QByteArray& source, const QByteArray& target)
         const QByteArray kilde = source + '/' + indgang.navn;
         QByteArray maal = target + '/' + indgang.navn;
         if (indgang.mappe) {
-            struct stat kildeStat;
-            ::lstat(kilde.constData(), &kildeStat);
-            bool ny = false;
-            if (const int fejl = lavMappe(maal, ny)) {
+            bool delHelt = false;
+            if (const int fejl = kopierTilMappe(kilde, maal, skjult, delHelt)) {
                 ++ikkeKopierede;
                 ikkeAnkomne.append({QFile::decodeName(kilde), fejl});
-                helt = false;
-                continue;
             }
-            helt = kopierMappe(kilde, maal) && helt;
-            // A folder made here gets the source's mode and times once it is complete.
-            if (ny)
-                platform::saetMappeEgenskaber(maal, kildeStat);
+            helt = delHelt && helt;
             continue;
         }
         bool erstat = false;
@@ -231,7 +245,7 @@ bool Kopimotor::kopierMappe(const QByteArray& source, const QByteArray& target)
         qint64 stoerrelse = -1;
         Kopiudfald udfald = Kopiudfald::Udeladt;
         if (bestemMaal(maal, erstat))
-            udfald = kopierFil(kilde, maal, erstat, &stoerrelse);
+            udfald = kopierFil(kilde, maal, erstat, &stoerrelse, skjult);
         if (udfald != Kopiudfald::Kopieret)
             helt = false;
         if (udfald == Kopiudfald::IkkeKopieret && !stoppet())
@@ -302,15 +316,10 @@ void Kopimotor::kopierListerne(const Opgave& opgave)
             continue;
         }
         const QString target = stiMed(opgave.dest, getLastDirectory(QFile::decodeName(kildeBytes(source))));
-        const QByteArray maal = QFile::encodeName(target);
-        struct stat kildeStat;
-        ::lstat(kildeBytes(source).constData(), &kildeStat);
-        bool ny = false;
-        const int fejl = lavMappe(maal, ny);
+        bool helt = false;
+        const int fejl = kopierTilMappe(kildeBytes(source), QFile::encodeName(target), false, helt);
         if (fejl)
             ++ikkeKopierede;
-        else if (kopierMappe(kildeBytes(source), maal); ny)
-            platform::saetMappeEgenskaber(maal, kildeStat);
         if (eksistererMappe(source, target, fejl))
             fremgang.mappeFaerdig(Filfremgang::Fase::Kopiering, i);
     }

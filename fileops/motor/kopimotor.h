@@ -70,14 +70,19 @@ private:
     // Decides how a file is copied to maal, which may exist, by the method: false leaves it out;
     // maal may become a free name, erstat tells whether an existing target is replaced.
     bool bestemMaal(QByteArray& maal, bool& erstat);
-    // Copies one file; sidsteFejl receives the cause of a copy that did not arrive.
-    Kopiudfald kopierFil(const QByteArray& source, const QByteArray& target, bool erstat, qint64* stoerrelse = nullptr);
-    // Makes the folder target for source, private while it is filled; 0 and whether it is new, or
-    // the system's error code.
-    int lavMappe(const QByteArray& target, bool& ny);
+    // Copies one file; sidsteFejl receives the cause of a copy that did not arrive. skjult: the
+    // target's folder is not visible under its name yet.
+    Kopiudfald kopierFil(const QByteArray& source, const QByteArray& target, bool erstat, qint64* stoerrelse = nullptr,
+                         bool skjult = false);
+    // Copies the folder source to target. An existing folder is merged into; a new one is made
+    // private under a hidden name, filled, given the source's mode and times and then its name, so
+    // a folder under its final name never holds a file that is not whole (inside a folder that is
+    // not visible yet, it is made under its name at once). 0 with helt telling whether all of it
+    // arrived, or the system's error code of making or naming it.
+    int kopierTilMappe(const QByteArray& source, const QByteArray& target, bool iSkjult, bool& helt);
     // Copies a folder's content into the existing folder target; true when all of it arrived
     // (then source counts as arrived).
-    bool kopierMappe(const QByteArray& source, const QByteArray& target);
+    bool kopierMappe(const QByteArray& source, const QByteArray& target, bool skjult);
     bool eksistererFilen(const QString& source, const QString& target, bool kopieret);
     bool eksistererMappe(const QString& source, const QString& target, int fejl);
     // The one message that names the elements inside folders that did not arrive.

@@ -330,22 +330,25 @@ void KopimotorTest::killedCopyLeavesNoPartialFile()
 
 void KopimotorTest::interruptedPasteIsCleanedUp()
 {
-    // Where a file system cannot write unnamed files, an interrupted paste leaves hidden copies
-    // of its process: only those go, in the destination and below the folders it copied into.
+    // An interrupted paste leaves the hidden folders it was filling, and, where a file system
+    // cannot write unnamed files, hidden files: only those of its process go, in the destination
+    // and below the folders it copied into.
     TestHome home;
     home.make({"m/d/hel.txt", "m/d/under/", "m/anden/"});
     const QString maerke = platform::midlertidigtMaerke(4242);
     for (const QString& rest : {"m/.f.txt" + maerke, "m/d/.stor.bin" + maerke, "m/d/under/.x" + maerke,
-                                "m/anden/.y" + maerke, "m/d/.z" + platform::midlertidigtMaerke(7)})
+                                "m/.ny" + maerke + "/indeni/fil", "m/anden/.y" + maerke,
+                                "m/d/.z" + platform::midlertidigtMaerke(7)})
         home.write(rest, "halv");
     const QString journal = home / "Kopieringer/Stifinder 1.txt";
     QVERIFY(kopijournal::skriv(journal, {home / "m", {home / "k/d", home / "k/f.txt"}, 4242}));
     QCOMPARE(kopijournal::ryd(journal),
              "Den seneste kopiering blev afbrudt, før den var færdig.\rDestination: " + home / "m"
-                 + "\rDer skulle kopieres 2 elementer; 3 ufærdige filer er fjernet. Se efter i destinationen, hvad der "
+                 + "\rDer skulle kopieres 2 elementer; 4 ufærdige kopier er fjernet. Se efter i destinationen, hvad der "
                    "nåede frem, og kopier resten igen.");
     QVERIFY(!QFile::exists(journal));
     QVERIFY(QFile::exists(home / "m/d/hel.txt"));
+    QVERIFY(!QFile::exists(home / "m/.ny" + maerke));
     QVERIFY(QFile::exists(home / "m/anden/.y" + maerke));  // not a folder of this paste
     QVERIFY(QFile::exists(home / "m/d/.z" + platform::midlertidigtMaerke(7)));  // another process's
 }
