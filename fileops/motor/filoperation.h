@@ -66,7 +66,7 @@ public:
         int antalMapper = 0;
         qint64 totalSize = 0;
         qint64 posSize = 0;   // bytes done
-        QString aktuel;       // the path in hand
+        QString aktuel;       // the folder or listed file in hand
     };
 
     Filoperation(Filspoergsmaal& spoergsmaal, Filfremgang& fremgang) : spoergsmaal(spoergsmaal), fremgang(fremgang) {}

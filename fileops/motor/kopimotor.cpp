@@ -147,7 +147,6 @@ Kopimotor::Kopiudfald Kopimotor::kopierFil(const QByteArray& source, const QByte
         ++ikkeKopierede;
         return Kopiudfald::IkkeKopieret;
     }
-    tal.aktuel = QFile::decodeName(source);
     const auto filFremgang = [this, stoerrelse](qint64 kopieret, qint64 total) {
         if (stoerrelse)
             *stoerrelse = total;
@@ -201,6 +200,7 @@ int Kopimotor::kopierTilMappe(const QByteArray& source, const QByteArray& target
 
 bool Kopimotor::kopierMappe(const QByteArray& source, const QByteArray& target, bool skjult)
 {
+    tal.aktuel = QFile::decodeName(source);
     DIR* dir = ::opendir(source.constData());
     if (!dir) {
         ++ikkeKopierede;
@@ -324,6 +324,7 @@ void Kopimotor::kopierListerne(const Opgave& opgave)
             fremgang.mappeFaerdig(Filfremgang::Fase::Kopiering, i);
     }
     for (const QString& source : opgave.filer) {
+        tal.aktuel = source;
         QByteArray maal = QFile::encodeName(stiMed(opgave.dest, QFileInfo(source).fileName()));
         bool erstat = false;
         const Kopiudfald udfald = bestemMaal(maal, erstat) ? kopierFil(kildeBytes(source), maal, erstat) : Kopiudfald::Udeladt;
