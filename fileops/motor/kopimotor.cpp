@@ -7,7 +7,6 @@
 #include "platform/filedelete.h"
 #include "platform/filesystem.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
