@@ -293,7 +293,7 @@ QWidget* Twinform::byggeEgenskaber()
     stifindernavnLabel = new QLabel(stifinder);
     stifindernavnLabel->setObjectName(QStringLiteral("stifindernavnLabel"));
     auto* navnRaekke = hjaelpRaekke(hjaelpKnap("informationsKnappen", QStringLiteral("Information om specifikke egenskaber"),
-                                               QStringLiteral("Specifikke egenskaber.html"), main, stifinder));
+                                               QStringLiteral("Særlige egenskaber.html"), main, stifinder));
     navnRaekke->insertWidget(0, stifindernavnLabel);
     stifLayout->addLayout(navnRaekke);
     stifLayout->addWidget(binder->afkrydsning("privatCheckBox",

@@ -558,7 +558,7 @@ void TwinformTest::helpPages()
     } knapper[] = {{"hInformation", "Besøgte mapper.html"},     {"mInformation", "Favoritmapper.html"},
                    {"fInformation", "Favoritfiler.html"},       {"infoIndstillingerButton", "indstillinger.html"},
                    {"infoInfoBut", "Aktuel information.html"},   {"informationsKnap", "Andre egenskaber.html"},
-                   {"informationsKnappen", "Specifikke egenskaber.html"}};
+                   {"informationsKnappen", "Særlige egenskaber.html"}};
     for (const auto& k : knapper) {
         auto* knap = explorer->findChild<QToolButton*>(QLatin1String(k.knap));
         QVERIFY2(knap, k.knap);

@@ -44,7 +44,7 @@ const QList<Emne>& emner()
         {"infStifinder", "Stifinder", "Vis informationssider angående Stifinder", QStyle::SP_DirHomeIcon,
          {QStringLiteral("Stifinderen"), QStringLiteral("Mappestrukturen"), QStringLiteral("Filstrukturen"),
           QStringLiteral("Højre panel"), QStringLiteral("Aktuel information"), QStringLiteral("Indstillinger"),
-          QStringLiteral("Specifikke egenskaber"), QStringLiteral("Egenskaber2")}},
+          QStringLiteral("Særlige egenskaber"), QStringLiteral("Egenskaber2")}},
         {"infKlipbordet", "Klipbordet", "Informationssider angående Klipbordet", QStyle::SP_FileDialogListView,
          {QStringLiteral("Klipbordet"), QStringLiteral("Egenskaber")}},
         {"infFunktioner", "Funktioner", "Vis informationssider angående fil og mappe funktioner i listen",

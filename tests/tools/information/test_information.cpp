@@ -339,7 +339,7 @@ void InformationTest::shippedPagesAndTree()
     // The pages that the main window and the explorer open by name.
     for (const char* page : {"Velkommen", "qvmStifinder", "Klipbordet", "Mappestrukturen", "Filstrukturen",
                              "Besøgte mapper", "Favoritmapper", "Favoritfiler", "indstillinger", "Aktuel information",
-                             "Andre egenskaber", "Specifikke egenskaber", "Genvejstaster", "Programmer med funktioner",
+                             "Andre egenskaber", "Særlige egenskaber", "Genvejstaster", "Programmer med funktioner",
                              "Dos", "Egenskaber1", "Egenskaber2", "Egenskaber3", "Egenskaber4"})
         QVERIFY2(QFileInfo(main().folders.infoDir + QString::fromUtf8(page) + ".html").isFile(), page);
     // The topic lists of the explorer, the clipboard and the file functions name nodes of the tree.
