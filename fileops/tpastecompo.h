@@ -45,9 +45,8 @@ public:
     void setJournal(const QString& fil) { motor.journal = fil; }
     // Stops the operation at its next step.
     void stop() { motor.stop(); }
-    // Elements left as they were by the method; files whose copy did not arrive.
+    // Elements left as they were by the method.
     int ikkePastede() const { return motor.ikkePastede; }
-    int ikkeKopierede() const { return motor.ikkeKopierede; }
     // Whether the last operation ran (was not declined), and whether all of it arrived.
     bool paabegyndt() const { return motor.paabegyndt; }
     bool fuldfoert() const { return motor.fuldfoert(); }

@@ -37,9 +37,8 @@ Informationssider::Informationssider(Tmainform& main)
                             {QStringLiteral("Information.txt"), {20, 40, 576}});
 }
 
-void Informationssider::byggeInfoside(QWidget* side)
+void Informationssider::byggeInfoside(QTabWidget* infoBogen)
 {
-    auto* infoBogen = static_cast<QTabWidget*>(side);
     auto* infoSide1 = new QWidget(infoBogen);
     infoSide1->setObjectName(QStringLiteral("infoSide1"));
     auto* strukturLayout = new QVBoxLayout(infoSide1);
@@ -67,9 +66,8 @@ void Informationssider::byggeInfoside(QWidget* side)
     infoBogen->addTab(infoSide1, QStringLiteral("Struktur"));
 }
 
-void Informationssider::byggeSoegning(QWidget* side)
+void Informationssider::byggeSoegning(QTabWidget* infoBogen)
 {
-    auto* infoBogen = static_cast<QTabWidget*>(side);
     auto* infoSide2 = new QWidget(infoBogen);
     infoSide2->setObjectName(QStringLiteral("infoSide2"));
     auto* soegLayout = new QVBoxLayout(infoSide2);

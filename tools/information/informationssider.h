@@ -8,6 +8,7 @@ class Handlingsregler;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QTabWidget;
 class TStruktur;
 class Tinfoform;
 class Tmainform;
@@ -31,8 +32,8 @@ public:
     TStruktur* informationsStruktur() const { return Struktur; }
 
 private:
-    void byggeInfoside(QWidget* side);
-    void byggeSoegning(QWidget* side);
+    void byggeInfoside(QTabWidget* infoBogen);
+    void byggeSoegning(QTabWidget* infoBogen);
     // The information window, made and shown when needed.
     Tinfoform* visInfoform();
 
