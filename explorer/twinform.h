@@ -3,6 +3,7 @@
 #include "app/elementvinduer.h"
 #include "explorer/stifinderindstillinger.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QStringList>
 #include <QUrl>
@@ -241,6 +242,23 @@ private:
     QLabel* sizeLabel = nullptr;
     QCheckBox* KDTcheck = nullptr;
     QTreeWidgetItem* redigeres = nullptr;
+    // An in-place edit is open, from its start until its editor closes.
+    bool redigering = false;
+    // An entry in hand: the tree (1 or 2) and the path it stands for.
+    struct Valg {
+        int struktur = 0;
+        QString sti;
+        bool operator==(const Valg&) const = default;
+    };
+    Valg valgtElement() const;
+    // Reads the renamed entry's tree again a second after the rename; it selects that entry again
+    // only while it is still the one in hand.
+    void opfriskEfterOmdoebning(QTimer* timer);
+    void vaelgSti(QTreeWidget* tree, const QString& sti);
+    // The entry each refresh timer was started for.
+    QHash<QTimer*, Valg> omdoebt;
+    // Refreshes that waited for an open edit to end.
+    QList<QTimer*> udsatteOpfriskninger;
     QTimer* Timer = nullptr;
     QTimer* TimerFil = nullptr;
 };

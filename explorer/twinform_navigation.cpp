@@ -186,15 +186,8 @@ void Twinform::forbindTraeer()
     connect(mirvel, &QTabBar::tabBarClicked, this, &Twinform::mirvelChange);
     forbindOmdoebning(MappeStruktur);
     forbindOmdoebning(FilStruktur);
-    connect(Timer, &QTimer::timeout, this, [this] {
-        const QString mappe = FStrukturY->Mappenavn();
-        FStrukturY->udfoldStruktur1(mappe, opt.RadioOpstart != 1);
-        mappeKontrol(FStrukturY->makeStruktur2(mappe), true);
-    });
-    connect(TimerFil, &QTimer::timeout, this, [this] {
-        aktivStruktur(2);
-        mappeKontrol(FStrukturY->SelectFil(FStrukturY->Filnavn()), true);
-    });
+    connect(Timer, &QTimer::timeout, this, [this] { opfriskEfterOmdoebning(Timer); });
+    connect(TimerFil, &QTimer::timeout, this, [this] { opfriskEfterOmdoebning(TimerFil); });
     connect(Splitter1, &QSplitter::splitterMoved, this, [this] { funkPanel1->setFixedWidth(MappeStruktur->width()); });
     connect(HistorieListe, &QListWidget::currentRowChanged, regler, &Handlingsregler::opdaterSenere);
 }
@@ -352,8 +345,10 @@ void Twinform::startOmdoebning()
     OldNodeTekst = node ? node->text(0) : QString();
     // Making the node editable is itself a change of the node: it is no end of an edit.
     redigeres = nullptr;
-    if (metodeX->editSelected())
+    if (metodeX->editSelected()) {
         redigeres = node;
+        redigering = true;
+    }
 }
 
 void Twinform::forbindOmdoebning(QTreeWidget* tree)
@@ -366,6 +361,9 @@ void Twinform::forbindOmdoebning(QTreeWidget* tree)
             [this, tree](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
                 QTreeWidgetItem* item = redigeres;
                 redigeres = nullptr;
+                redigering = false;
+                for (QTimer* timer : std::exchange(udsatteOpfriskninger, {}))
+                    timer->start();
                 if (!item)
                     return;
                 item->setFlags(item->flags() & ~Qt::ItemIsEditable);
@@ -387,13 +385,88 @@ void Twinform::omdoebningSlut(QTreeWidget* tree, QTreeWidgetItem* item)
     auto* node = TStrukturNode::af(item);
     const QString nytNavn = item->text(0);
     QString vises = OldNodeTekst;
+    QTimer* opfrisk = nullptr;
     if (tree == MappeStruktur || (node && node->rec.ID == idMappe)) {
         vises = metodeX->RenameMappe(OldNodeTekst, nytNavn, item);
-        Timer->start();
+        opfrisk = Timer;
     } else if (node && node->rec.ID == idFil) {
         vises = metodeX->RenameFil(OldNodeTekst, nytNavn, item);
-        TimerFil->start();
+        opfrisk = TimerFil;
+    }
+    if (opfrisk) {
+        omdoebt[opfrisk] = valgtElement();
+        opfrisk->start();
     }
     const QSignalBlocker quiet(tree);
     item->setText(0, vises.isEmpty() ? OldNodeTekst : vises);
+}
+
+namespace {
+
+// The path a node stands for: a file's for a file, else its folder's or drive's.
+QString nodeSti(QTreeWidgetItem* item)
+{
+    const auto* node = TStrukturNode::af(item);
+    if (!node)
+        return {};
+    return node->rec.ID == idFil ? node->rec.filnavn : node->rec.mappe;
+}
+
+}  // namespace
+
+Twinform::Valg Twinform::valgtElement() const
+{
+    const int struktur = FStrukturY->AktiveStruktur();
+    return {struktur, nodeSti((struktur == 1 ? MappeStruktur : FilStruktur)->currentItem())};
+}
+
+void Twinform::opfriskEfterOmdoebning(QTimer* timer)
+{
+    // An open edit is never swept away by reading the tree again: the refresh waits for its end.
+    if (redigering) {
+        if (!udsatteOpfriskninger.contains(timer))
+            udsatteOpfriskninger.append(timer);
+        return;
+    }
+    TStrukturCompo& compo = *FStrukturY;
+    const Valg nu = valgtElement();
+    if (nu == omdoebt.value(timer)) {
+        if (timer == Timer) {
+            const QString mappe = compo.Mappenavn();
+            compo.udfoldStruktur1(mappe, opt.RadioOpstart != 1);
+            mappeKontrol(compo.makeStruktur2(mappe), true);
+        } else {
+            aktivStruktur(2);
+            mappeKontrol(compo.SelectFil(compo.Filnavn()), true);
+        }
+        return;
+    }
+    // The user has chosen another entry since the rename: the tree is read again where it stands,
+    // and the choice, the folder and the file in hand stay as the user left them.
+    const QString mappenavn = compo.Mappenavn();
+    const QString filnavn = compo.Filnavn();
+    const QString traeEtsSti = nodeSti((timer == Timer ? MappeStruktur : FilStruktur)->currentItem());
+    if (timer == Timer) {
+        if (!traeEtsSti.isEmpty())
+            compo.udfoldStruktur1(traeEtsSti, opt.RadioOpstart != 1);
+    } else {
+        compo.makeStruktur2(mappenavn);
+        vaelgSti(FilStruktur, traeEtsSti);
+    }
+    compo.setMappenavn(mappenavn);
+    compo.setFilnavn(filnavn);
+    aktivStruktur(nu.struktur);
+    visAktivStruktur();
+}
+
+void Twinform::vaelgSti(QTreeWidget* tree, const QString& sti)
+{
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        if (!sti.isEmpty() && nodeSti(*it) == sti) {
+            tree->clearSelection();
+            tree->setCurrentItem(*it);
+            (*it)->setSelected(true);
+            return;
+        }
+    }
 }

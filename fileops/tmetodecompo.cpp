@@ -46,6 +46,18 @@ QString foraelder(QString sti)
     return QFileInfo(sti).absolutePath();
 }
 
+// The nodes below a renamed folder stand for paths inside it.
+void flytUndernoder(QTreeWidgetItem* item, const QString& gammel, const QString& ny)
+{
+    for (int i = 0; i < item->childCount(); ++i) {
+        if (auto* under = TStrukturNode::af(item->child(i)))
+            for (QString* sti : {&under->rec.mappe, &under->rec.filnavn})
+                if (sti->startsWith(gammel + u'/'))
+                    sti->replace(0, gammel.size(), ny);
+        flytUndernoder(item->child(i), gammel, ny);
+    }
+}
+
 }  // namespace
 
 QString TMetodeCompo::RenameMappe(const QString& aOldName, const QString& aNewName, QTreeWidgetItem* aNode)
@@ -77,6 +89,7 @@ QString TMetodeCompo::RenameMappe(const QString& aOldName, const QString& aNewNa
         node->treeWidget()->clearSelection();
     }
     node->rec.mappe = ny;
+    flytUndernoder(node, gammel, ny);
     return getLastDirectory(ny);
 }
 

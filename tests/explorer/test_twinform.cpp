@@ -63,6 +63,8 @@ private Q_SLOTS:
     void twoExplorersKeepTheirNumbersAndFiles();
     void menusByNodeKind();
     void inPlaceRename();
+    void quickSecondRename_data();
+    void quickSecondRename();
     void fileActionRules_data();
     void fileActionRules();
     void newFolderAndNewFile();
@@ -406,6 +408,50 @@ void TwinformTest::inPlaceRename()
     vaelg(compo.Struktur1(), compo.Struktur1()->topLevelItem(0)->text(0));
     explorer->startOmdoebning();
     QCOMPARE(boxes->texts().last(), compo.Struktur1()->topLevelItem(0)->text(0) + "\nmå ikke omdøbes.");
+}
+
+void TwinformTest::quickSecondRename_data()
+{
+    // How long after the first rename the user clicks another entry, and how long the edit stays open.
+    QTest::addColumn<int>("foerKlik");
+    QTest::addColumn<int>("aaben");
+    QTest::newRow("0.2 s") << 200 << 300;
+    QTest::newRow("0.5 s") << 500 << 700;
+    QTest::newRow("0.8 s, edit open over the refresh") << 800 << 400;
+    QTest::newRow("1.2 s") << 1200 << 300;
+}
+
+// A file is renamed in place; soon after, the user clicks a folder and renames it in place too.
+// The refresh that follows the first rename never touches the second edit or the user's choice.
+void TwinformTest::quickSecondRename()
+{
+    QFETCH(int, foerKlik);
+    QFETCH(int, aaben);
+    home->make({"C/r/y.txt", "C/r/mappe/"});
+    Twinform* explorer = start();
+    QTreeWidget* tree2 = explorer->strukturCompo().Struktur2();
+    explorer->gaaTilMappe(*home / "C/r");
+    const auto klik = [tree2](const QString& caption) {
+        QTreeWidgetItem* item = tree2->findItems(caption, Qt::MatchExactly).value(0);
+        QVERIFY2(item, qPrintable(caption));
+        QTest::mouseClick(tree2->viewport(), Qt::LeftButton, {}, tree2->visualItemRect(item).center());
+    };
+
+    klik("y.txt");
+    explorer->startOmdoebning();
+    skriv(tree2, "z.txt", Qt::Key_Return);
+    QTest::qWait(foerKlik);
+    klik("mappe");
+    explorer->startOmdoebning();
+    QTest::qWait(aaben);
+    skriv(tree2, "Data", Qt::Key_Return);
+    QTest::qWait(2500);  // both refreshes have run
+
+    QCOMPARE(QDir(*home / "C/r").entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
+             (QStringList{"Data", "z.txt"}));
+    QCOMPARE(texts(tree2), (QStringList{"Data", "z.txt"}));
+    // The first renamed entry is not taken back into the user's hand.
+    QVERIFY(!tree2->currentItem() || tree2->currentItem()->text(0) != u"z.txt");
 }
 
 void TwinformTest::newFolderAndNewFile()
