@@ -18,6 +18,7 @@
 #include "platform/textfile.h"
 #include "tree/tstrukturcompo.h"
 
+#include <QAbstractAnimation>
 #include <QApplication>
 #include <QAction>
 #include <QCheckBox>
@@ -229,6 +230,11 @@ void Twinform::setAktivitetsNr(int antal, int art)
     aktivitetsAntal += antal;
     funkTilladt = aktivitetsAntal <= 0;
     AktivitetBoks->setMaximum(funkTilladt ? 1 : 0);
+    // The style animates a busy bar and stops only when it paints one with progress, which an
+    // empty idle bar never has: the animation would redraw the idle bar sixty times a second.
+    // Ending it here lets the style start a new one for the next busy state.
+    if (funkTilladt)
+        qDeleteAll(AktivitetBoks->findChildren<QAbstractAnimation*>(Qt::FindDirectChildrenOnly));
     if ((art == 1 || art == 2) && main.opt.beskedCheck) {
         const QString resultat = art == 1 ? PasteObj->getResult() : DeleteObj->getResult();
         const QString hvad = art == 2                                                   ? QStringLiteral("Der blev slettet ")

@@ -12,7 +12,9 @@
 #include "tests/common/testhome.h"
 #include "tree/tstrukturcompo.h"
 
+#include <QAbstractAnimation>
 #include <QAction>
+#include <QProgressBar>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,6 +44,21 @@ void vaelg(QTreeWidget* tree, const QStringList& captions)
             tree->topLevelItem(i)->setSelected(true);
 }
 
+// The timers and animations of the program's windows that still run.
+QStringList stadigAktive()
+{
+    QStringList aktive;
+    for (QWidget* vindue : QApplication::topLevelWidgets())
+        for (QObject* o : vindue->findChildren<QObject*>()) {
+            auto* timer = qobject_cast<QTimer*>(o);
+            auto* animation = qobject_cast<QAbstractAnimation*>(o);
+            if ((timer && timer->isActive()) || (animation && animation->state() == QAbstractAnimation::Running))
+                aktive.append(QString::fromLatin1(o->metaObject()->className()) + u'/' + o->objectName() + QStringLiteral(" in ")
+                              + QString::fromLatin1(o->parent()->metaObject()->className()) + u'/' + o->parent()->objectName());
+        }
+    return aktive;
+}
+
 }  // namespace
 
 class KlipbordTest : public QObject {
@@ -62,6 +79,7 @@ private Q_SLOTS:
     void closingDuringAPasteWaitsForItsEnd();
     void hintsOnlyWhileAnOperationRuns();
     void deleteThroughTheExplorer();
+    void quietAfterPasteAndDelete();
     void infoThroughTheExplorer();
 
 private:
@@ -455,6 +473,33 @@ void KlipbordTest::deleteThroughTheExplorer()
     QVERIFY(!QFile::exists(*home / "kilde/m"));
     QCOMPARE(compo.Mappenavn(), *home / "kilde");
     QVERIFY(!compo.Struktur2()->findItems("b.txt", Qt::MatchExactly).isEmpty());
+}
+
+// Once a paste or a delete has ended, nothing of the explorer animates or polls.
+void KlipbordTest::quietAfterPasteAndDelete()
+{
+    Twinform* explorer = start();
+    explorer->show();
+    TStrukturCompo& compo = explorer->strukturCompo();
+    auto* indikator = explorer->findChild<QProgressBar*>("AktivitetBoks");
+    QVERIFY(indikator);
+    explorer->gaaTilMappe(*home / "kilde");
+    vaelg(compo.Struktur2(), {"a.txt"});
+    explorer->KopierElementer(false);
+    explorer->gaaTilMappe(*home / "maal");
+    compo.Struktur2()->clearSelection();
+    explorer->PasteExecute();
+    QVERIFY(QFile::exists(*home / "maal/a.txt"));
+    QTest::qWait(200);
+    QVERIFY(indikator->maximum() > indikator->minimum());
+    QVERIFY2(stadigAktive().isEmpty(), qPrintable(stadigAktive().join(u',')));
+
+    vaelg(compo.Struktur2(), {"a.txt"});
+    explorer->SletElementer(false);
+    QVERIFY(!QFile::exists(*home / "maal/a.txt"));
+    QTest::qWait(200);
+    QVERIFY(indikator->maximum() > indikator->minimum());
+    QVERIFY2(stadigAktive().isEmpty(), qPrintable(stadigAktive().join(u',')));
 }
 
 void KlipbordTest::infoThroughTheExplorer()
