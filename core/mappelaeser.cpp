@@ -1,6 +1,7 @@
 #include "core/mappelaeser.h"
 
 #include "platform/attributes.h"
+#include "core/navneorden.h"
 #include "core/pathhelpers.h"
 
 #include <QFile>
@@ -82,5 +83,7 @@ MappeIndhold laesMappe(const QString& mappe, const LaesValg& valg)
             indhold.filer.append({name, {QString(), sti, idFil}});
     }
     ::closedir(dir);
+    sorterNavne(indhold.mapper);
+    sorterNavne(indhold.filer);
     return indhold;
 }

@@ -15,8 +15,9 @@ struct LaesValg {
     bool systemMapper = false;  // give system folders ID 5 instead of 0
 };
 
-// Reads one folder in one pass, in the order the file system gives the entries; nothing is
-// sorted. A link counts as what it points to and is left out when its target is gone. Names that
+// Reads one folder in one pass; folders and files each in the order of names a Danish reader
+// expects (core/navneorden.h), not the file system's, which on most Linux file systems is the
+// order of a hash. A link counts as what it points to and is left out when its target is gone. Names that
 // are not valid UTF-8 are left out, as no path of ours could reach them. A folder that cannot be
 // read gives what was read before the failure.
 MappeIndhold laesMappe(const QString& mappe, const LaesValg& valg);
