@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 // The desktop's content types and default applications (GIO).
 namespace platform {
@@ -11,8 +13,12 @@ QString contentTypeOf(const QString& path);
 // True for plain text and every type that is a kind of it (scripts, source code, HTML, ...).
 bool isTextType(const QString& contentType);
 
-// Starts the default application for contentType on path; a shell code (shellStartet, or
+// Runs a command in the user's terminal; a shell code.
+using TerminalStart = std::function<int(const QStringList& command)>;
+
+// Starts the default application for contentType on path, in the path's folder; one that needs a
+// terminal runs through terminal with its command line. A shell code (shellStartet, or
 // shellIngenTilknytning when the type has no application).
-int launchDefault(const QString& contentType, const QString& path);
+int launchDefault(const QString& contentType, const QString& path, const TerminalStart& terminal);
 
 }  // namespace platform

@@ -157,12 +157,12 @@ public:
         if (!file.exists())
             return missingCode(file);
         if (file.isDir())
-            return launchDefault(QStringLiteral("inode/directory"), target);
+            return launchDefault(QStringLiteral("inode/directory"), target, inTerminal(file));
         if (isProgram(file))
             return startDetached(target, arguments, workingFolder);
         if (!file.isReadable())
             return shellAdgangNaegtet;
-        return launchDefault(contentTypeOf(target), target);
+        return launchDefault(contentTypeOf(target), target, inTerminal(file));
     }
 
     int edit(const QString& path) override
@@ -172,7 +172,7 @@ public:
             return missingCode(file);
         if (!file.isFile() || !isTextType(contentTypeOf(path)))
             return shellIngenTilknytning;
-        return launchDefault(QStringLiteral("text/plain"), path);
+        return launchDefault(QStringLiteral("text/plain"), path, inTerminal(file));
     }
 
     int console(const QString& folder, const QStringList& command) override
@@ -182,6 +182,13 @@ public:
             return shellFilIkkeFundet;
         const QStringList arguments = command.isEmpty() ? QStringList() : commandOption(terminal) + command;
         return startDetached(terminal, arguments, folder);
+    }
+
+private:
+    // The terminal that an application for file runs in, in the file's folder.
+    TerminalStart inTerminal(const QFileInfo& file)
+    {
+        return [this, folder = file.absolutePath()](const QStringList& command) { return console(folder, command); };
     }
 };
 

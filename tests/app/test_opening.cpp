@@ -56,12 +56,18 @@ void OpeningTest::initTestCase()
     home->write("xdg/data/applications/qvmtest.desktop",
                 "[Desktop Entry]\nType=Application\nName=QVM test\nExec=" + recorder.toUtf8()
                     + " %F\nMimeType=text/plain;application/x-qvmtest;inode/directory;\n");
+    // An application that runs in a terminal, as an editor without a window of its own does.
+    home->write("xdg/data/applications/qvmterm.desktop",
+                "[Desktop Entry]\nType=Application\nName=QVM terminal\nTerminal=true\nExec=" + recorder.toUtf8()
+                    + " --i-terminal %f\nMimeType=application/x-qvmterm;\n");
     home->write("xdg/config/mimeapps.list", "[Default Applications]\ntext/plain=qvmtest.desktop\n"
-                                            "application/x-qvmtest=qvmtest.desktop\ninode/directory=qvmtest.desktop\n");
+                                            "application/x-qvmtest=qvmtest.desktop\ninode/directory=qvmtest.desktop\n"
+                                            "application/x-qvmterm=qvmterm.desktop\n");
     home->write("xdg/data/mime/packages/qvmtest.xml",
                 "<?xml version=\"1.0\"?>\n<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
                 "<mime-type type=\"application/x-qvmtest\"><glob pattern=\"*.qvmtest\"/></mime-type>\n"
-                "<mime-type type=\"application/x-qvmnone\"><glob pattern=\"*.qvmnone\"/></mime-type>\n</mime-info>\n");
+                "<mime-type type=\"application/x-qvmnone\"><glob pattern=\"*.qvmnone\"/></mime-type>\n"
+                "<mime-type type=\"application/x-qvmterm\"><glob pattern=\"*.qvmterm\"/></mime-type>\n</mime-info>\n");
     QProcess mimeDatabase;
     mimeDatabase.start("update-mime-database", {xdg + "/data/mime"});
     QVERIFY(mimeDatabase.waitForFinished(60000));
@@ -159,14 +165,23 @@ void OpeningTest::openAndEditWithDefaultApplications()
     const QString typed = *home / ("files/" + fiendishName + ".qvmtest");
     home->write("files/" + fiendishName + ".qvmtest", "x");
     main.OpenFilen(typed, false);
-    QCOMPARE(recorded().mid(1), QStringList{typed});
+    // The application starts in the file's folder, with the file as one argument.
+    QCOMPARE(recorded(), (QStringList{*home / "files", typed}));
     QVERIFY(!QFileInfo::exists(*home / "files/pwned") && !QFileInfo::exists(*home / "files/pwned2"));
 
     QFile::remove(record);
-    const QString text = *home / "files/notat.txt";
-    home->write("files/notat.txt", "tekst");
+    home->make({"files/under/"});
+    const QString text = *home / "files/under/notat.txt";
+    home->write("files/under/notat.txt", "tekst");
     main.runFilname(text, 1);
-    QCOMPARE(recorded().mid(1), QStringList{text});
+    QCOMPARE(recorded(), (QStringList{*home / "files/under", text}));
+
+    // One that needs a terminal runs once, in the user's terminal (here the recorder).
+    QFile::remove(record);
+    const QString term = *home / ("files/" + fiendishName + ".qvmterm");
+    home->write("files/" + fiendishName + ".qvmterm", "x");
+    main.OpenFilen(term, false);
+    QCOMPARE(recorded(), (QStringList{*home / "files", "-e", recorder, "--i-terminal", term}));
     QVERIFY(boxes->shown.isEmpty());
 }
 
