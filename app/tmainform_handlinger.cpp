@@ -173,7 +173,9 @@ void Tmainform::byggeHandlinger()
     programmerAction->setObjectName(QStringLiteral("programmerAction"));
     programmerAction->setToolTip(QStringLiteral("Programmer"));
     programmerAction->setMenu(PuProgrammer);
-    findChild<QToolButton*>(QStringLiteral("progMenu"))->setDefaultAction(programmerAction);
+    auto* progMenu = findChild<QToolButton*>(QStringLiteral("progMenu"));
+    progMenu->setDefaultAction(programmerAction);
+    progMenu->setPopupMode(QToolButton::InstantPopup);  // an action with a menu made it a split button
     connect(PuProgrammer, &QMenu::aboutToShow, this, [this] {
         QAction* vis = handlinger.value("aVisStifinder");
         vis->setProperty("ikon", vis->isEnabled() ? 22 : 73);

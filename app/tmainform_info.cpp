@@ -108,7 +108,7 @@ void Tmainform::byggeIndholdslister()
         knap->setDefaultAction(handlinger.value(QLatin1String(navn)));
         knap->setToolButtonStyle(Qt::ToolButtonTextOnly);
         knap->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-        knapper->addWidget(knap, i / 3, i % 3);
+        knapper->addWidget(knap, i / 2, i % 2);
         ++i;
     }
     layout->addWidget(nem);

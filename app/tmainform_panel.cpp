@@ -63,7 +63,6 @@ QWidget* Tmainform::byggeTopPanel()
     row->setContentsMargins(2, 2, 2, 2);
     auto* openButton = knap("openButton", panel);
     auto* progMenu = knap("progMenu", panel);
-    progMenu->setPopupMode(QToolButton::InstantPopup);
     auto* closeButton = knap("closeButton", panel);
     auto* SpeedButton3 = knap("SpeedButton3", panel);
     elementTabs = new QTabBar(panel);

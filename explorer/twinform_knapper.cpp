@@ -31,15 +31,14 @@ QToolButton* Twinform::knap(QWidget* gruppe, const char* navn, const char* menu)
 void Twinform::placerKnapper()
 {
     // The file-action bar, left of the activity indicator.
-    auto* bar = static_cast<QBoxLayout*>(topPanel->layout());
-    int plads = 0;
-    const auto iBar = [&](QToolButton* button) { bar->insertWidget(plads++, button); };
+    auto* filhandlinger = topPanel->findChild<QWidget*>(QStringLiteral("filhandlinger"));
+    const auto iBar = [filhandlinger](QToolButton* button) { filhandlinger->layout()->addWidget(button); };
     for (const char* navn : {"Copy", "Paste", "Cut", "DeleteToPapirkurv", "DeletePermanent", "Rename2", "Rename", "RenameExt",
                              "NyMappe", "Info", "AnnullerKopiering"})
-        iBar(knap(topPanel, navn));
-    iBar(knap(topPanel, "aOpretTekstfil", "TekstPopup"));
-    iBar(knap(topPanel, "aEmptyRB"));
-    QToolButton* ekstraButton3 = knap(topPanel, nullptr);
+        iBar(knap(filhandlinger, navn));
+    iBar(knap(filhandlinger, "aOpretTekstfil", "TekstPopup"));
+    iBar(knap(filhandlinger, "aEmptyRB"));
+    QToolButton* ekstraButton3 = knap(filhandlinger, nullptr);
     ekstraButton3->setObjectName(QStringLiteral("ekstraButton3"));
     ekstraButton3->setText(QStringLiteral("Rens"));
     ekstraButton3->setToolTip(QStringLiteral("Rens Window Stifinders Seneste filer"));
@@ -48,8 +47,8 @@ void Twinform::placerKnapper()
         main.beskeder()->sig(QStringLiteral("Der blev gjort et forsøg på at tømme Seneste i Windows Stifinder."));
     });
     iBar(ekstraButton3);
-    iBar(knap(topPanel, "insertFilSFWS"));
-    QToolButton* opdFunkButton = knap(topPanel, "ActionUpd");
+    iBar(knap(filhandlinger, "insertFilSFWS"));
+    QToolButton* opdFunkButton = knap(filhandlinger, "ActionUpd");
     opdFunkButton->setObjectName(QStringLiteral("opdFunkButton"));
     iBar(opdFunkButton);
 

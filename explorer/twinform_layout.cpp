@@ -1,6 +1,9 @@
 // The explorer window's controls: the bars, the two trees, the right panel and its pages.
 #include "app/handlingsregler.h"
 #include "app/indstillingsbinder.h"
+#include "app/ombrudtknaptekst.h"
+#include "app/ombrydningslayout.h"
+#include "app/rulbarside.h"
 #include "app/programkontekst.h"
 #include "app/traelinjer.h"
 #include "explorer/twinform.h"
@@ -20,6 +23,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabBar>
@@ -100,13 +104,17 @@ void Twinform::byggeVindue()
     topPanel->setObjectName(QStringLiteral("topPanel"));
     auto* topRow = new QHBoxLayout(topPanel);
     topRow->setContentsMargins(2, 2, 2, 2);
-    topRow->addStretch();
+    // The file-action bar: its buttons go on in a second row where the window is too narrow.
+    auto* filhandlinger = new QWidget(topPanel);
+    filhandlinger->setObjectName(QStringLiteral("filhandlinger"));
+    new Ombrydningslayout(filhandlinger);
+    topRow->addWidget(filhandlinger, 1);
     AktivitetBoks = new QProgressBar(topPanel);
     AktivitetBoks->setObjectName(QStringLiteral("AktivitetBoks"));
     AktivitetBoks->setTextVisible(false);
     AktivitetBoks->setFixedSize(60, 12);
     AktivitetBoks->setRange(0, 1);
-    topRow->addWidget(AktivitetBoks);
+    topRow->addWidget(AktivitetBoks, 0, Qt::AlignTop);
     layout->addWidget(topPanel);
 
     auto* mirvelBg = new QWidget(this);
@@ -250,7 +258,7 @@ QWidget* Twinform::byggeHoejrePanel()
         {byggeAktuelle(), "Aktuelle element og klipbord", QStyle::SP_FileDialogDetailedView},
     };
     for (const Side& s : sider) {
-        const int index = winBog->addTab(s.widget, style()->standardIcon(s.ikon), QString());
+        const int index = winBog->addTab(rulbarSide(s.widget), style()->standardIcon(s.ikon), QString());
         winBog->setTabToolTip(index, QString::fromUtf8(s.hint));
     }
     return rightPanel;
@@ -296,10 +304,11 @@ QWidget* Twinform::byggeEgenskaber()
                                                QStringLiteral("Særlige egenskaber.html"), main, stifinder));
     navnRaekke->insertWidget(0, stifindernavnLabel);
     stifLayout->addLayout(navnRaekke);
-    stifLayout->addWidget(binder->afkrydsning("privatCheckBox",
-                                              QStringLiteral("Start op med privatmapper øverst i mappestrukturen"),
-                                              &S::privatCheckBox, [this] { FStrukturY->setShowPrivate(opt.privatCheckBox); },
-                                              stifinder));
+    QCheckBox* privatCheckBox = binder->afkrydsning(
+        "privatCheckBox", QStringLiteral("Start op med privatmapper øverst i mappestrukturen"), &S::privatCheckBox,
+        [this] { FStrukturY->setShowPrivate(opt.privatCheckBox); }, stifinder);
+    stifLayout->addWidget(privatCheckBox);
+    ombrydKnaptekst(privatCheckBox);
     auto* opstartGruppe = binder->valgGruppe(
         "RadioOpstart", QStringLiteral("Program opstart"),
         {QStringLiteral("Standard opstart med alle drev i mappestrukturen. Filstrukturen indrettes herefter, altså med "
@@ -310,7 +319,7 @@ QWidget* Twinform::byggeEgenskaber()
                         "Mappestrukturen indrettes derefter med alle drev.")},
         &S::RadioOpstart, {}, stifinder);
     for (QAbstractButton* knap : opstartGruppe->findChildren<QAbstractButton*>())
-        knap->setStyleSheet(QStringLiteral("text-align: left;"));
+        ombrydKnaptekst(knap);
     stifLayout->addWidget(opstartGruppe);
     stifLayout->addWidget(binder->afkrydsning("hiddenCheck", QStringLiteral("Vis skjulte filer og mapper"),
                                               &S::hiddenCheck, [this] { FStrukturY->setShowHidden(opt.hiddenCheck); },
@@ -415,7 +424,10 @@ QWidget* Twinform::byggeAktuelle()
         QCheckBox* box = binder->afkrydsning(check.navn, QString::fromUtf8(check.tekst), check.felt, effekt, mainside);
         box->setToolTip(QString::fromUtf8(check.hint));
         const auto& [knapNavn, tekst] = info.value(QLatin1String(check.navn));
-        form->addRow(infoKnap(knapNavn, tekst, main, mainside), box);
+        auto* raekke = new QHBoxLayout;
+        raekke->addWidget(infoKnap(knapNavn, tekst, main, mainside));
+        raekke->addWidget(box, 1);
+        form->addRow(raekke);
     }
     form->addRow(infoKnap("infSammeK", QStringLiteral("Hvis \"Anvend samme klipbord\" vælges, anvender alle stifindere samme "
                                                       "klipbord.\nI modsat fald har hver stifinder sit eget klipbord."),
@@ -440,13 +452,15 @@ void Twinform::anvendFaneplacering()
 
 QWidget* Twinform::byggeKlipbordsKnapper(QWidget* side)
 {
+    // One below the other: side by side, the panel is too narrow for their texts.
     auto* panel = new QWidget(side);
-    auto* row = new QHBoxLayout(panel);
+    auto* row = new QVBoxLayout(panel);
     row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(1);
     const auto knap = [&](QAction* action) {
         auto* button = new QToolButton(panel);
         button->setDefaultAction(action);
-        row->addWidget(button);
+        row->addWidget(button, 0, Qt::AlignLeft);
     };
     knap(handling("aAnnullerMapper", QStringLiteral("Annuller kopiering af mapper"), {}, [this] { annuller(true, false); }));
     knap(handling("aAnnullerFiler", QStringLiteral("Annuller kopiering af filer"), {}, [this] { annuller(false, true); }));
@@ -458,8 +472,7 @@ QWidget* Twinform::byggeKlipbordsKnapper(QWidget* side)
         action->setText(action->toolTip().section(u':', 0, 0));
     const QString infKlipbord = QStringLiteral("Funktionen beregner hvor meget valgte mapper og filer i Klipbordet fylder.\n"
                                                "Dette kan tage lidt tid, alt efter hvor meget der er placeret i Klipbordet.");
-    row->addWidget(infoKnap("infKlipbord", infKlipbord, main, panel));
-    row->addStretch();
+    row->addWidget(infoKnap("infKlipbord", infKlipbord, main, panel), 0, Qt::AlignLeft);
     return panel;
 }
 
@@ -498,9 +511,10 @@ QWidget* Twinform::byggeKlipbordsOverfoersel(QWidget* side)
                                  : QStringLiteral("Overfør data fra klipbordet til andre klipborde.\nAfkryds feltet for "
                                                   "at aktivere muligheden for at overføre data."));
     });
-    row->addWidget(overfoer);
+    layout->addWidget(overfoer);
     row->addWidget(KDTcheck);
     row->addWidget(KDTinf);
+    row->addStretch();
     layout->addLayout(row);
     auto* sammeKbutton = new QToolButton(box);
     sammeKbutton->setObjectName(QStringLiteral("sammeKbutton"));

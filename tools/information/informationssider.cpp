@@ -2,6 +2,7 @@
 
 #include "app/aktivertaster.h"
 #include "app/handlingsregler.h"
+#include "app/ombrydningslayout.h"
 #include "app/tmainform.h"
 #include "app/traelinjer.h"
 #include "tools/information/infosoegning.h"
@@ -54,7 +55,8 @@ void Informationssider::byggeInfoside(QTabWidget* infoBogen)
     antalLabel->setObjectName(QStringLiteral("antalLabel"));
     antalRow->addWidget(antalLabel, 1);
     strukturLayout->addLayout(antalRow);
-    auto* foldRow = new QHBoxLayout;
+    auto* foldPanel = new QWidget(infoSide1);
+    auto* foldRow = new Ombrydningslayout(foldPanel);
     for (const auto& [navn, tekst, udfold] : {std::tuple{"expandKnap", "Udfold struktur", true},
                                                std::tuple{"collapseKnap", "Sammenfold struktur", false}}) {
         auto* knap = new QPushButton(QString::fromUtf8(tekst), infoSide1);
@@ -62,7 +64,7 @@ void Informationssider::byggeInfoside(QTabWidget* infoBogen)
         connect(knap, &QPushButton::clicked, Struktur, udfold ? &QTreeView::expandAll : &QTreeView::collapseAll);
         foldRow->addWidget(knap);
     }
-    strukturLayout->addLayout(foldRow);
+    strukturLayout->addWidget(foldPanel);
     infoBogen->addTab(infoSide1, QStringLiteral("Struktur"));
 }
 

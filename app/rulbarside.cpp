@@ -1,0 +1,15 @@
+#include "app/rulbarside.h"
+
+#include <QScrollArea>
+
+QScrollArea* rulbarSide(QWidget* side)
+{
+    auto* area = new QScrollArea(side->parentWidget());
+    area->setObjectName(side->objectName() + QStringLiteral("Rul"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(side);
+    area->viewport()->setAutoFillBackground(false);
+    side->setAutoFillBackground(false);
+    return area;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+class QScrollArea;
+class QWidget;
+
+// A page in a scroll area, for a page that may be taller (or wider) than the space it gets: what
+// does not fit scrolls into view instead of being cut off. The page keeps the look of its book.
+QScrollArea* rulbarSide(QWidget* side);
