@@ -1,6 +1,7 @@
 #include "app/rulbarside.h"
 
 #include <QScrollArea>
+#include <QTabWidget>
 
 QScrollArea* rulbarSide(QWidget* side)
 {
@@ -12,4 +13,10 @@ QScrollArea* rulbarSide(QWidget* side)
     area->viewport()->setAutoFillBackground(false);
     side->setAutoFillBackground(false);
     return area;
+}
+
+QWidget* bogside(const QTabWidget* book, int index)
+{
+    auto* area = qobject_cast<QScrollArea*>(book->widget(index));
+    return area ? area->widget() : nullptr;
 }

@@ -24,6 +24,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QStyle>
+#include <algorithm>
 #include <QStatusTipEvent>
 #include <QSystemTrayIcon>
 #include <QTabBar>
@@ -149,6 +151,22 @@ void Tmainform::anvendIndstillinger()
     });
     if (!onAScreen && !screens.isEmpty())
         bounds.moveTopLeft({MainSettings().mainLeft, MainSettings().mainTop});
+    // A window larger than its screen (a smaller screen than the one it was saved on) is made to
+    // fit it, its frame included; before the window is first shown, its title bar is estimated.
+    QScreen* screen = QGuiApplication::screenAt(bounds.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect plads = screen->availableGeometry();
+        QSize ramme = frameGeometry().size() - geometry().size();
+        if (ramme.isEmpty()) {
+            const int kant = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+            ramme = QSize(2 * kant, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * kant);
+        }
+        bounds.setSize(bounds.size().boundedTo(plads.size() - ramme));
+        bounds.moveLeft(std::clamp(bounds.left(), plads.left(), plads.right() + 1 - bounds.width() - ramme.width()));
+        bounds.moveTop(std::clamp(bounds.top(), plads.top(), plads.bottom() + 1 - bounds.height() - ramme.height()));
+    }
     move(bounds.topLeft());
     resize(bounds.size());
     mainPanel->setVisible(opt.mainPanelVisible);

@@ -1,6 +1,7 @@
 // The properties pages and what their options do at once.
 #include "app/designs.h"
 #include "app/indstillingsbinder.h"
+#include "app/rulbarside.h"
 #include "app/tmainform.h"
 
 #include <QAction>
@@ -51,10 +52,10 @@ QString fanestil(int stil)
 
 void Tmainform::byggeSider()
 {
-    auto* egenskaber = new QVBoxLayout(Programbog->widget(0));
+    auto* egenskaber = new QVBoxLayout(bogside(Programbog, 0));
     egenskaber->addWidget(byggeEgenskaber());
 
-    QWidget* klipbordSide = Programbog->widget(1);
+    QWidget* klipbordSide = bogside(Programbog, 1);
     auto* klipbord = new QVBoxLayout(klipbordSide);
     auto* KlipbordsCheck = new QCheckBox(handlinger.value("aSammeKlipbord")->text(), klipbordSide);
     KlipbordsCheck->setObjectName(QStringLiteral("KlipbordsCheck"));
@@ -71,7 +72,7 @@ void Tmainform::byggeSider()
                                    klipbordSide));
     klipbord->addStretch();
 
-    QWidget* strukturSide = Programbog->widget(2);
+    QWidget* strukturSide = bogside(Programbog, 2);
     auto* strukturer = new QVBoxLayout(strukturSide);
     strukturer->addWidget(binder->valgGruppe("FremFormCheck", QStringLiteral("Vis strukturer som"),
                                      {QStringLiteral("Niveaustruktur"), QStringLiteral("Punktstruktur")},
@@ -81,11 +82,11 @@ void Tmainform::byggeSider()
     strukturer->addWidget(forklaring(QStringLiteral("Punktstruktur:\nViser punkterne punkt for punkt."), strukturSide));
     strukturer->addStretch();
 
-    auto* sikkerhed = new QVBoxLayout(Programbog->widget(3));
+    auto* sikkerhed = new QVBoxLayout(bogside(Programbog, 3));
     sikkerhed->addWidget(byggeSikkerhed());
-    auto* panelIndhold = new QVBoxLayout(Programbog->widget(4));
+    auto* panelIndhold = new QVBoxLayout(bogside(Programbog, 4));
     panelIndhold->addWidget(byggePanelIndhold());
-    auto* aabning = new QVBoxLayout(funkBog->widget(1));
+    auto* aabning = new QVBoxLayout(bogside(funkBog, 1));
     aabning->addWidget(byggeAabningsmaader());
 }
 

@@ -1,6 +1,7 @@
 // The main window's actions, the buttons that carry them, and their enable rules.
 #include "app/elementvinduer.h"
 #include "app/handlingsregler.h"
+#include "app/rulbarside.h"
 #include "app/tmainform.h"
 
 #include <QAction>
@@ -182,7 +183,7 @@ void Tmainform::byggeHandlinger()
     });
 
     // The buttons of the "Dos" page.
-    QWidget* dosSide = funkBog->widget(2);
+    QWidget* dosSide = bogside(funkBog, 2);
     auto* knapper = new QVBoxLayout(dosSide);
     const auto knap = [&](const char* name, const QString& tekst, const QString& hint, std::function<void()> klik) {
         auto* button = new QPushButton(tekst, dosSide);

@@ -2,6 +2,7 @@
 // that open a page, and the contents lists of the left panel.
 #include "app/aktivertaster.h"
 #include "app/elementvinduer.h"
+#include "app/rulbarside.h"
 #include "app/tmainform.h"
 #include "boxes/tinfform.h"
 
@@ -95,7 +96,7 @@ void Tmainform::informationsKnappenClick()
 void Tmainform::byggeIndholdslister()
 {
     // Page 0, "Programmer": the buttons of the program's functions and the list of their pages.
-    QWidget* programmer = funkBog->widget(0);
+    QWidget* programmer = bogside(funkBog, 0);
     auto* layout = new QVBoxLayout(programmer);
     auto* nem = new QGroupBox(QStringLiteral("Nem-funktioner"), programmer);
     nem->setObjectName(QStringLiteral("nemFunktioner"));

@@ -1,10 +1,12 @@
 // The top bar and the left panel: the page control "Hovedbog" with its pages, the panel title,
 // showing and hiding the panel, and the actions that turn to a page.
+#include "app/rulbarside.h"
 #include "app/tmainform.h"
 
 #include <QStyle>
 #include <QAction>
 #include <QHBoxLayout>
+#include <QScrollArea>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -23,7 +25,7 @@ QTabWidget* makeBook(const char* name, const QStringList& pages, QWidget* parent
     auto* book = new QTabWidget(parent);
     book->setObjectName(QLatin1String(name));
     for (const QString& page : pages)
-        book->addTab(new QWidget(book), page);
+        book->addTab(rulbarSide(new QWidget(book)), page);
     return book;
 }
 

@@ -11,6 +11,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -57,7 +58,7 @@ void vis(QWidget* page)
 
 }  // namespace
 
-// At the default window size and each font size, the main window with an explorer and the
+// At the default window size (or on a smaller screen) and each font size, the main window with an explorer and the
 // clipboard window shows every button, check box and radio button whole and within reach.
 class LayoutTest : public QObject {
     Q_OBJECT
@@ -87,7 +88,11 @@ void LayoutTest::everyPageFits()
     main.opt.TryedBefore = true;
     entry.start();
     main.FormActivate();
-    QCOMPARE(main.size(), QSize(1270, 870));
+    // The default size, or as much of it as a smaller screen holds.
+    const QRect skaerm = main.screen()->availableGeometry();
+    QVERIFY(skaerm.contains(main.frameGeometry()));
+    if (skaerm.height() >= 1000)
+        QCOMPARE(main.size(), QSize(1270, 870));
     main.hovedhandling(QStringLiteral("aVisKlipbordet"))->trigger();
     QWidget* explorer = main.getWinform(QStringLiteral("Stifinder 1"));
     QVERIFY(explorer);
