@@ -5,9 +5,11 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <optional>
 #include <stdio.h>
 #include <sys/sendfile.h>
 #include <sys/stat.h>
@@ -34,13 +36,13 @@ struct Fd {
     }
 };
 
-// Reads and writes one chunk through a buffer kept for the thread; the bytes moved, or -1.
-ssize_t leasOgSkriv(int in, int out)
+// Reads and writes at most n bytes through a buffer kept for the thread; the bytes moved, or -1.
+ssize_t leasOgSkriv(int in, int out, size_t n)
 {
     thread_local std::vector<char> buffer(1024 * 1024);
-    const ssize_t n = ::read(in, buffer.data(), buffer.size());
-    for (ssize_t skrevet = 0; n > 0 && skrevet < n;) {
-        const ssize_t w = ::write(out, buffer.data() + skrevet, size_t(n - skrevet));
+    const ssize_t laest = ::read(in, buffer.data(), std::min(n, buffer.size()));
+    for (ssize_t skrevet = 0; laest > 0 && skrevet < laest;) {
+        const ssize_t w = ::write(out, buffer.data() + skrevet, size_t(laest - skrevet));
         if (w < 0) {
             if (errno == EINTR)
                 continue;
@@ -48,52 +50,122 @@ ssize_t leasOgSkriv(int in, int out)
         }
         skrevet += w;
     }
-    return n;
+    return laest;
 }
 
 bool ikkeUnderstoettet(int fejl) { return fejl == EXDEV || fejl == ENOSYS || fejl == EINVAL || fejl == EOPNOTSUPP; }
 
-// Copies the content of in to out; 0, or the errno of a failure, or -1 when stopped. The kernel
-// copies within a file system (copy_file_range) and between file systems (sendfile); a plain
-// read and write is the last way.
-int kopierIndhold(const QByteArray& kilde, int in, int out, qint64 total, const KopiFremgang& fremgang)
-{
+// One file's content on its way: how the bytes are moved and how far the copy has come. The
+// kernel copies within a file system (copy_file_range) and between file systems (sendfile); a
+// plain read and write is the last way.
+struct Indholdskopi {
     enum class Maade { Range, Sendfile, LaesSkriv };
+    const QByteArray& kilde;
+    int in;
+    int out;
+    qint64 total;
+    const KopiFremgang& fremgang;
     Maade maade = Maade::Range;
-    qint64 kopieret = 0;
-    if (fremgang && !fremgang(0, total))
-        return -1;
-    while (true) {
-        if (kopiFejl())
-            if (const int fejl = kopiFejl()(QFile::decodeName(kilde), kopieret))
-                return fejl;
-        ssize_t n = -1;
-        switch (maade) {
-        case Maade::Range:
-            n = ::copy_file_range(in, nullptr, out, nullptr, size_t(chunk), 0);
-            break;
-        case Maade::Sendfile:
-            n = ::sendfile(out, in, nullptr, size_t(chunk));
-            break;
-        case Maade::LaesSkriv:
-            n = leasOgSkriv(in, out);
-            break;
-        }
-        if (n < 0 && kopieret == 0 && maade != Maade::LaesSkriv && ikkeUnderstoettet(errno)) {
-            maade = maade == Maade::Range ? Maade::Sendfile : Maade::LaesSkriv;
-            continue;
-        }
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        if (n == 0)
-            return 0;
-        kopieret += n;
-        if (fremgang && !fremgang(kopieret, std::max(total, kopieret)))
-            return -1;
+    bool flyttet = false;  // bytes have been moved, so the way that moved them is the one
+    qint64 position = 0;   // the offset reached in the file, holes counted as copied
+
+    // Moves at most n bytes at the files' positions; the bytes moved, or -1.
+    ssize_t flyt(size_t n)
+    {
+        if (maade == Maade::Range)
+            return ::copy_file_range(in, nullptr, out, nullptr, n, 0);
+        if (maade == Maade::Sendfile)
+            return ::sendfile(out, in, nullptr, n);
+        return leasOgSkriv(in, out, n);
     }
+
+    // Copies from the files' positions up to slut, or to the end of the file when slut is
+    // negative, and reports after every chunk; 0, or the errno of a failure, or -1 when stopped.
+    // The file may end before slut.
+    int kopierTil(qint64 slut)
+    {
+        while (slut < 0 || position < slut) {
+            if (kopiFejl())
+                if (const int fejl = kopiFejl()(QFile::decodeName(kilde), position))
+                    return fejl;
+            const ssize_t n = flyt(size_t(slut < 0 ? chunk : std::min(chunk, slut - position)));
+            if (n < 0 && !flyttet && maade != Maade::LaesSkriv && ikkeUnderstoettet(errno)) {
+                maade = maade == Maade::Range ? Maade::Sendfile : Maade::LaesSkriv;
+                continue;
+            }
+            if (n < 0) {
+                if (errno == EINTR)
+                    continue;
+                return errno;
+            }
+            if (n == 0)
+                return 0;
+            flyttet = true;
+            position += n;
+            if (!meld())
+                return -1;
+        }
+        return 0;
+    }
+
+    // Reports how far the copy has come; false when it is to stop.
+    bool meld() const { return !fremgang || fremgang(position, std::max(total, position)); }
+};
+
+// A file with fewer blocks than its length needs has holes; any other is copied straight through.
+bool harHuller(const struct stat& st) { return qint64(st.st_blocks) * 512 < qint64(st.st_size); }
+
+// A range of data in a file with holes; slut is negative when it runs to the end of the file.
+struct Dataomraade {
+    qint64 start;
+    qint64 slut;
+};
+
+// The next range of data at or after fra; none when only a hole is left. A file system that
+// cannot tell its holes gives all from fra as data.
+std::optional<Dataomraade> naesteData(int fd, qint64 fra)
+{
+    const off_t start = ::lseek(fd, fra, SEEK_DATA);
+    if (start < 0 && errno == ENXIO)
+        return std::nullopt;
+    if (start < 0)
+        return Dataomraade{fra, -1};
+    const off_t slut = ::lseek(fd, start, SEEK_HOLE);
+    return Dataomraade{start, slut < 0 ? -1 : slut};
+}
+
+// Copies the data ranges of a file with holes and leaves the holes as holes: the copy is given
+// the file's length at the end, so a hole at the end stays one too.
+int kopierDataomraader(Indholdskopi& kopi)
+{
+    while (const std::optional<Dataomraade> data = naesteData(kopi.in, kopi.position)) {
+        if (::lseek(kopi.in, data->start, SEEK_SET) < 0 || ::lseek(kopi.out, data->start, SEEK_SET) < 0)
+            return errno;
+        kopi.position = data->start;
+        if (const int resultat = kopi.kopierTil(data->slut))
+            return resultat;
+        // The range ran to the end of the file, or the file ended within it.
+        if (data->slut < 0 || kopi.position < data->slut)
+            return 0;
+    }
+    const off_t laengde = ::lseek(kopi.in, 0, SEEK_END);
+    if (laengde < 0)
+        return errno;
+    if (laengde <= kopi.position)
+        return 0;
+    if (::ftruncate(kopi.out, laengde) != 0)
+        return errno;
+    kopi.position = laengde;
+    return kopi.meld() ? 0 : -1;
+}
+
+// Copies the content of in to out; 0, or the errno of a failure, or -1 when stopped.
+int kopierIndhold(const QByteArray& kilde, int in, int out, const struct stat& st, const KopiFremgang& fremgang)
+{
+    Indholdskopi kopi{kilde, in, out, st.st_size, fremgang};
+    if (!kopi.meld())
+        return -1;
+    return harHuller(st) ? kopierDataomraader(kopi) : kopi.kopierTil(-1);
 }
 
 // The process's file creation mask, read once without changing it.
@@ -223,7 +295,7 @@ KopiResultat kopierFil(const QByteArray& src, const QByteArray& dst, bool erstat
         if (out.fd < 0)
             return fejl(errno);
     }
-    int resultat = kopierIndhold(src, in.fd, out.fd, st.st_size, fremgang);
+    int resultat = kopierIndhold(src, in.fd, out.fd, st, fremgang);
     if (resultat == 0) {
         const timespec tider[2] = {st.st_atim, st.st_mtim};
         if ((st.st_mode & 07777) != (tilladelser & ~skabelsesMaske()))

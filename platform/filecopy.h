@@ -14,16 +14,17 @@ enum class KopiResultat {
     IkkeKopieret,  // a FIFO, socket or device: never opened, not copied
 };
 
-// Called before the first chunk and after every chunk with the bytes copied so far and the file's
-// size (a link's size is that of its target text); false stops the copy.
+// Called before the first chunk and after every chunk with the bytes copied so far (a skipped hole
+// counts as copied) and the file's size (a link's size is that of its target text); false stops
+// the copy.
 using KopiFremgang = std::function<bool(qint64 kopieret, qint64 total)>;
 
-// Copies one file. A regular file is copied in chunks (copy_file_range, else read and write) and
-// gets the source's mode and modification time; it is written under a hidden temporary name beside
-// the target (removed again when the copy fails or stops) and renamed into place when whole, so a
-// file under its final name is always complete. A new target never replaces an entry there; an
-// existing target is replaced only when erstat is set. A link is copied as a link. errnoUd
-// receives the system's error code of a failure.
+// Copies one file. A regular file is copied in chunks (copy_file_range, else read and write), its
+// holes left as holes, and gets the source's mode and modification time; it is written under a
+// hidden temporary name beside the target (removed again when the copy fails or stops) and renamed
+// into place when whole, so a file under its final name is always complete. A new target never
+// replaces an entry there; an existing target is replaced only when erstat is set. A link is
+// copied as a link. errnoUd receives the system's error code of a failure.
 KopiResultat kopierFil(const QString& kilde, const QString& maal, bool erstat, const KopiFremgang& fremgang,
                        int* errnoUd = nullptr);
 // The same for paths as the file system's bytes, which need not be valid UTF-8. iSkjultMappe

@@ -1,10 +1,13 @@
 #include "platform/filecopy.h"
 #include "tests/common/testhome.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <sys/stat.h>
 
 using platform::KopiResultat;
@@ -25,6 +28,38 @@ QStringList navne(const QString& folder)
     return names;
 }
 
+QByteArray kontrolsum(const QString& path)
+{
+    QFile file(path);
+    QCryptographicHash sum(QCryptographicHash::Sha256);
+    return file.open(QIODevice::ReadOnly) && sum.addData(&file) ? sum.result().toHex() : QByteArray("<mangler>");
+}
+
+struct stat status(const QString& path)
+{
+    struct stat st {};
+    ::stat(QFile::encodeName(path).constData(), &st);
+    return st;
+}
+
+// Ranges of data as offset and length; the rest of a file is hole.
+using Dataomraader = QList<std::pair<qint64, qint64>>;
+
+// A file of the given length holding data only in the given ranges.
+void skrivMedHuller(const QString& path, qint64 laengde, const Dataomraader& data)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.resize(laengde));
+    for (const auto& [start, antal] : data) {
+        QByteArray bytes(antal, 0);
+        for (qint64 i = 0; i < antal; ++i)
+            bytes[i] = char('a' + (start + i) % 26);
+        QVERIFY(file.seek(start));
+        QCOMPARE(file.write(bytes), antal);
+    }
+}
+
 }  // namespace
 
 class FileCopyTest : public QObject {
@@ -37,6 +72,8 @@ private Q_SLOTS:
     void stopAndFaultLeaveNothingHalf();
     void linksEmptyFilesAndSpecialFiles();
     void acrossFileSystems();
+    void keepsHoles_data();
+    void keepsHoles();
 };
 
 void FileCopyTest::copiesContentModeAndTime()
@@ -83,15 +120,22 @@ void FileCopyTest::replacesOnlyWhenAsked()
 void FileCopyTest::stopAndFaultLeaveNothingHalf_data()
 {
     QTest::addColumn<bool>("stop");
-    QTest::newRow("stop in the middle") << true;
-    QTest::newRow("failure in the middle") << false;
+    QTest::addColumn<bool>("huller");
+    for (const bool huller : {false, true}) {
+        QTest::addRow("stop in the middle%s", huller ? ", with holes" : "") << true << huller;
+        QTest::addRow("failure in the middle%s", huller ? ", with holes" : "") << false << huller;
+    }
 }
 
 void FileCopyTest::stopAndFaultLeaveNothingHalf()
 {
     QFETCH(bool, stop);
+    QFETCH(bool, huller);
     TestHome home;
-    home.write("stor.bin", QByteArray(20 * 1024 * 1024, 's'));
+    if (huller)
+        skrivMedHuller(home / "stor.bin", 20 * 1024 * 1024, {{0, 4096}, {4 * 1024 * 1024, 12 * 1024 * 1024}});
+    else
+        home.write("stor.bin", QByteArray(20 * 1024 * 1024, 's'));
     home.write("m/stor.bin", "det gamle");
     if (!stop)
         platform::installKopiFejl([](const QString&, qint64 offset) { return offset > 0 ? ENOSPC : 0; });
@@ -138,6 +182,63 @@ void FileCopyTest::acrossFileSystems()
     QVERIFY(andet.isValid());
     QCOMPARE(platform::kopierFil(home / "a.bin", andet.path() + "/a.bin", false, {}), KopiResultat::Kopieret);
     QCOMPARE(QFileInfo(andet.path() + "/a.bin").size(), 2 * 1024 * 1024);
+}
+
+void FileCopyTest::keepsHoles_data()
+{
+    QTest::addColumn<qint64>("laengde");
+    QTest::addColumn<Dataomraader>("data");
+    QTest::addColumn<bool>("andetDrev");
+    constexpr qint64 mb = 1024 * 1024;
+    const struct {
+        const char* navn;
+        qint64 laengde;
+        Dataomraader data;
+    } filer[] = {
+        // The middle range is longer than one chunk.
+        {"data at the start, in the middle and near the end", 32 * mb, {{0, 4096}, {5 * mb, 9 * mb}, {31 * mb, 4096}}},
+        {"all hole", 32 * mb, {}},
+        {"the last byte is data", 32 * mb + 1, {{mb, 4096}, {32 * mb, 1}}},
+    };
+    for (const auto& fil : filer)
+        for (const bool andetDrev : {false, true})
+            QTest::addRow("%s%s", fil.navn, andetDrev ? ", to another file system" : "")
+                << fil.laengde << fil.data << andetDrev;
+}
+
+// A file with holes is copied to the same bytes and no more blocks than its own and one for each
+// range of data, and the progress ends at its whole length.
+void FileCopyTest::keepsHoles()
+{
+    QFETCH(qint64, laengde);
+    QFETCH(Dataomraader, data);
+    QFETCH(bool, andetDrev);
+    TestHome home;
+    skrivMedHuller(home / "huller.img", laengde, data);
+    std::optional<QTemporaryDir> andet;
+    if (andetDrev) {
+        const QString shm = QStringLiteral("/dev/shm");
+        if (!QFileInfo(shm).isWritable() || status(shm).st_dev == status(home.path()).st_dev)
+            QSKIP("no other file system at /dev/shm");
+        andet.emplace(shm + QStringLiteral("/qvm-test-XXXXXX"));
+        QVERIFY(andet->isValid());
+    }
+    const QString maal = (andet ? andet->path() : home.path()) + QStringLiteral("/kopi.img");
+    QList<std::pair<qint64, qint64>> fremgang;
+    QCOMPARE(platform::kopierFil(home / "huller.img", maal, false,
+                                 [&](qint64 kopieret, qint64 total) {
+                                     fremgang.append({kopieret, total});
+                                     return true;
+                                 }),
+             KopiResultat::Kopieret);
+    QCOMPARE(kontrolsum(maal), kontrolsum(home / "huller.img"));
+    const struct stat kilde = status(home / "huller.img");
+    const struct stat kopi = status(maal);
+    QCOMPARE(kopi.st_size, laengde);
+    QVERIFY2(kopi.st_blocks <= kilde.st_blocks + data.size() * (kopi.st_blksize / 512),
+             qPrintable(QStringLiteral("%1 blocks of 512 bytes against %2").arg(kopi.st_blocks).arg(kilde.st_blocks)));
+    QCOMPARE(fremgang.last(), std::make_pair(laengde, laengde));
+    QVERIFY(std::is_sorted(fremgang.cbegin(), fremgang.cend()));
 }
 
 QTEST_GUILESS_MAIN(FileCopyTest)
