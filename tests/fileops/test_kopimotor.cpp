@@ -99,6 +99,7 @@ private Q_SLOTS:
     void interruptedPasteIsCleanedUp();
     void fullDestinationKeepsEveryFile_data();
     void fullDestinationKeepsEveryFile();
+    void imageWithHolesFitsWhereItsLengthWouldNot();
 };
 
 void KopimotorTest::conflictMethodsForFiles_data()
@@ -392,6 +393,31 @@ void KopimotorTest::fullDestinationKeepsEveryFile()
         QCOMPARE(QFile::exists(home / ("k/d/" + navn)), !ankommet.contains(navn));
     }
     QVERIFY2(bruger.beskeder.first().contains(": " + platform::fejlaarsag(fejl)), qPrintable(bruger.beskeder.join('|')));
+}
+
+void KopimotorTest::imageWithHolesFitsWhereItsLengthWouldNot()
+{
+    // A disk image far longer than the target's file system can hold, but with little data in it,
+    // arrives whole: only its data is copied.
+    TestHome home;
+    home.make({"lille/"});
+    if (::geteuid() != 0 || QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=8m", "tmpfs", home / "lille"}) != 0)
+        QSKIP("needs root to mount a small file system");
+    constexpr qint64 mb = 1024 * 1024;
+    const QByteArray data(mb, 'd');
+    {
+        QFile billede(home / "billede.img");
+        QVERIFY(billede.open(QIODevice::WriteOnly) && billede.resize(64 * mb) && billede.seek(40 * mb));
+        QCOMPARE(billede.write(data), data.size());
+    }
+    Kopimotor::Opgave opgave{home / "lille", {}, {home / "billede.img"}, Kopimotor::SpoergAldrig, Kopimotor::OverskrivIkke};
+    Bruger bruger;
+    Kopimotor motor(bruger, bruger);
+    const bool fuldfoert = motor.kopier(opgave);
+    const bool ens = indhold(home / "lille/billede.img") == indhold(home / "billede.img");
+    QProcess::execute("umount", {home / "lille"});
+    QVERIFY2(fuldfoert, qPrintable(bruger.beskeder.join('|')));
+    QVERIFY(ens);
 }
 
 int main(int argc, char** argv)
