@@ -21,13 +21,15 @@ double medianMs(Work work, int rounds = 9)
     return times[times.size() / 2];
 }
 
-// The medians of reference and ours in milliseconds, measured in turns after one warm-up run of
-// each, so both meet the same state of the machine; forbered runs untimed before every run.
+// The times of reference and ours in milliseconds, one pair for each of rounds rounds, measured in
+// turns after one warm-up run of each, so both meet the same state of the machine; forbered runs
+// untimed before every run.
 template <class Forbered, class Reference, class Vores>
-std::pair<double, double> sammenlignMs(Forbered forbered, Reference reference, Vores vores, int rounds)
+std::vector<std::pair<double, double>> runderMs(Forbered forbered, Reference reference, Vores vores, int rounds)
 {
-    std::vector<double> tider[2];
+    std::vector<std::pair<double, double>> runder;
     for (int i = 0; i <= rounds; ++i) {
+        double tider[2];
         for (int hvem = 0; hvem < 2; ++hvem) {
             forbered();
             QElapsedTimer timer;
@@ -36,9 +38,21 @@ std::pair<double, double> sammenlignMs(Forbered forbered, Reference reference, V
                 reference();
             else
                 vores();
-            if (i > 0)
-                tider[hvem].push_back(timer.nsecsElapsed() / 1e6);
+            tider[hvem] = timer.nsecsElapsed() / 1e6;
         }
+        if (i > 0)
+            runder.push_back({tider[0], tider[1]});
+    }
+    return runder;
+}
+
+// The medians of reference's and our times.
+inline std::pair<double, double> medianer(const std::vector<std::pair<double, double>>& runder)
+{
+    std::vector<double> tider[2];
+    for (const auto& [reference, vores] : runder) {
+        tider[0].push_back(reference);
+        tider[1].push_back(vores);
     }
     for (auto& t : tider)
         std::sort(t.begin(), t.end());
