@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QTabBar>
 #include <QTimer>
 #include <stdexcept>
@@ -51,6 +52,10 @@ QMdiSubWindow* Tmainform::visElement(QWidget* window, bool maksimeret)
 {
     QMdiSubWindow* sub = mdiArea->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // The keys of a window's own menu (Ctrl+F4 closes it) work in that window: with the main
+    // window as their reach, the same key of two windows is ambiguous and neither fires.
+    for (QAction* action : sub->systemMenu()->actions())
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     if (maksimeret)
         sub->showMaximized();
     else

@@ -2,6 +2,7 @@
 
 #include "platform/registry.h"
 #include "core/ikonslots.h"
+#include "core/pathhelpers.h"
 
 #include <QFileInfo>
 
@@ -88,4 +89,11 @@ QString drevLabel(const QString& rod)
         if (d.mountPoint == sti)
             return d.label;
     return {};
+}
+
+QString mappeCaption(const QString& mappe)
+{
+    if (!mappe.isEmpty() && drevDel(mappe) == mappe)
+        return QStringLiteral("Drev ") + mappe;
+    return getLastDirectory(mappe);
 }

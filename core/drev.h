@@ -32,3 +32,7 @@ platform::DriveKind getDrevKind(const QString& path);
 
 // The label of the file system mounted at rod; empty when it has none.
 QString drevLabel(const QString& rod);
+
+// The caption a folder gets in a list: "Drev " + the mount point for a drive's root ("Drev /",
+// "Drev /media/usb"), else the folder's last name.
+QString mappeCaption(const QString& mappe);

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace {
 
@@ -39,6 +40,13 @@ private:
 };
 
 }  // namespace
+
+QString udenLinjeskift(QString tekst)
+{
+    return tekst.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(u'\r', u' ').replace(u'\n', u' ');
+}
+
+bool harLinjeskift(const QString& tekst) { return tekst.contains(u'\r') || tekst.contains(u'\n'); }
 
 TReopenFiler::TReopenFiler(QObject* owner) : QObject(owner) {}
 
@@ -155,15 +163,18 @@ void TReopenFiler::HentReopenFiler()
     MakeListeMenu();
 }
 
-void TReopenFiler::GemReopenFiler()
+bool TReopenFiler::GemReopenFiler()
 {
     if (Itemfile.isEmpty())
-        return;
+        return false;
     QStringList lines;
     for (const TReopenRec& rec : std::as_const(Ropen))
         lines << rec.Caption << rec.Filnavn;
-    if (!platform::writeTextLines(Itemfile, lines) && FBeskeder)
+    if (platform::writeTextLines(Itemfile, lines))
+        return true;
+    if (FBeskeder)
         FBeskeder->sig(QStringLiteral("Listen kunne ikke gemmes i filen:\n") + Itemfile);
+    return false;
 }
 
 void TReopenFiler::DeleteItemFile()
@@ -175,6 +186,8 @@ void TReopenFiler::DeleteItemFile()
     QFile::remove(Itemfile);
     Itemfile.clear();
 }
+
+bool TReopenFiler::kanGemmes(const QString& FNavn) const { return Itemfile.isEmpty() || !harLinjeskift(FNavn); }
 
 bool TReopenFiler::findes(const TReopenRec& rec) const
 {
@@ -205,14 +218,14 @@ void TReopenFiler::klik(bool dobbelt)
 
 void TReopenFilerY::InsertItem(const QString& FNavn, const QString& MenuCaption)
 {
-    if (Itemtype == itFil && !QFileInfo(FNavn).isFile())
+    if ((Itemtype == itFil && !QFileInfo(FNavn).isFile()) || !kanGemmes(FNavn))
         return;
     if (Itemtype != itAndet && indexAfSti(FNavn) >= 0)
         return;
     if (Antal() < Filantal)
-        Ropen.append({MenuCaption, FNavn});
+        Ropen.append({udenLinjeskift(MenuCaption), FNavn});
     else if (!Ropen.isEmpty())
-        Ropen.last() = {MenuCaption, FNavn};
+        Ropen.last() = {udenLinjeskift(MenuCaption), FNavn};
     if (!liste)
         return;
     MakeListeMenu();
@@ -221,11 +234,11 @@ void TReopenFilerY::InsertItem(const QString& FNavn, const QString& MenuCaption)
 
 void TReopenFilerX::InsertItem(const QString& FNavn, const QString& MenuCaption)
 {
-    if (Itemtype == itFil && !QFileInfo(FNavn).isFile())
+    if ((Itemtype == itFil && !QFileInfo(FNavn).isFile()) || !kanGemmes(FNavn))
         return;
     if (const qsizetype same = indexAfSti(FNavn); same >= 0)
         Ropen.removeAt(same);
-    Ropen.prepend({MenuCaption, FNavn});
+    Ropen.prepend({udenLinjeskift(MenuCaption), FNavn});
     MakeListeMenu();
 }
 
@@ -233,7 +246,23 @@ void TReopenFilerX::SetCaption(int index, const QString& NewCaption)
 {
     if (index < 0 || index >= Antal())
         return;
-    Ropen[index].Caption = NewCaption;
+    Ropen[index].Caption = udenLinjeskift(NewCaption);
     MakeListeMenu();
     GemReopenFiler();
+}
+
+QStringList listensMapper(const TReopenFiler& liste, bool filernesMapper, bool udenGentagelser)
+{
+    QStringList mapper;
+    for (int i = 0; i < liste.Antal(); ++i) {
+        const QString sti = liste.GetFilnavn(i);
+        const QString mappe = filernesMapper && !sti.isEmpty() ? QFileInfo(sti).absolutePath() : sti;
+        if (mappe.isEmpty() || !QFileInfo(mappe).isDir())
+            continue;
+        const auto samme = [&mappe](const QString& m) { return sammeTekst(m, mappe); };
+        if (udenGentagelser && std::any_of(mapper.crbegin(), mapper.crend(), samme))
+            continue;
+        mapper.append(mappe);
+    }
+    return mapper;
 }

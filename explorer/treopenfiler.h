@@ -5,11 +5,16 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QListWidget;
 
 enum TItemtype { itFil = 0, itBibliotek = 1, itAndet = 2 };
+
+// The text with every line break (CR LF, CR or LF) made a blank.
+QString udenLinjeskift(QString tekst);
+bool harLinjeskift(const QString& tekst);
 
 struct TReopenRec {
     QString Caption;
@@ -19,7 +24,8 @@ struct TReopenRec {
 };
 
 // A list that the user can reopen: entries of a caption and a path, kept in a file of pairs of
-// lines, shown in a list box that the component fills and draws itself.
+// lines, shown in a list box that the component fills and draws itself. A caption never holds a
+// line break (one becomes a blank), and a path holding one never enters a list that has a file.
 class TReopenFiler : public QObject {
     Q_OBJECT
 public:
@@ -52,7 +58,8 @@ public:
     void sorterListe();
     void MakeListeMenu();
     void HentReopenFiler();
-    void GemReopenFiler();
+    // Writes the list to its file; false when there is no file or it could not be written.
+    bool GemReopenFiler();
     void DeleteItemFile();
 
 protected:
@@ -62,6 +69,9 @@ protected:
     virtual Beskeder::AlleCheck alleCheckVedSletning() const = 0;
     void fjern(qsizetype index, bool opdater);
     bool findes(const TReopenRec& rec) const;
+    // Whether a path may enter the list: a path with a line break would shift every later pair of
+    // lines in the list's file.
+    bool kanGemmes(const QString& FNavn) const;
     qsizetype indexAfSti(const QString& FNavn) const;
 
     QList<TReopenRec> Ropen;
@@ -97,3 +107,7 @@ protected:
     bool gemVedSletning() const override { return true; }
     Beskeder::AlleCheck alleCheckVedSletning() const override { return Beskeder::AlleCheck::Skjul; }
 };
+
+// The folders of a list's entries in order, or the folders of its files: those that exist, each
+// once when udenGentagelser (A-Z folded), else as often as it comes.
+QStringList listensMapper(const TReopenFiler& liste, bool filernesMapper, bool udenGentagelser);

@@ -66,6 +66,7 @@ Twinform::Twinform(Programkontekst& main)
     historieDir->OnDblListeKlik = [this](const QString&, const QString& sti) { gaaTilMappe(sti); };
     FavDir->OnDblListeKlik = [this](const QString&, const QString& sti) { gaaTilMappe(sti); };
     FavFiler->OnDblListeKlik = [this](const QString&, const QString& sti) { this->main.runFilname(sti, 0); };
+    forbindListerne();
 
     HentOpt();
     bestemTabs();

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QPointer>
+#include <QStyle>
 #include <QStringList>
 #include <QUrl>
 #include <QWidget>
@@ -25,6 +26,7 @@ class QTimer;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class TReopenFiler;
 class TReopenFilerX;
 class TReopenFilerY;
 class Programkontekst;
@@ -50,6 +52,12 @@ public:
     void gaaTilMappe(const QString& folder) override;
     void gaaTilFil(const QString& fil) override;
     void visStruktur1() override;
+    // An outline in the folder tree of the folders of a list, or of the folders of its files: one
+    // point per folder (punkt) or by their levels. udenGentagelser drops a folder already taken
+    // (A-Z folded). Folders that are gone are passed over; when none is left, tomBesked is said and
+    // the tree stays as it was.
+    void listestruktur(const TReopenFiler& liste, bool filernesMapper, bool punkt, bool udenGentagelser,
+                       const QString& tomBesked);
     void opdater() override;
     void FormActivate() override;
     void showStrukturInfo() override;
@@ -161,6 +169,24 @@ private:
     // and opens it.
     void skrivHTMLliste(const QString& side, QString (TSkrivTekstfiler::*skriv)(const QString&, const QStringList&));
     void aInsertFavoritmappeExecute();
+    // The list pages: the visited folders, and the favourite folders or files.
+    QWidget* byggeHistorieside();
+    QWidget* byggeFavoritside(bool filer);
+    // A button for a new action of a list page.
+    QToolButton* listeknap(const char* navn, const QString& hint, QStyle::StandardPixmap ikon, std::function<void()> udfoer,
+                           QWidget* parent);
+    // What the favourite lists do on a click, and the system clipboard watched for text.
+    void forbindListerne();
+    // Moves the entry at index one line up (retning -1) or down and selects it; false when it cannot.
+    bool flyt(TReopenFiler& liste, int index, int retning);
+    // Removes the entry at index and selects the line that took its place, else the one before it.
+    void sletValgte(TReopenFiler& liste, int index);
+    void visMappenavn(const TReopenFiler& liste, int index, const QString& mangler);
+    void visFilnavn(const TReopenFiler& liste, int index);
+    // Runs or edits a file of a list; a file that is gone is said so.
+    void koer(const QString& fil, bool redigering);
+    // A favourite folder or file into this explorer's clipboard.
+    void tilKlipbordet(const QString& sti, bool fil);
     // Puts the file actions into the trees' pop-up menus.
     void fyldTraeMenuer();
     // Puts the buttons of the file actions in the bars.
@@ -218,6 +244,9 @@ private:
     QTabWidget* favoritBog = nullptr;
     QTabWidget* egenskabsBogen = nullptr;
     QListWidget* HistorieListe = nullptr;
+    QLineEdit* RenamMEdit = nullptr;
+    QLineEdit* RenamFEdit = nullptr;
+    bool systemklipbordHarTekst = false;
     QProgressBar* AktivitetBoks = nullptr;
     QLineEdit* AktiveStrukturEdit = nullptr;
     QLineEdit* AktuelleElementEdit = nullptr;

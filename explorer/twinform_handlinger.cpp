@@ -116,11 +116,14 @@ void Twinform::byggeFilhandlinger()
         if (alle->isEnabled())
             FStrukturY->SelectMapperFiler(1);
     });
+    // The menu shows the window's own actions: actions of its own with the same keys would make
+    // each key ambiguous, and then neither fires.
     auto* PUselect = new QMenu(this);
     PUselect->setObjectName(QStringLiteral("PUselect"));
-    PUselect->addAction(QStringLiteral("Marker alt"), QKeySequence(Qt::CTRL | Qt::Key_A), alle, &QAction::trigger);
-    PUselect->addAction(QStringLiteral("Fjern"), QKeySequence(Qt::CTRL | Qt::Key_F), ingen, &QAction::trigger);
-    PUselect->addAction(QStringLiteral("Inverter valg"), QKeySequence(Qt::CTRL | Qt::Key_I), omvendt, &QAction::trigger);
+    alle->setText(QStringLiteral("Marker alt"));
+    ingen->setText(QStringLiteral("Fjern"));
+    omvendt->setText(QStringLiteral("Inverter valg"));
+    PUselect->addActions({alle, ingen, omvendt});
     titel(handling("aEmptyRB", QStringLiteral("Tøm papirkurv på aktuelle drev"), {},
                    [this] { metodeX->EmptyRecycleBin(true, drevDel(FStrukturY->Mappenavn())); }),
           "Tøm");

@@ -6,6 +6,7 @@
 #include "app/rulbarside.h"
 #include "app/programkontekst.h"
 #include "app/traelinjer.h"
+#include "explorer/hjaelpknap.h"
 #include "explorer/twinform.h"
 #include "fileops/tklipbordslister.h"
 #include "fileops/tmetodecompo.h"
@@ -68,27 +69,6 @@ QToolButton* infoKnap(const char* navn, const QString& tekst, Programkontekst& m
     knap->setText(QStringLiteral("?"));
     QObject::connect(knap, &QToolButton::clicked, parent, [&main, tekst] { main.beskeder()->sig(tekst); });
     return knap;
-}
-
-// A help button that opens a page of the information pages.
-QToolButton* hjaelpKnap(const char* navn, const QString& hint, const QString& side, Programkontekst& main, QWidget* parent)
-{
-    auto* knap = new QToolButton(parent);
-    knap->setObjectName(QLatin1String(navn));
-    knap->setToolTip(hint);
-    knap->setAutoRaise(true);
-    knap->setIcon(knap->style()->standardIcon(QStyle::SP_MessageBoxInformation));
-    QObject::connect(knap, &QToolButton::clicked, parent, [&main, side] { main.InfoHelp(side); });
-    return knap;
-}
-
-// A row with the help button at its right end.
-QHBoxLayout* hjaelpRaekke(QToolButton* knap)
-{
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(knap);
-    return row;
 }
 
 }  // namespace
@@ -218,30 +198,14 @@ QWidget* Twinform::byggeHoejrePanel()
                                          &StifinderIndstillinger::mappeBox, {}, sideH1));
     kendte->addStretch();
 
-    QWidget* sideH2 = side("sideH2", winBog);
-    auto* besoegte = new QVBoxLayout(sideH2);
-    HistorieListe = new QListWidget(sideH2);
-    HistorieListe->setObjectName(QStringLiteral("HistorieListe"));
-    besoegte->addLayout(hjaelpRaekke(hjaelpKnap("hInformation", QStringLiteral("Information om Historielisten"),
-                                                QStringLiteral("Besøgte mapper.html"), main, sideH2)));
-    besoegte->addWidget(HistorieListe);
+    QWidget* sideH2 = byggeHistorieside();
 
     QWidget* sideH3 = side("sideH3", winBog);
     auto* favoritter = new QVBoxLayout(sideH3);
     favoritBog = new QTabWidget(sideH3);
     favoritBog->setObjectName(QStringLiteral("favoritBog"));
-    for (const auto& [navn, liste, tekst, knap, hjaelp] :
-         {std::tuple{"sideFav1", "favoritliste", "Mapper", "mInformation", "Favoritmapper.html"},
-          std::tuple{"sideFav2", "favfilerListe", "Filer", "fInformation", "Favoritfiler.html"}}) {
-        QWidget* fav = side(navn, favoritBog);
-        auto* favLayout = new QVBoxLayout(fav);
-        favLayout->addLayout(hjaelpRaekke(
-            hjaelpKnap(knap, QStringLiteral("Information"), QString::fromUtf8(hjaelp), main, fav)));
-        auto* box = new QListWidget(fav);
-        box->setObjectName(QLatin1String(liste));
-        favLayout->addWidget(box);
-        favoritBog->addTab(fav, QString::fromUtf8(tekst));
-    }
+    favoritBog->addTab(byggeFavoritside(false), QStringLiteral("Mapper"));
+    favoritBog->addTab(byggeFavoritside(true), QStringLiteral("Filer"));
     favoritter->addWidget(favoritBog);
 
     struct Side {

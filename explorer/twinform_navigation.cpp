@@ -189,7 +189,6 @@ void Twinform::forbindTraeer()
     connect(Timer, &QTimer::timeout, this, [this] { opfriskEfterOmdoebning(Timer); });
     connect(TimerFil, &QTimer::timeout, this, [this] { opfriskEfterOmdoebning(TimerFil); });
     connect(Splitter1, &QSplitter::splitterMoved, this, [this] { funkPanel1->setFixedWidth(MappeStruktur->width()); });
-    connect(HistorieListe, &QListWidget::currentRowChanged, regler, &Handlingsregler::opdaterSenere);
 }
 
 QMenu* Twinform::traeMenu(const QTreeWidget* tree) const

@@ -8,6 +8,7 @@
 #include "explorer/treopenfiler.h"
 #include "tools/skrivtekstfiler/tskrivtekstfiler.h"
 #include "core/beskeder.h"
+#include "core/drev.h"
 #include "core/pathhelpers.h"
 #include "tree/tstrukturcompo.h"
 
@@ -125,15 +126,15 @@ void Twinform::aInsertFavoritmappeExecute()
     favChanged = false;
     const QString p = main.EditSti()->text();
     const QFileInfo info(p);
-    if (info.isFile()) {
+    if ((info.isFile() || info.isDir()) && harLinjeskift(p)) {
+        main.beskeder()->sig(QStringLiteral("Navnet indeholder et linjeskift og kan ikke gemmes i listen."));
+    } else if (info.isFile()) {
         FavFiler->InsertItem(p, info.fileName());
         FavFiler->GemReopenFiler();
         winBog->setCurrentIndex(2);
         favoritBog->setCurrentIndex(1);
     } else if (info.isDir()) {
-        // The root has no last name; it stands as itself.
-        const QString navn = getLastDirectory(p);
-        FavDir->InsertItem(p, navn.isEmpty() ? p : navn);
+        FavDir->InsertItem(p, mappeCaption(p));
         FavDir->GemReopenFiler();
         winBog->setCurrentIndex(2);
         favoritBog->setCurrentIndex(0);
