@@ -1,14 +1,15 @@
-#include "app/handlingsregler.h"
-#include "app/indstillingsbinder.h"
-#include "app/tmainform.h"
-#include "app/hintfilter.h"
-#include "boxes/boksbeskeder.h"
 #include "app/designs.h"
 #include "app/elementvinduer.h"
+#include "app/handlingsregler.h"
+#include "app/hintfilter.h"
+#include "app/indstillingsbinder.h"
+#include "app/tmainform.h"
+#include "app/tmenuexefiler.h"
+#include "boxes/boksbeskeder.h"
 #include "boxes/tinfform.h"
 #include "boxes/tspform.h"
-#include "platform/registry.h"
 #include "core/kopijournal.h"
+#include "platform/registry.h"
 #include "platform/textfile.h"
 #include "platform/useraccount.h"
 #include "platform/userfolders.h"
@@ -53,6 +54,7 @@ Tmainform::Tmainform(const QString& shippedProgram, const QStringList& arguments
         opt.PlaceringsMappe = folders.BrugerMappe + QStringLiteral("/Genveje");
         QDir().mkpath(opt.PlaceringsMappe);
     }
+    byggeProgramliste();
     setMinimumHeight(leastHeight);
     startMappe = startMappeFraArgumenter(arguments);
     loadMappeStruktur(false);
@@ -75,6 +77,7 @@ void Tmainform::setBokse(Tinfform* infoBox, Tspform* questionBox)
     info = infoBox;
     spoergsmaal = questionBox;
     boksBeskeder = std::make_unique<BoksBeskeder>(info, spoergsmaal);
+    MenuExe->beskeder = boksBeskeder.get();
 }
 
 Beskeder* Tmainform::beskeder() const { return boksBeskeder.get(); }
@@ -261,8 +264,9 @@ void Tmainform::FormActivate()
         info->sig(QStringLiteral("Programmets data kan ikke gemmes, for disse mapper kunne ikke oprettes:\n")
                   + opstartsProblemer.join(u'\n')
                   + QStringLiteral("\nProgrammet starter med standardindstillingerne."));
-    if (!indstillingsfejl.isEmpty() && info)
-        info->sig(indstillingsfejl);
+    for (const QString& fejl : {indstillingsfejl, programlistefejl})
+        if (!fejl.isEmpty() && info)
+            info->sig(fejl);
     // A paste that was interrupted (the program killed, the power gone) left its record: its
     // unfinished copies are removed and the user told.
     for (const QFileInfo& kopiering : QDir(folders.kopieringsDir).entryInfoList({QStringLiteral("*.txt")}, QDir::Files))

@@ -21,6 +21,8 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMdiArea;
+class QListWidget;
+class TMenuExeFiler;
 class QMdiSubWindow;
 class QMenu;
 class QPushButton;
@@ -80,6 +82,12 @@ public:
     QLineEdit* EditSti() const override { return editSti; }
     // The status bar: panel 0 the current program, panel 2 messages and hints.
     void InfoProg(const QString& S);
+    // The program list and its page.
+    TMenuExeFiler* MenuExe = nullptr;
+    void loadProgramBox();
+    void programBoxClick(int nr);
+    void programBoxDblClick(int nr);
+    void MenuExeKlik(QAction* item, const QString& caption, bool fundet);
     void UdskrivInfo(const QString& S) override;
     QString statusTekst() const;
     // Posts a notification to the desktop's notification centre.
@@ -203,6 +211,14 @@ private:
     QWidget* byggeTopPanel();
     QWidget* byggeVenstrePanel();
     QWidget* byggeInfoside(QWidget* parent);
+    QWidget* byggeProgramside(QWidget* parent);
+    // The program list given its file, menu, icons and handlers, loaded and shown on its page.
+    void byggeProgramliste();
+    // The page's list as tiles or as large icons, as "Visningstyper" says.
+    void visProgramBox();
+    // The files the current program runs with: an active explorer's selected files, else the
+    // current element, each quoted.
+    QString parameterTekst();
     // The program page's buttons and page list, and the contents list of page 7.
     void byggeIndholdslister();
     void byggeSider();
@@ -281,6 +297,9 @@ private:
     QTreeWidget* indholdsListe = nullptr;
     QLineEdit* editSti = nullptr;
     QLabel* infobarProgram = nullptr;
+    QListWidget* programBox = nullptr;
+    QLabel* programLabel = nullptr;
+    QString programlistefejl;  // said at the first activation: the program list could not be read whole
     QLabel* infobarBesked = nullptr;
     QLabel* breddeLabel = nullptr;
     QLabel* hoejdeLabel = nullptr;

@@ -106,6 +106,8 @@ void Tmainform::InfoProg(const QString& S)
     infobarProgram->setFont(font);
     infobarProgram->setText(S);
     infobarProgram->setFixedWidth(QFontMetrics(font).horizontalAdvance(S) + 8);
+    if (programLabel)
+        programLabel->setText(S.isEmpty() ? QStringLiteral("Valgt program") : S);
 }
 
 void Tmainform::UdskrivInfo(const QString& S) { infobarBesked->setText(S); }
@@ -143,11 +145,7 @@ void Tmainform::OpenFilMedProgram(const QString& aProgram, const QString& aFilna
     rapporter(shell().open(aProgram, platform::splitParameterText(aFilnavn), QString()));
 }
 
-void Tmainform::OpenTheEle()
-{
-    const QString sti = editSti->text();
-    OpenFilMedProgram(opt.exeProgram, sti.isEmpty() ? QString() : platform::quoteArgument(sti));
-}
+void Tmainform::OpenTheEle() { OpenFilMedProgram(opt.exeProgram, parameterTekst()); }
 
 void Tmainform::MenuExeParam(const QString& aProgram, const QString& aCaption)
 {

@@ -125,7 +125,7 @@ QWidget* Tmainform::byggeVenstrePanel()
     };
     const Side sider[] = {
         {funkBog, "openProgramSide", "Programmer med funktioner", QStyle::SP_DesktopIcon},
-        {nullptr, "programmerSide", "Udvalgte programmer", QStyle::SP_ComputerIcon},
+        {byggeProgramside(Hovedbog), "programmerSide", "Udvalgte programmer", QStyle::SP_ComputerIcon},
         {nullptr, "globusSide", "Søg på nettet", QStyle::SP_DriveNetIcon},
         {nullptr, "notatSide", "Notater", QStyle::SP_FileDialogDetailedView},
         {Programbog, "programSide", "Egenskaber", QStyle::SP_FileDialogInfoView},

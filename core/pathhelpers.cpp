@@ -176,3 +176,10 @@ int renameFilExtIn(const QString& aMappe, const QString& oldExt, const QString& 
     }
     return int(found.size());
 }
+
+QString udenLinjeskift(QString tekst)
+{
+    return tekst.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(u'\r', u' ').replace(u'\n', u' ');
+}
+
+bool harLinjeskift(const QString& tekst) { return tekst.contains(u'\r') || tekst.contains(u'\n'); }

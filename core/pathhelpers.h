@@ -43,3 +43,7 @@ bool erDetEnTekstfil(const QString& extS);
 // the same name with newExt instead of its extension, unless that name is taken. Returns the
 // number of files found, renamed or not; -1 when aMappe is no folder.
 int renameFilExtIn(const QString& aMappe, const QString& oldExt, const QString& newExt, bool alleMapper);
+
+// The text with every line break (CR LF, CR or LF) made a blank: a line of a list file.
+QString udenLinjeskift(QString tekst);
+bool harLinjeskift(const QString& tekst);

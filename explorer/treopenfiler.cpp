@@ -41,13 +41,6 @@ private:
 
 }  // namespace
 
-QString udenLinjeskift(QString tekst)
-{
-    return tekst.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(u'\r', u' ').replace(u'\n', u' ');
-}
-
-bool harLinjeskift(const QString& tekst) { return tekst.contains(u'\r') || tekst.contains(u'\n'); }
-
 TReopenFiler::TReopenFiler(QObject* owner) : QObject(owner) {}
 
 void TReopenFiler::setListeBoks(QListWidget* liste_)

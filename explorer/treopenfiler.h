@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/beskeder.h"
+#include "core/pathhelpers.h"
 
 #include <QList>
 #include <QObject>
@@ -11,10 +12,6 @@
 class QListWidget;
 
 enum TItemtype { itFil = 0, itBibliotek = 1, itAndet = 2 };
-
-// The text with every line break (CR LF, CR or LF) made a blank.
-QString udenLinjeskift(QString tekst);
-bool harLinjeskift(const QString& tekst);
 
 struct TReopenRec {
     QString Caption;

@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace platform {
 
@@ -34,9 +35,9 @@ bool isTextType(const QString& contentType)
 
 namespace {
 
-// An application's command line for one file: the codes for files and URLs become the file's
-// path as one argument, %% a percent sign, and the other codes drop out.
-QStringList commandFor(GDesktopAppInfo* app, const QString& path)
+// An application's command line for files: %F and %U become the paths, %f and %u the first one,
+// each path one argument; %% a percent sign; the other codes drop out.
+QStringList commandFor(GDesktopAppInfo* app, const QStringList& files)
 {
     gchar* exec = g_desktop_app_info_get_string(app, "Exec");
     gchar** argv = nullptr;
@@ -45,8 +46,13 @@ QStringList commandFor(GDesktopAppInfo* app, const QString& path)
     QStringList command;
     for (gchar** arg = argv; parsed && *arg; ++arg) {
         const QString text = QString::fromUtf8(*arg);
-        if (text == u"%f" || text == u"%F" || text == u"%u" || text == u"%U") {
-            command.append(path);
+        if (text == u"%F" || text == u"%U") {
+            command += files;
+            continue;
+        }
+        if (text == u"%f" || text == u"%u") {
+            if (!files.isEmpty())
+                command.append(files.first());
             continue;
         }
         QString expanded;
@@ -70,6 +76,59 @@ void goToFolder(gpointer folder)
         ::_exit(127);
 }
 
+// Starts an application with files in folder (the program's own when empty); one that needs a
+// terminal runs through terminal. Takes the application.
+int start(GDesktopAppInfo* app, const QStringList& files, const QString& folder, const TerminalStart& terminal)
+{
+    int code = shellUkendtFejl;
+    if (g_desktop_app_info_get_boolean(app, "Terminal")) {
+        // GIO looks for a terminal of its own and finds none where the user's is only known by
+        // $TERMINAL or x-terminal-emulator: the application runs in the user's terminal instead.
+        const QStringList command = commandFor(app, files);
+        code = command.isEmpty() ? shellUkendtFejl : terminal(command);
+    } else {
+        GList* uris = nullptr;
+        for (const QString& path : files) {
+            GFile* file = g_file_new_for_path(QFile::encodeName(path).constData());
+            uris = g_list_append(uris, g_file_get_uri(file));
+            g_object_unref(file);
+        }
+        QByteArray mappe = QFile::encodeName(folder);
+        GError* error = nullptr;
+        if (g_desktop_app_info_launch_uris_as_manager(app, uris, nullptr, G_SPAWN_SEARCH_PATH,
+                                                      folder.isEmpty() ? nullptr : goToFolder, mappe.data(), nullptr,
+                                                      nullptr, &error))
+            code = shellStartet;
+        if (error)
+            g_error_free(error);
+        g_list_free_full(uris, g_free);
+    }
+    g_object_unref(app);
+    return code;
+}
+
+QString utf8(const char* text) { return text ? QString::fromUtf8(text) : QString(); }
+
+// The icon of an application: a theme name or a file.
+QString ikonAf(GAppInfo* app)
+{
+    GIcon* icon = g_app_info_get_icon(app);
+    if (!icon)
+        return {};
+    gchar* text = g_icon_to_string(icon);
+    const QString ikon = utf8(text);
+    g_free(text);
+    return ikon;
+}
+
+// The executable a command names: itself when it holds a "/", else found in PATH; links
+// resolved.
+QString programfil(const QString& kommando)
+{
+    const QString fil = kommando.contains(u'/') ? kommando : QStandardPaths::findExecutable(kommando);
+    return fil.isEmpty() ? QString() : QFileInfo(fil).canonicalFilePath();
+}
+
 }  // namespace
 
 int launchDefault(const QString& contentType, const QString& path, const TerminalStart& terminal)
@@ -79,34 +138,56 @@ int launchDefault(const QString& contentType, const QString& path, const Termina
     GAppInfo* app = g_app_info_get_default_for_type(contentType.toUtf8().constData(), FALSE);
     if (!app)
         return shellIngenTilknytning;
-    int code = shellUkendtFejl;
     if (!G_IS_DESKTOP_APP_INFO(app)) {
         g_object_unref(app);
-        return code;
+        return shellUkendtFejl;
     }
-    auto* desktop = G_DESKTOP_APP_INFO(app);
-    if (g_desktop_app_info_get_boolean(desktop, "Terminal")) {
-        // GIO looks for a terminal of its own and finds none where the user's is only known by
-        // $TERMINAL or x-terminal-emulator: the application runs in the user's terminal instead.
-        const QStringList command = commandFor(desktop, path);
-        code = command.isEmpty() ? shellUkendtFejl : terminal(command);
-    } else {
-        GFile* file = g_file_new_for_path(QFile::encodeName(path).constData());
-        gchar* uri = g_file_get_uri(file);
-        GList* uris = g_list_append(nullptr, uri);
-        QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-        GError* error = nullptr;
-        if (g_desktop_app_info_launch_uris_as_manager(desktop, uris, nullptr, G_SPAWN_SEARCH_PATH, goToFolder,
-                                                      folder.data(), nullptr, nullptr, &error))
-            code = shellStartet;
-        if (error)
-            g_error_free(error);
-        g_list_free(uris);
-        g_free(uri);
-        g_object_unref(file);
-    }
+    return start(G_DESKTOP_APP_INFO(app), {path}, QFileInfo(path).absolutePath(), terminal);
+}
+
+bool erProgrampost(const QString& path) { return programpost(path).has_value(); }
+
+std::optional<Programpost> programpost(const QString& path)
+{
+    if (!path.endsWith(QStringLiteral(".desktop")))
+        return std::nullopt;
+    GDesktopAppInfo* app = g_desktop_app_info_new_from_filename(QFile::encodeName(path).constData());
+    if (!app)
+        return std::nullopt;
+    Programpost post{utf8(g_app_info_get_name(G_APP_INFO(app))), ikonAf(G_APP_INFO(app))};
     g_object_unref(app);
-    return code;
+    return post;
+}
+
+int launchEntry(const QString& path, const QStringList& files, const QString& folder, const TerminalStart& terminal)
+{
+    GDesktopAppInfo* app = g_desktop_app_info_new_from_filename(QFile::encodeName(path).constData());
+    return app ? start(app, files, folder, terminal) : shellUgyldigProgram;
+}
+
+QHash<QString, QString> programIkoner()
+{
+    QHash<QString, QString> ikoner;
+    GList* alle = g_app_info_get_all();
+    for (GList* l = alle; l; l = l->next) {
+        auto* app = G_APP_INFO(l->data);
+        QString kommando;
+        if (G_IS_DESKTOP_APP_INFO(app)) {
+            gchar* tryExec = g_desktop_app_info_get_string(G_DESKTOP_APP_INFO(app), "TryExec");
+            kommando = utf8(tryExec);
+            g_free(tryExec);
+        }
+        if (kommando.isEmpty())
+            kommando = utf8(g_app_info_get_executable(app));
+        const QString fil = programfil(kommando);
+        const QString ikon = ikonAf(app);
+        // An executable that several entries name has no one icon of its own.
+        if (!fil.isEmpty() && !ikon.isEmpty())
+            ikoner.insert(fil, ikoner.contains(fil) && ikoner.value(fil) != ikon ? QString() : ikon);
+    }
+    g_list_free_full(alle, g_object_unref);
+    ikoner.removeIf([](const auto& par) { return par.value().isEmpty(); });
+    return ikoner;
 }
 
 }  // namespace platform

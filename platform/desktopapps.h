@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 // The desktop's content types and default applications (GIO).
 namespace platform {
@@ -20,5 +22,23 @@ using TerminalStart = std::function<int(const QStringList& command)>;
 // terminal runs through terminal with its command line. A shell code (shellStartet, or
 // shellIngenTilknytning when the type has no application).
 int launchDefault(const QString& contentType, const QString& path, const TerminalStart& terminal);
+
+// A desktop entry that starts an application (Type=Application, not hidden or broken): its name
+// in the user's language, and its icon as a theme name or a file.
+struct Programpost {
+    QString navn;
+    QString ikon;
+};
+std::optional<Programpost> programpost(const QString& path);
+bool erProgrampost(const QString& path);
+
+// Starts the application of a desktop entry with files (GIO fills its Exec line's codes; no shell
+// is involved), in folder (the program's own when empty); one that needs a terminal runs through
+// terminal. A shell code: shellUgyldigProgram for an entry that cannot be read.
+int launchEntry(const QString& path, const QStringList& files, const QString& folder, const TerminalStart& terminal);
+
+// The installed applications' icons by the executable they run (TryExec, else the program of
+// Exec, found in PATH, links resolved); an executable that entries give different icons has none.
+QHash<QString, QString> programIkoner();
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 
 #include "platform/desktopapps.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -157,12 +158,20 @@ public:
         if (!file.exists())
             return missingCode(file);
         if (file.isDir())
-            return launchDefault(QStringLiteral("inode/directory"), target, inTerminal(file));
+            return launchDefault(QStringLiteral("inode/directory"), target, inTerminal(file.absolutePath()));
         if (isProgram(file))
             return startDetached(target, arguments, workingFolder);
+        if (erProgrampost(target)) {
+            // An application started with files starts in the first one's folder, as one that
+            // opens a file does.
+            const QString mappe = !workingFolder.isEmpty() ? workingFolder
+                                  : !arguments.isEmpty()   ? QFileInfo(arguments.first()).absolutePath()
+                                                           : QDir::homePath();
+            return launchEntry(target, arguments, mappe, inTerminal(mappe));
+        }
         if (!file.isReadable())
             return shellAdgangNaegtet;
-        return launchDefault(contentTypeOf(target), target, inTerminal(file));
+        return launchDefault(contentTypeOf(target), target, inTerminal(file.absolutePath()));
     }
 
     int edit(const QString& path) override
@@ -172,7 +181,7 @@ public:
             return missingCode(file);
         if (!file.isFile() || !isTextType(contentTypeOf(path)))
             return shellIngenTilknytning;
-        return launchDefault(QStringLiteral("text/plain"), path, inTerminal(file));
+        return launchDefault(QStringLiteral("text/plain"), path, inTerminal(file.absolutePath()));
     }
 
     int console(const QString& folder, const QStringList& command) override
@@ -185,15 +194,17 @@ public:
     }
 
 private:
-    // The terminal that an application for file runs in, in the file's folder.
-    TerminalStart inTerminal(const QFileInfo& file)
+    // The terminal that an application needing one runs in, in folder.
+    TerminalStart inTerminal(const QString& folder)
     {
-        return [this, folder = file.absolutePath()](const QStringList& command) { return console(folder, command); };
+        return [this, folder](const QStringList& command) { return console(folder, command); };
     }
 };
 
 }  // namespace
 
 std::unique_ptr<Shell> makeLinuxShell() { return std::make_unique<LinuxShell>(); }
+
+bool erProgramfil(const QString& path) { return isProgram(QFileInfo(path)) || erProgrampost(path); }
 
 }  // namespace platform

@@ -13,6 +13,7 @@ enum ShellCode {
     shellFilIkkeFundet = 2,
     shellStiIkkeFundet = 3,
     shellAdgangNaegtet = 5,
+    shellUgyldigProgram = 11,
     shellIngenTilknytning = 31,
     shellStartet = 33,
 };
@@ -24,7 +25,8 @@ public:
     virtual ~Shell() = default;
     // Opens path as the desktop's file manager would: a folder in the file manager, a program
     // (an executable ELF or "#!" file, or a program name found in PATH) by running it with
-    // arguments, any other file with the default application for its content type.
+    // arguments, a desktop entry of an application by starting it with the arguments as its
+    // files, any other file with the default application for its content type.
     virtual int open(const QString& path, const QStringList& arguments, const QString& workingFolder) = 0;
     // Opens a text file with the default application for plain text; other files have no editor.
     virtual int edit(const QString& path) = 0;
@@ -33,6 +35,10 @@ public:
 };
 
 std::unique_ptr<Shell> makeLinuxShell();
+
+// A file the desktop starts as a program: an executable ELF binary or "#!" script, or a desktop
+// entry of an application.
+bool erProgramfil(const QString& path);
 
 // Splits a parameter text into arguments as a Windows command line is split: blanks separate,
 // double quotes group, "" inside quotes and \" stand for a quote, backslashes before a quote
