@@ -10,17 +10,20 @@
 
 namespace {
 
-// Without a theme of the desktop (as offscreen), Qt looks only in its own resources: the icons
-// of the installed applications stand in the data folders' hicolor theme.
+// The icons of the installed applications stand in the data folders' icon themes. Without a
+// theme of the desktop (as offscreen), Qt looks only in its own resources: then the hicolor theme
+// of the data folders is the one.
 void sikrTema()
 {
-    if (!QIcon::themeName().isEmpty())
-        return;
     QStringList stier = QIcon::themeSearchPaths();
+    const qsizetype foer = stier.size();
     for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
-        stier.append(data + QStringLiteral("/icons"));
-    QIcon::setThemeSearchPaths(stier);
-    QIcon::setThemeName(QStringLiteral("hicolor"));
+        if (const QString ikoner = data + QStringLiteral("/icons"); !stier.contains(ikoner))
+            stier.append(ikoner);
+    if (stier.size() != foer)
+        QIcon::setThemeSearchPaths(stier);
+    if (QIcon::themeName().isEmpty())
+        QIcon::setThemeName(QStringLiteral("hicolor"));
 }
 
 QIcon tomtBillede()
