@@ -88,6 +88,8 @@ public:
     void programBoxClick(int nr);
     void programBoxDblClick(int nr);
     void MenuExeKlik(QAction* item, const QString& caption, bool fundet);
+    // Turns the left panel to the page of programs.
+    void visProgramside();
     void UdskrivInfo(const QString& S) override;
     QString statusTekst() const;
     // Posts a notification to the desktop's notification centre.

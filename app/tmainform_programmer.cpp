@@ -135,3 +135,5 @@ QString Tmainform::parameterTekst()
     const QString sti = editSti->text();
     return sti.isEmpty() ? QString() : platform::quoteArgument(sti);
 }
+
+void Tmainform::visProgramside() { visSide(1, 0, QString()); }

@@ -7,6 +7,7 @@
 
 #include "platform/shell.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -188,6 +189,28 @@ QHash<QString, QString> programIkoner()
     g_list_free_full(alle, g_object_unref);
     ikoner.removeIf([](const auto& par) { return par.value().isEmpty(); });
     return ikoner;
+}
+
+QString findProgrampost(const QString& id)
+{
+    QStringList mapper = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    mapper << QDir::homePath() + QStringLiteral("/.local/share/flatpak/exports/share")
+           << QStringLiteral("/var/lib/flatpak/exports/share") << QStringLiteral("/var/lib/snapd/desktop");
+    for (const QString& mappe : std::as_const(mapper))
+        if (const QString fil = mappe + QStringLiteral("/applications/") + id; QFileInfo(fil).isFile())
+            return fil;
+    return {};
+}
+
+QString standardProgrampost(const QString& contentType)
+{
+    GAppInfo* app = g_app_info_get_default_for_type(contentType.toUtf8().constData(), FALSE);
+    if (!app)
+        return {};
+    const QString fil = G_IS_DESKTOP_APP_INFO(app) ? utf8(g_desktop_app_info_get_filename(G_DESKTOP_APP_INFO(app)))
+                                                   : QString();
+    g_object_unref(app);
+    return fil;
 }
 
 }  // namespace platform

@@ -41,4 +41,11 @@ int launchEntry(const QString& path, const QStringList& files, const QString& fo
 // Exec, found in PATH, links resolved); an executable that entries give different icons has none.
 QHash<QString, QString> programIkoner();
 
+// The desktop entry with this file name (as "vlc.desktop") among the installed applications: the
+// data folders' and the exports of Flatpak and Snap; empty when none.
+QString findProgrampost(const QString& id);
+
+// The desktop entry of the default application for a content type; empty when it has none.
+QString standardProgrampost(const QString& contentType);
+
 }  // namespace platform

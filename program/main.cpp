@@ -5,6 +5,7 @@
 #include "explorer/twinform.h"
 #include "platform/terminationsignals.h"
 #include "tools/information/informationssider.h"
+#include "tools/programmer/tprogform.h"
 
 #include <QApplication>
 
@@ -28,6 +29,7 @@ int main(int argc, char** argv)
         [](Tmainform& main) { return new Tlisteform(main, main.opt.sammeKlipbord, main.NewCount); });
     // The tool windows, each from its own library.
     registrerInformation(entry->mainform());
+    registrerProgrammer(entry->mainform());
     entry->start();
     return application.exec();
 }
