@@ -223,6 +223,8 @@ private:
     QString parameterTekst();
     // The program page's buttons and page list, and the contents list of page 7.
     void byggeIndholdslister();
+    // The shortcut-key lists of page 6, each key explained by a help page or a text.
+    void byggeGenvejslister();
     void byggeSider();
     QWidget* byggeEgenskaber();
     QWidget* byggeSikkerhed();

@@ -199,6 +199,7 @@ void Tmainform::byggeHandlinger()
     knapper->addStretch();
 
     byggeIndholdslister();
+    byggeGenvejslister();
 
     connect(mdiArea, &QMdiArea::subWindowActivated, regler, &Handlingsregler::opdaterSenere);
     connect(Hovedbog, &QTabWidget::currentChanged, regler, &Handlingsregler::opdaterSenere);

@@ -1,10 +1,12 @@
 // The way to the help pages: the left panel's page 5 that the help pages fill, F1 and the buttons
-// that open a page, and the contents lists of the left panel.
+// that open a page, the contents lists and the shortcut-key lists of the left panel.
 #include "app/aktivertaster.h"
 #include "app/elementvinduer.h"
+#include "app/genvejslister.h"
 #include "app/rulbarside.h"
 #include "app/tmainform.h"
 #include "boxes/tinfform.h"
+#include "core/beskeder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -212,4 +214,16 @@ void Tmainform::byggeIndholdslister()
         foldRow->addWidget(knap);
     }
     oversigtLayout->addLayout(foldRow);
+}
+
+void Tmainform::byggeGenvejslister()
+{
+    const auto forklar = [this](const Genvejstast& tast) {
+        if (tast.side.isEmpty())
+            beskeder()->sig(tast.tekst);
+        else
+            InfoHelp(tast.side);
+    };
+    for (int i = 0; i < genvejslister().size(); ++i)
+        byggeGenvejsliste(genvejslister().at(i), bogside(genvejsBog, i), forklar);
 }

@@ -115,7 +115,7 @@ QWidget* Tmainform::byggeVenstrePanel()
                           Hovedbog);
     genvejsBog = makeBook("genvejsBog",
                           {QStringLiteral("Funktioner"), QStringLiteral("Programmer"), QStringLiteral("F taster"),
-                           QStringLiteral("Ctrl+Bogstav")},
+                           QStringLiteral("Ctrl+")},
                           Hovedbog);
     struct Side {
         QWidget* indhold;

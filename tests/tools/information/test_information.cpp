@@ -340,11 +340,12 @@ void InformationTest::shippedPagesAndTree()
     for (const char* page : {"Velkommen", "qvmStifinder", "Klipbordet", "Mappestrukturen", "Filstrukturen",
                              "Besøgte mapper", "Favoritmapper", "Favoritfiler", "indstillinger", "Aktuel information",
                              "Andre egenskaber", "Særlige egenskaber", "Genvejstaster", "Programmer med funktioner",
-                             "Dos", "Egenskaber1", "Egenskaber2", "Egenskaber3", "Egenskaber4"})
+                             "Dos", "Egenskaber1", "Egenskaber2", "Egenskaber3", "Egenskaber4", "Programmer",
+                             "Indfører et program", "Program genveje"})
         QVERIFY2(QFileInfo(main().folders.infoDir + QString::fromUtf8(page) + ".html").isFile(), page);
-    // The topic lists of the explorer, the clipboard and the file functions name nodes of the tree.
+    // The topic lists of the explorer, the clipboard, the file functions and the tools name nodes of the tree.
     main().InfoHelp("Klip.html");
-    for (const char* emne : {"infStifinder", "infKlipbordet", "infFunktioner"}) {
+    for (const char* emne : {"infStifinder", "infKlipbordet", "infFunktioner", "infProgrammer"}) {
         handling(emne)->trigger();
         for (const QString& titel : linjer(main().findChild<Turlform1*>()->urlListe()))
             QVERIFY2(titler.contains(titel.toLower()), qPrintable(titel));
