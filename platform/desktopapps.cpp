@@ -155,7 +155,15 @@ std::optional<Programpost> programpost(const QString& path)
     GDesktopAppInfo* app = g_desktop_app_info_new_from_filename(QFile::encodeName(path).constData());
     if (!app)
         return std::nullopt;
-    Programpost post{utf8(g_app_info_get_name(G_APP_INFO(app))), ikonAf(G_APP_INFO(app))};
+    // The program speaks Danish: a Danish name first, whatever the system's language (GIO keeps
+    // only the translations of the system's language).
+    GKeyFile* fil = g_key_file_new();
+    gchar* dansk = g_key_file_load_from_file(fil, QFile::encodeName(path).constData(), G_KEY_FILE_KEEP_TRANSLATIONS, nullptr)
+                       ? g_key_file_get_locale_string(fil, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_NAME, "da", nullptr)
+                       : nullptr;
+    Programpost post{dansk ? utf8(dansk) : utf8(g_app_info_get_name(G_APP_INFO(app))), ikonAf(G_APP_INFO(app))};
+    g_free(dansk);
+    g_key_file_free(fil);
     g_object_unref(app);
     return post;
 }
