@@ -1,7 +1,5 @@
 #include "app/programikoner.h"
 
-#include "platform/desktopapps.h"
-
 #include <QApplication>
 #include <QFileInfo>
 #include <QPixmap>
@@ -33,9 +31,27 @@ QIcon tomtBillede()
     return QIcon(tom);
 }
 
+// The icons by program; a program that applications give different icons has none.
+template <class Noegle>
+QHash<QString, QString> indeks(const QList<platform::ProgramIkon>& ikoner, Noegle noegle)
+{
+    QHash<QString, QString> efter;
+    for (const platform::ProgramIkon& ikon : ikoner) {
+        const QString program = noegle(ikon.program);
+        if (!program.isEmpty())
+            efter.insert(program, efter.contains(program) && efter.value(program) != ikon.ikon ? QString() : ikon.ikon);
+    }
+    return efter;
+}
+
 }  // namespace
 
-Programikoner::Programikoner() : efterProgram(platform::programIkoner()) { sikrTema(); }
+Programikoner::Programikoner()
+    : installerede(platform::programIkoner())
+    , efterSti(indeks(installerede, [](const QString& sti) { return sti; }))
+{
+    sikrTema();
+}
 
 QIcon Programikoner::temaIkon(const QString& navn)
 {
@@ -45,16 +61,21 @@ QIcon Programikoner::temaIkon(const QString& navn)
     return QIcon::fromTheme(navn);
 }
 
-QIcon Programikoner::ikon(const QString& programfil) const
+QString Programikoner::ikonnavn(const QFileInfo& fil)
+{
+    if (const QString ikon = efterSti.value(fil.absoluteFilePath()); !ikon.isEmpty())
+        return ikon;
+    if (!efterKanoniskSti)
+        efterKanoniskSti = indeks(installerede, [](const QString& sti) { return QFileInfo(sti).canonicalFilePath(); });
+    return efterKanoniskSti->value(fil.canonicalFilePath());
+}
+
+QIcon Programikoner::ikon(const QString& programfil)
 {
     const QFileInfo fil(programfil);
     if (!fil.isFile())
         return tomtBillede();
-    QString navn;
-    if (const auto post = platform::programpost(programfil))
-        navn = post->ikon;
-    else
-        navn = efterProgram.value(fil.canonicalFilePath());
+    const QString navn = programfil.endsWith(QStringLiteral(".desktop")) ? platform::programpostIkon(programfil) : ikonnavn(fil);
     QIcon ikon = navn.isEmpty() ? QIcon() : temaIkon(navn);
     if (ikon.isNull())
         ikon = temaIkon(QStringLiteral("application-x-executable"));

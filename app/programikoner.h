@@ -3,6 +3,11 @@
 #include <QHash>
 #include <QIcon>
 #include <QString>
+#include <optional>
+
+#include "platform/desktopapps.h"
+
+class QFileInfo;
 
 // The icons of the programs of the program list. A desktop entry shows its own icon; an
 // executable the icon of the one installed application that runs it, found in an index of all
@@ -11,11 +16,17 @@
 class Programikoner {
 public:
     Programikoner();
-    QIcon ikon(const QString& programfil) const;
+    QIcon ikon(const QString& programfil);
 
     // An icon of the theme by name, or from its file when the name is a path.
     static QIcon temaIkon(const QString& navn);
 
 private:
-    QHash<QString, QString> efterProgram;
+    // The icon the installed applications give an executable, by its path as they name it, or
+    // else with every link resolved (made on the first need, as it looks at every file).
+    QString ikonnavn(const QFileInfo& fil);
+
+    QList<platform::ProgramIkon> installerede;
+    QHash<QString, QString> efterSti;
+    std::optional<QHash<QString, QString>> efterKanoniskSti;
 };

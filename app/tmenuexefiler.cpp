@@ -67,7 +67,7 @@ QString TMenuExeFiler::HentProgrammer()
     if (!linjer)
         return {};
     const Indlaest indlaest = fortolk(*linjer);
-    const Programikoner ikoner;
+    Programikoner ikoner;
     for (const TProgRec& rec : indlaest.programmer) {
         Prog.append(rec);
         IconList.append(ikoner.ikon(rec.Filnavn));

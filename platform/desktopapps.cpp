@@ -1,6 +1,8 @@
 // GIO declares a field named "signals": it is included before anything of Qt.
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
+#include <dirent.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include "platform/desktopapps.h"
@@ -10,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QStandardPaths>
 
 namespace platform {
@@ -110,6 +113,72 @@ int start(GDesktopAppInfo* app, const QStringList& files, const QString& folder,
 
 QString utf8(const char* text) { return text ? QString::fromUtf8(text) : QString(); }
 
+// The keys of a desktop entry that name its program and icon: the program of Exec (its first
+// word), TryExec and Icon, from the group [Desktop Entry].
+struct Postnoegler {
+    QString program;
+    QString tryExec;
+    QString ikon;
+};
+
+Postnoegler laesNoegler(const QByteArray& sti)
+{
+    Postnoegler post;
+    const int fd = ::open(sti.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return post;
+    QByteArray indhold;
+    char blok[8192];
+    // A short read of a regular file is its end: no read more to learn it.
+    for (ssize_t n = ssize_t(sizeof blok); n == ssize_t(sizeof blok);) {
+        n = ::read(fd, blok, sizeof blok);
+        if (n > 0)
+            indhold.append(blok, n);
+    }
+    ::close(fd);
+    bool iGruppen = false;
+    for (QByteArray linje : indhold.split('\n')) {
+        linje = linje.trimmed();
+        if (linje.startsWith('[')) {
+            iGruppen = linje == "[Desktop Entry]";
+            continue;
+        }
+        if (!iGruppen)
+            continue;
+        if (linje.startsWith("Exec=")) {
+            const QByteArray exec = linje.mid(5).trimmed();
+            const bool citeret = exec.startsWith('"');
+            const qsizetype slut = citeret ? exec.indexOf('"', 1) : exec.indexOf(' ');
+            const QByteArray program = citeret ? exec.mid(1, slut < 0 ? -1 : slut - 1) : exec.left(slut < 0 ? exec.size() : slut);
+            post.program = QString::fromUtf8(program);
+        } else if (linje.startsWith("TryExec=")) {
+            post.tryExec = QString::fromUtf8(linje.mid(8).trimmed());
+        } else if (linje.startsWith("Icon=")) {
+            post.ikon = QString::fromUtf8(linje.mid(5).trimmed());
+        }
+    }
+    return post;
+}
+
+// The desktop entries below folder, by their id (the path below it, "/" as "-"), as paths.
+void findPoster(const QByteArray& mappe, const QByteArray& forstavelse, QList<std::pair<QString, QByteArray>>& poster)
+{
+    DIR* dir = ::opendir(mappe.constData());
+    if (!dir)
+        return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray navn(entry->d_name);
+        if (navn.startsWith('.'))
+            continue;
+        const QByteArray sti = mappe + '/' + navn;
+        if (entry->d_type == DT_DIR)
+            findPoster(sti, forstavelse + navn + '-', poster);
+        else if (navn.endsWith(".desktop"))
+            poster.append({QString::fromUtf8(forstavelse + navn), sti});
+    }
+    ::closedir(dir);
+}
+
 // The icon of an application: a theme name or a file.
 QString ikonAf(GAppInfo* app)
 {
@@ -122,13 +191,23 @@ QString ikonAf(GAppInfo* app)
     return ikon;
 }
 
-// The executable a command names: itself when it holds a "/", else found in PATH; links
-// resolved.
-QString programfil(const QString& kommando)
-{
-    const QString fil = kommando.contains(u'/') ? kommando : QStandardPaths::findExecutable(kommando);
-    return fil.isEmpty() ? QString() : QFileInfo(fil).canonicalFilePath();
-}
+// The executables that commands name: a command with a "/" names itself, another is looked for
+// in PATH once, as the installed applications name the same few programs over and over.
+class Programfiler {
+public:
+    QString fil(const QString& kommando)
+    {
+        if (kommando.isEmpty() || kommando.contains(u'/'))
+            return kommando;
+        const auto fundet = iPath.constFind(kommando);
+        if (fundet != iPath.constEnd())
+            return *fundet;
+        return iPath[kommando] = QStandardPaths::findExecutable(kommando);
+    }
+
+private:
+    QHash<QString, QString> iPath;
+};
 
 }  // namespace
 
@@ -174,28 +253,30 @@ int launchEntry(const QString& path, const QStringList& files, const QString& fo
     return app ? start(app, files, folder, terminal) : shellUgyldigProgram;
 }
 
-QHash<QString, QString> programIkoner()
+QString programpostIkon(const QString& path) { return laesNoegler(QFile::encodeName(path)).ikon; }
+
+QList<ProgramIkon> programIkoner()
 {
-    QHash<QString, QString> ikoner;
-    GList* alle = g_app_info_get_all();
-    for (GList* l = alle; l; l = l->next) {
-        auto* app = G_APP_INFO(l->data);
-        QString kommando;
-        if (G_IS_DESKTOP_APP_INFO(app)) {
-            gchar* tryExec = g_desktop_app_info_get_string(G_DESKTOP_APP_INFO(app), "TryExec");
-            kommando = utf8(tryExec);
-            g_free(tryExec);
+    // The entries are read line by line for the three keys this needs: GIO's own list of all
+    // applications parses every key of every entry and indexes them for searching, many times the
+    // cost on a system with thousands of entries.
+    QList<ProgramIkon> ikoner;
+    QSet<QString> sete;
+    Programfiler programfiler;
+    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+        QList<std::pair<QString, QByteArray>> poster;
+        findPoster(QFile::encodeName(data + QStringLiteral("/applications")), {}, poster);
+        for (const auto& [id, sti] : std::as_const(poster)) {
+            // The same entry in an earlier data folder hides this one.
+            if (sete.contains(id))
+                continue;
+            sete.insert(id);
+            const Postnoegler post = laesNoegler(sti);
+            const QString fil = programfiler.fil(post.tryExec.isEmpty() ? post.program : post.tryExec);
+            if (!fil.isEmpty() && !post.ikon.isEmpty())
+                ikoner.append({fil, post.ikon});
         }
-        if (kommando.isEmpty())
-            kommando = utf8(g_app_info_get_executable(app));
-        const QString fil = programfil(kommando);
-        const QString ikon = ikonAf(app);
-        // An executable that several entries name has no one icon of its own.
-        if (!fil.isEmpty() && !ikon.isEmpty())
-            ikoner.insert(fil, ikoner.contains(fil) && ikoner.value(fil) != ikon ? QString() : ikon);
     }
-    g_list_free_full(alle, g_object_unref);
-    ikoner.removeIf([](const auto& par) { return par.value().isEmpty(); });
     return ikoner;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -37,9 +37,16 @@ bool erProgrampost(const QString& path);
 // terminal. A shell code: shellUgyldigProgram for an entry that cannot be read.
 int launchEntry(const QString& path, const QStringList& files, const QString& folder, const TerminalStart& terminal);
 
-// The installed applications' icons by the executable they run (TryExec, else the program of
-// Exec, found in PATH, links resolved); an executable that entries give different icons has none.
-QHash<QString, QString> programIkoner();
+// The icon a desktop entry names (a theme name or a file); empty when it names none.
+QString programpostIkon(const QString& path);
+
+// The installed applications' icons with the executable each runs: its TryExec, else the program
+// of its Exec, found in PATH (links not resolved).
+struct ProgramIkon {
+    QString program;
+    QString ikon;
+};
+QList<ProgramIkon> programIkoner();
 
 // The desktop entry with this file name (as "vlc.desktop") among the installed applications: the
 // data folders' and the exports of Flatpak and Snap; empty when none.

@@ -186,9 +186,16 @@ void ProgramlisteTest::iconsFollowTheirPrograms()
         QFile::setPermissions(*home / navn, QFile::permissions(*home / navn) | QFile::ExeOwner);
     home->write("xdg/applications/kendt.desktop",
                 "[Desktop Entry]\nType=Application\nName=Kendt\nExec=" + (*home / "bin/kendt").toUtf8() + "\nIcon=qvm-blaa\n");
+    // An entry may name the program by a link found in PATH.
+    home->write("bin/ekte", "#!/bin/sh\n");
+    QFile::setPermissions(*home / "bin/ekte", QFile::permissions(*home / "bin/ekte") | QFile::ExeOwner);
+    QDir().mkpath(*home / "links");
+    QFile::link(*home / "bin/ekte", *home / "links/alias");
+    qputenv("PATH", QFile::encodeName(*home / "links") + ":/usr/bin:/bin");
+    home->write("xdg/applications/alias.desktop", "[Desktop Entry]\nType=Application\nName=Alias\nExec=alias %f\nIcon=qvm-roed\n");
     Tmainform& main = start();
     skrivListe({{"Rød", roed}, {"Blå", blaa}, {"Kendt", *home / "bin/kendt"}, {"Ukendt", *home / "bin/ukendt"},
-                {"Væk", *home / "bin/væk"}});
+                {"Væk", *home / "bin/væk"}, {"Ekte", *home / "bin/ekte"}});
     main.MenuExe->HentProgrammer();
     TMenuExeFiler& liste = *main.MenuExe;
     const auto navne = [&liste] {
@@ -197,19 +204,19 @@ void ProgramlisteTest::iconsFollowTheirPrograms()
             n.append(liste.ikon(i).name());
         return n;
     };
-    QCOMPARE(navne(), (QStringList{"qvm-roed", "qvm-blaa", "qvm-blaa", "", ""}));
+    QCOMPARE(navne(), (QStringList{"qvm-roed", "qvm-blaa", "qvm-blaa", "", "", "qvm-roed"}));
     QVERIFY(!liste.ikon(3).isNull());  // the executable's icon of the theme or the style
-    QCOMPARE(liste.IconList.size(), liste.IconStartNr + 5);
+    QCOMPARE(liste.IconList.size(), liste.IconStartNr + 6);
 
     QVERIFY(liste.flytNed(0));
     QCOMPARE(navne().mid(0, 2), (QStringList{"qvm-blaa", "qvm-roed"}));
-    QVERIFY(!liste.flytNed(4));
+    QVERIFY(!liste.flytNed(5));
     QVERIFY(!liste.flytOp(0));
     liste.DeleteItem(0);
     QCOMPARE(navne().mid(0, 2), (QStringList{"qvm-roed", "qvm-blaa"}));
     // The missing program was dropped from the file by the removal's save.
     liste.HentProgrammer();
-    QCOMPARE(navne(), (QStringList{"qvm-roed", "qvm-blaa", ""}));
+    QCOMPARE(navne(), (QStringList{"qvm-roed", "qvm-blaa", "", "qvm-roed"}));
     QCOMPARE(liste.GetCaption(2), QStringLiteral("Ukendt"));
 }
 
