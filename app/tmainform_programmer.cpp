@@ -74,7 +74,6 @@ void Tmainform::byggeProgramliste()
     programlistefejl = MenuExe->HentProgrammer();
     MenuExe->setAktuelleProgram(opt.exeProgram);
     InfoProg(MenuExe->getAktuelleCaption());
-    loadProgramBox();
     visProgramBox();
 }
 
@@ -100,6 +99,9 @@ void Tmainform::visProgramBox()
     }
     programBox->setResizeMode(QListView::Adjust);
     programBox->setMovement(QListView::Static);
+    // Items laid out before the mode changed do not follow it: the list is filled again.
+    if (MenuExe)
+        loadProgramBox();
 }
 
 void Tmainform::programBoxClick(int nr)

@@ -166,6 +166,7 @@ void ProgramlisteTest::listFile()
     for (int i = 0; i < main.MenuExe->Filantal(); ++i)
         vist.append(main.MenuExe->GetCaption(i));
     QCOMPARE(vist, captions);
+    QCOMPARE(main.findChild<QListWidget*>("programBox")->count(), captions.size());  // the page shows them
     QCOMPARE(QFile::exists(fil + ".fejl"), fejl);
     if (fejl)
         QCOMPARE(boxes->texts().value(0),
