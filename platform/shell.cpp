@@ -161,7 +161,7 @@ public:
             return launchDefault(QStringLiteral("inode/directory"), target, inTerminal(file.absolutePath()));
         if (isProgram(file))
             return startDetached(target, arguments, workingFolder);
-        if (erProgrampost(target)) {
+        if (target.endsWith(QStringLiteral(".desktop"))) {
             // An application started with files starts in the first one's folder, as one that
             // opens a file does.
             const QString mappe = !workingFolder.isEmpty() ? workingFolder

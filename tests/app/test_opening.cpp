@@ -194,6 +194,7 @@ void OpeningTest::failuresAreReported_data()
     QTest::newRow("edit a file that is no text") << "files/data.qvmtest" << true << 31;
     QTest::newRow("missing file") << "files/findes ikke.txt" << false << 2;
     QTest::newRow("missing folder") << "ingen mappe/x.txt" << false << 3;
+    QTest::newRow("a desktop entry that cannot be read") << "files/brudt.desktop" << false << 11;
 }
 
 void OpeningTest::failuresAreReported()
@@ -203,6 +204,7 @@ void OpeningTest::failuresAreReported()
     QFETCH(int, code);
     home->write("files/arkiv.qvmnone", QByteArray("\x00\x01\x02", 3));
     home->write("files/data.qvmtest", QByteArray("\x00\x01\x02", 3));
+    home->write("files/brudt.desktop", "ikke en programpost\n");
     entry->mainform().OpenFilen(*home / file, edit);
     QCOMPARE(boxes->texts(), QStringList{errorTekst(code) + "\n"});
     QVERIFY(!QFileInfo::exists(record));
