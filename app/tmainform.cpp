@@ -1,6 +1,8 @@
 #include "app/designs.h"
 #include "app/elementvinduer.h"
+#include "app/contentinstall.h"
 #include "app/handlingsregler.h"
+#include "app/leveretprogram.h"
 #include "app/hintfilter.h"
 #include "app/indstillingsbinder.h"
 #include "app/tmainform.h"
@@ -118,6 +120,10 @@ void Tmainform::CreateMapper()
                              GetUserFromWindows());
     setWindowTitle(QStringLiteral("qvmMirvel: ") + folders.Abrugernavn);
     opstartsProblemer = createDataFolders(folders, shippedProgram);
+    // No place holds the shipped tree and the user has no copy of it (a copy that could not be
+    // laid out is among the problems above).
+    if (contentStamp(shippedProgram).isEmpty() && contentStamp(folders.programmappe).isEmpty())
+        indholdsfejl = manglendeProgramBesked(QCoreApplication::applicationDirPath());
 }
 
 void Tmainform::HentOpt()
@@ -264,7 +270,7 @@ void Tmainform::FormActivate()
         info->sig(QStringLiteral("Programmets data kan ikke gemmes, for disse mapper kunne ikke oprettes:\n")
                   + opstartsProblemer.join(u'\n')
                   + QStringLiteral("\nProgrammet starter med standardindstillingerne."));
-    for (const QString& fejl : {indstillingsfejl, programlistefejl})
+    for (const QString& fejl : {indholdsfejl, indstillingsfejl, programlistefejl})
         if (!fejl.isEmpty() && info)
             info->sig(fejl);
     // A paste that was interrupted (the program killed, the power gone) left its record: its

@@ -303,6 +303,7 @@ private:
     QLabel* infobarProgram = nullptr;
     QListWidget* programBox = nullptr;
     QLabel* programLabel = nullptr;
+    QString indholdsfejl;  // said at the first activation: the shipped tree was found nowhere
     QString programlistefejl;  // said at the first activation: the program list could not be read whole
     QLabel* infobarBesked = nullptr;
     QLabel* breddeLabel = nullptr;

@@ -1,5 +1,7 @@
 #include "platform/autostart.h"
 
+#include "platform/applikationsid.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -30,8 +32,9 @@ bool writeAutostartEntry(const QString& entryPath, const QString& program)
                                          "Name=qvmMirvel\n"
                                          "Comment=Stifinder med værktøjer\n"
                                          "Exec=%1\n"
+                                         "Icon=%2\n"
                                          "Terminal=false\n")
-                              .arg(desktopExecValue(program));
+                              .arg(desktopExecValue(program), applikationsId);
     QSaveFile file(entryPath);
     if (!file.open(QIODevice::WriteOnly))
         return false;

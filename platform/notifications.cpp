@@ -1,5 +1,7 @@
 #include "platform/notifications.h"
 
+#include "platform/applikationsid.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QStringList>
@@ -17,6 +19,7 @@ void postNotification(const QString& appName, const QString& title, const QStrin
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
     QVariantMap hints;
     hints.insert(QStringLiteral("sound-file"), soundFile);
+    hints.insert(QStringLiteral("desktop-entry"), applikationsId);
     call << appName << uint(0) << QString() << title << body << QStringList() << hints << int(-1);
     bus.call(call, QDBus::NoBlock);
 }

@@ -1,3 +1,4 @@
+#include "app/leveretprogram.h"
 #include "app/programentry.h"
 #include "app/tmainform.h"
 #include "app/traelinjer.h"
@@ -8,6 +9,7 @@
 #include "tools/programmer/tprogform.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv)
 {
@@ -22,8 +24,13 @@ int main(int argc, char** argv)
         if (entry)
             entry->mainform().lukNaarMuligt();
     });
-    entry = std::make_unique<ProgramEntry>(QApplication::applicationDirPath() + QStringLiteral("/Program"),
-                                           QApplication::arguments().mid(1));
+    // The desktop shows the program's launcher and icon for its windows and notifications.
+    QGuiApplication::setDesktopFileName(applikationsId);
+    const QString leveret = findLeveretProgram(QApplication::applicationDirPath());
+    const QIcon ikon = QIcon::fromTheme(applikationsId);
+    QApplication::setWindowIcon(ikon.isNull() ? QIcon(leveret + QStringLiteral("/Ikoner/") + applikationsId + QStringLiteral(".png"))
+                                              : ikon);
+    entry = std::make_unique<ProgramEntry>(leveret, QApplication::arguments().mid(1));
     entry->mainform().setStifinderFabrik([](Tmainform& main) { return new Twinform(main); });
     entry->mainform().setKlipbordFabrik(
         [](Tmainform& main) { return new Tlisteform(main, main.opt.sammeKlipbord, main.NewCount); });

@@ -41,6 +41,7 @@ void StartProgTest::addThenRemove()
     const auto desktopEntry = platform::readTextLines(startEntry);
     QVERIFY(desktopEntry);
     QVERIFY(desktopEntry->contains(QStringLiteral("Type=Application")));
+    QVERIFY(desktopEntry->contains(QStringLiteral("Icon=dk.qvmmirvel.qvmMirvel")));
     QVERIFY(desktopEntry->contains(QStringLiteral("Exec=\"%1\"").arg(QCoreApplication::applicationFilePath())));
 
     main.startProgDoButtonClick();
