@@ -5,6 +5,7 @@
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
 #include "tools/information/informationssider.h"
+#include "tools/programmer/tprogform.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -58,8 +59,9 @@ void vis(QWidget* page)
 
 }  // namespace
 
-// At the default window size (or on a smaller screen) and each font size, the main window with an explorer and the
-// clipboard window shows every button, check box and radio button whole and within reach.
+// At the default window size (or on a smaller screen) and each font size, the main window with an
+// explorer, the clipboard window and the program register shows every button, check box and radio
+// button whole and within reach.
 class LayoutTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -85,6 +87,7 @@ void LayoutTest::everyPageFits()
     main.setStifinderFabrik([](Tmainform& m) { return new Twinform(m); });
     main.setKlipbordFabrik([](Tmainform& m) { return new Tlisteform(m, m.opt.sammeKlipbord, m.NewCount); });
     registrerInformation(main);
+    registrerProgrammer(main);
     main.opt.TryedBefore = true;
     entry.start();
     main.FormActivate();
@@ -94,6 +97,7 @@ void LayoutTest::everyPageFits()
     if (skaerm.height() >= 1000)
         QCOMPARE(main.size(), QSize(1270, 870));
     main.hovedhandling(QStringLiteral("aVisKlipbordet"))->trigger();
+    main.hovedhandling(QStringLiteral("progInsert"))->trigger();
     QWidget* explorer = main.getWinform(QStringLiteral("Stifinder 1"));
     QVERIFY(explorer);
     main.findChild<QRadioButton*>(QStringLiteral("Fontbox%1").arg(fontbox))->click();

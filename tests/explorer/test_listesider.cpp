@@ -8,6 +8,7 @@
 #include "platform/textfile.h"
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
+#include "tools/programmer/tprogform.h"
 #include "tree/tstrukturcompo.h"
 
 #include <QAbstractButton>
@@ -387,10 +388,12 @@ void ListesiderTest::outlinesFromLists()
 // No two actions that can fire at the same time share a key: Qt fires neither of them then.
 void ListesiderTest::noKeyBoundTwice()
 {
+    registrerProgrammer(entry->mainform());
     Twinform* foerste = start();
     Tmainform& main = entry->mainform();
     main.hovedhandling("aVisKlipbordet")->trigger();
     main.hovedhandling("aStifinder")->trigger();
+    main.hovedhandling("progInsert")->trigger();
     QVERIFY(foerste && main.getWinform("Stifinder 2"));
 
     // Where an action's keys work: its widget and what lies in it, or its whole window. An action
