@@ -44,6 +44,9 @@ QHash<QString, QString> indeks(const QList<platform::ProgramIkon>& ikoner, Noegl
     return efter;
 }
 
+// An icon of the theme by name, or from its file when the name is a path.
+QIcon temaIkon(const QString& navn) { return navn.startsWith(u'/') ? QIcon(navn) : QIcon::fromTheme(navn); }
+
 }  // namespace
 
 Programikoner::Programikoner()
@@ -51,14 +54,6 @@ Programikoner::Programikoner()
     , efterSti(indeks(installerede, [](const QString& sti) { return sti; }))
 {
     sikrTema();
-}
-
-QIcon Programikoner::temaIkon(const QString& navn)
-{
-    if (navn.startsWith(u'/'))
-        return QIcon(navn);
-    sikrTema();
-    return QIcon::fromTheme(navn);
 }
 
 QString Programikoner::ikonnavn(const QFileInfo& fil)

@@ -18,9 +18,6 @@ public:
     Programikoner();
     QIcon ikon(const QString& programfil);
 
-    // An icon of the theme by name, or from its file when the name is a path.
-    static QIcon temaIkon(const QString& navn);
-
 private:
     // The icon the installed applications give an executable, by its path as they name it, or
     // else with every link resolved (made on the first need, as it looks at every file).

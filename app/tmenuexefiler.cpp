@@ -47,6 +47,15 @@ Indlaest fortolk(const QStringList& linjer)
 
 TMenuExeFiler::TMenuExeFiler(QObject* parent) : QObject(parent) {}
 
+TMenuExeFiler::~TMenuExeFiler() = default;
+
+Programikoner& TMenuExeFiler::programikoner()
+{
+    if (!ikoner)
+        ikoner = std::make_unique<Programikoner>();
+    return *ikoner;
+}
+
 QString TMenuExeFiler::GetCaption(int nr) const { return nr >= 0 && nr < Filantal() ? Prog[nr].Caption : QString(); }
 
 QString TMenuExeFiler::GetFilnavn(int nr) const { return nr >= 0 && nr < Filantal() ? Prog[nr].Filnavn : QString(); }
@@ -67,10 +76,10 @@ QString TMenuExeFiler::HentProgrammer()
     if (!linjer)
         return {};
     const Indlaest indlaest = fortolk(*linjer);
-    Programikoner ikoner;
+    ikoner = std::make_unique<Programikoner>();
     for (const TProgRec& rec : indlaest.programmer) {
         Prog.append(rec);
-        IconList.append(ikoner.ikon(rec.Filnavn));
+        IconList.append(ikoner->ikon(rec.Filnavn));
     }
     MakeMenu();
     if (indlaest.helt)
@@ -143,7 +152,7 @@ bool TMenuExeFiler::InsertItem(const QString& Filnavn, const QString& Caption, c
     if (harLinjeskift(Filnavn) || harLinjeskift(Parameter))
         return false;
     Prog.append({udenLinjeskift(Caption), Filnavn, Parameter, ShowType});
-    IconList.append(Programikoner().ikon(Filnavn));
+    IconList.append(programikoner().ikon(Filnavn));
     MakeMenu();
     return true;
 }

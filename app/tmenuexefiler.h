@@ -5,8 +5,10 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 
 class Beskeder;
+class Programikoner;
 class QAction;
 class QMenu;
 
@@ -26,6 +28,7 @@ class TMenuExeFiler : public QObject {
     Q_OBJECT
 public:
     explicit TMenuExeFiler(QObject* parent = nullptr);
+    ~TMenuExeFiler() override;
 
     QList<TProgRec> Prog;
     QString Itemfile;
@@ -66,4 +69,8 @@ public:
 private:
     void vaelg(int nr, QAction* item);
     bool bytt(int a, int b);
+    // The icons of the installed applications, read at the last load and used by the inserts after it.
+    Programikoner& programikoner();
+
+    std::unique_ptr<Programikoner> ikoner;
 };

@@ -225,7 +225,15 @@ int launchDefault(const QString& contentType, const QString& path, const Termina
     return start(G_DESKTOP_APP_INFO(app), {path}, QFileInfo(path).absolutePath(), terminal);
 }
 
-bool erProgrampost(const QString& path) { return programpost(path).has_value(); }
+bool erProgrampost(const QString& path)
+{
+    if (!path.endsWith(QStringLiteral(".desktop")))
+        return false;
+    GDesktopAppInfo* app = g_desktop_app_info_new_from_filename(QFile::encodeName(path).constData());
+    if (app)
+        g_object_unref(app);
+    return app;
+}
 
 std::optional<Programpost> programpost(const QString& path)
 {
