@@ -73,13 +73,31 @@ public:
     virtual void tilfoejMappe(const QString& mappe) = 0;
 };
 
+// A tool window that takes up the current element when the user opens it or brings it forward
+// through its action; getting the focus back is no such request.
+class AabnesAfBruger {
+public:
+    virtual ~AabnesAfBruger() = default;
+    virtual void aabnetAfBruger() = 0;
+};
+
 // The window of text search in documents.
 class TekstSoegVindue {
 public:
     virtual ~TekstSoegVindue() = default;
-    // True, and the search page shown, when the pattern ("*.txt") is a known text type; else the
-    // page of types is shown.
+    // Searches the folder of the current file. True, and the search page shown with the type
+    // chosen, when the pattern ("*.txt") is a ticked type; else the page of types is shown.
     virtual bool visType(const QString& moenster) = 0;
+
+    static QString ingenTekstfil()
+    {
+        return QStringLiteral("Der skal være valgt en tekstfiltype.\nTekstfiler kan for eksempel være filer med "
+                              "følgende efternavne:\ntxt, rtf, asp, html, inc, css, js, asa, wsf, vbs, xml, bat eller ps1");
+    }
+    static QString uregistreretType()
+    {
+        return QStringLiteral("Du må selv registrere filtypen, hvis der er tale om en tekstfil.");
+    }
 };
 
 // The window that makes shortcuts.

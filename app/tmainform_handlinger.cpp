@@ -60,9 +60,13 @@ void Tmainform::byggeHandlinger()
         Vaerktoej& vaerktoej = vaerktoejer[navn];
         vaerktoej.aabning = kind.aabning;
         vaerktoej.aabningsgruppe = kind.aabningsgruppe;
+        std::function<void()> udfoer = [this, navn] {
+            if (auto* vindue = dynamic_cast<AabnesAfBruger*>(aabnVaerktoej(vaerktoejer[navn])))
+                vindue->aabnetAfBruger();
+        };
         // Information shows the page of the active window rather than just its own window.
-        std::function<void()> udfoer = navn == QStringLiteral("aInfo") ? std::function<void()>([this] { aInfoExecute(); })
-                                                                      : [this, navn] { aabnVaerktoej(vaerktoejer[navn]); };
+        if (navn == QStringLiteral("aInfo"))
+            udfoer = [this] { aInfoExecute(); };
         vaerktoej.action = handling(kind.navn, QString::fromUtf8(kind.tekst), QString::fromUtf8(kind.hint), kind.genvej,
                                     std::move(udfoer));
     }

@@ -83,15 +83,12 @@ void Tmainform::aFindDocExecute()
         return;
     const TStrukturCompo& compo = explorer->strukturCompo();
     if (compo.AktiveStruktur() == 1 || compo.Filnavn().isEmpty()) {
-        info->sig(QStringLiteral("Der skal være valgt en tekstfiltype.\nTekstfiler kan for eksempel være filer med "
-                                 "følgende efternavne:\ntxt, rtf, asp, html, inc, css, js, asa, wsf, vbs, xml, bat "
-                                 "eller ps1"));
+        info->sig(TekstSoegVindue::ingenTekstfil());
         return;
     }
     auto* soeg = dynamic_cast<TekstSoegVindue*>(aabnVaerktoej(vaerktoejer[QStringLiteral("findTekst")]));
     if (soeg && !soeg->visType(u'*' + filExt(compo.Filnavn())))
-        info->sig(QStringLiteral("Filtypen er ikke registreret.\nDu må selv registrere filtypen, hvis der er tale om "
-                                 "en tekstfil."));
+        info->sig(QStringLiteral("Filtypen er ikke registreret.\n") + TekstSoegVindue::uregistreretType());
 }
 
 void Tmainform::aInsertGenvejExecute()

@@ -4,6 +4,7 @@
 
 #include "app/aktivertaster.h"
 #include "app/handlingsregler.h"
+#include "app/kontroller.h"
 #include "app/ombrydningslayout.h"
 #include "app/programkontekst.h"
 #include "core/beskeder.h"
@@ -43,24 +44,6 @@ QListWidget* listeboks(const char* navn, const QString& hint, Handlingsregler* r
     QObject::connect(model, &QAbstractItemModel::modelReset, regler, &Handlingsregler::opdaterSenere);
     QObject::connect(liste, &QListWidget::currentRowChanged, regler, &Handlingsregler::opdaterSenere);
     return liste;
-}
-
-QPushButton* tekstknap(const char* navn, const QString& tekst, const QString& hint, QWidget* parent)
-{
-    auto* knap = new QPushButton(tekst, parent);
-    knap->setObjectName(QLatin1String(navn));
-    knap->setToolTip(hint);
-    return knap;
-}
-
-// A button with a caption and hint of its own for an action: it follows the action's enabled state.
-QPushButton* knapFor(QAction* action, const QString& tekst, const QString& hint, QWidget* parent)
-{
-    QPushButton* knap = tekstknap("", tekst, hint, parent);
-    knap->setEnabled(action->isEnabled());
-    QObject::connect(knap, &QPushButton::clicked, action, &QAction::trigger);
-    QObject::connect(action, &QAction::enabledChanged, knap, &QPushButton::setEnabled);
-    return knap;
 }
 
 QString historieTom() { return QStringLiteral("Der blev ikke fundet eksisterende emner i historielisten."); }

@@ -12,6 +12,10 @@ namespace platform {
 
 QString decodeText(const QByteArray& bytes);
 
+// The character of a byte in Windows-1252; it differs from Latin-1 only in 0x80..0x9F, where the
+// five undefined bytes keep their Latin-1 control code.
+char16_t windows1252Tegn(unsigned char byte);
+
 // The lines of a text; CR LF and LF both end a line, and a line break at the very end does not
 // start another line.
 QStringList splitLines(const QString& text);

@@ -5,6 +5,7 @@
 #include "explorer/tlisteform.h"
 #include "explorer/twinform.h"
 #include "platform/terminationsignals.h"
+#include "tools/findtekst/tfindform.h"
 #include "tools/information/informationssider.h"
 #include "tools/programmer/tprogform.h"
 
@@ -37,6 +38,7 @@ int main(int argc, char** argv)
     // The tool windows, each from its own library.
     registrerInformation(entry->mainform());
     registrerProgrammer(entry->mainform());
+    registrerFindtekst(entry->mainform());
     entry->start();
     return application.exec();
 }

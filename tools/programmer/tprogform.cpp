@@ -1,6 +1,7 @@
 #include "tools/programmer/tprogform.h"
 
 #include "app/handlingsregler.h"
+#include "app/kontroller.h"
 #include "app/tmainform.h"
 #include "app/tmenuexefiler.h"
 #include "core/beskeder.h"
@@ -28,14 +29,6 @@ namespace {
 
 constexpr int eksternBredde = 940;
 constexpr int eksternHoejde = 572;
-
-QPushButton* knap(const char* navn, const QString& tekst, const QString& hint, QWidget* parent)
-{
-    auto* button = new QPushButton(tekst, parent);
-    button->setObjectName(QLatin1String(navn));
-    button->setToolTip(hint);
-    return button;
-}
 
 QLineEdit* felt(const char* navn, const QString& pladsholder, bool kunLaes, QWidget* parent)
 {
@@ -118,8 +111,8 @@ QWidget* TProgform::byggeVenstre()
     spmLabel = new QLabel(panel);
     spmLabel->setObjectName(QStringLiteral("spmLabel"));
     spmLabel->setWordWrap(true);
-    jaKnap = knap("jaKnap", QStringLiteral("Ja"), QStringLiteral("Bekræft sletning af program fra listen"), panel);
-    nejKnap = knap("nejKnap", QStringLiteral("Nej"), QStringLiteral("Annuller sletning af program fra listen"), panel);
+    jaKnap = tekstknap("jaKnap", QStringLiteral("Ja"), QStringLiteral("Bekræft sletning af program fra listen"), panel);
+    nejKnap = tekstknap("nejKnap", QStringLiteral("Nej"), QStringLiteral("Annuller sletning af program fra listen"), panel);
     connect(jaKnap, &QPushButton::clicked, this, [this] { fjern(true); });
     connect(nejKnap, &QPushButton::clicked, this, [this] { fjern(false); });
     auto* spm = new QHBoxLayout;
@@ -148,7 +141,7 @@ QWidget* TProgform::byggeHoejre()
     form->addRow(QStringLiteral("Filnavn"), filEdit);
     layout->addLayout(form);
     auto* exeRaekke = new QHBoxLayout;
-    QPushButton* exeKnap = knap("aExeFile", QStringLiteral("Indfør program"), QStringLiteral("Indfør den i Stifinder valgte exefil"), panel);
+    QPushButton* exeKnap = tekstknap("aExeFile", QStringLiteral("Indfør program"), QStringLiteral("Indfør den i Stifinder valgte exefil"), panel);
     connect(exeKnap, &QPushButton::clicked, this, &TProgform::aExeFile);
     IconDis = new QLabel(panel);
     IconDis->setObjectName(QStringLiteral("IconDis"));
@@ -193,17 +186,12 @@ QWidget* TProgform::byggeHoejre()
     stifinder->setDefaultAction(main.hovedhandling(QStringLiteral("aVisStifinder")));
     bund->addWidget(stifinder);
     bund->addStretch();
-    QPushButton* info = knap("infoButton", QStringLiteral("Information"), QStringLiteral("Information"), panel);
+    QPushButton* info = tekstknap("infoButton", QStringLiteral("Information"), QStringLiteral("Information"), panel);
     info->setVisible(!showInternt);
     connect(info, &QPushButton::clicked, this, [this] { this->main.InfoHelp(QStringLiteral("Indfør programmer.html")); });
     bund->addWidget(info);
-    QPushButton* luk = knap("ButtonLuk", QStringLiteral("Luk"), QString(), panel);
-    connect(luk, &QPushButton::clicked, this, [this] {
-        if (QWidget* sub = showInternt ? parentWidget() : nullptr)
-            sub->close();
-        else
-            close();
-    });
+    QPushButton* luk = tekstknap("ButtonLuk", QStringLiteral("Luk"), QString(), panel);
+    connect(luk, &QPushButton::clicked, this, [this] { lukVindue(this); });
     bund->addWidget(luk);
     layout->addLayout(bund);
     layout->addStretch();
@@ -214,7 +202,7 @@ QWidget* TProgform::byggeKendte()
 {
     auto* boks = new QGroupBox(this);
     auto* layout = new QVBoxLayout(boks);
-    QPushButton* check = knap("checkButton", QStringLiteral("Check for programmer"),
+    QPushButton* check = tekstknap("checkButton", QStringLiteral("Check for programmer"),
                               QStringLiteral("Hvis disse programmer ikke er indførte vises de til indføring"), boks);
     connect(check, &QPushButton::clicked, this, &TProgform::checkForProgrammer);
     layout->addWidget(check, 0, Qt::AlignLeft);
@@ -227,7 +215,7 @@ QWidget* TProgform::byggeKendte()
         gruppe.insert(QString::fromUtf8(navn), kolonne);
     }
     for (const KendtProgram& program : kendteProgrammer()) {
-        QPushButton* button = knap(program.knap, QString::fromUtf8(program.tekst), QString::fromUtf8(program.hint), boks);
+        QPushButton* button = tekstknap(program.knap, QString::fromUtf8(program.tekst), QString::fromUtf8(program.hint), boks);
         button->hide();
         gruppe.value(QString::fromUtf8(program.gruppe))->addWidget(button);
         connect(button, &QPushButton::clicked, this, [this, &program, button] {

@@ -1,0 +1,30 @@
+#include "app/kontroller.h"
+
+#include <QAction>
+#include <QMdiSubWindow>
+#include <QPushButton>
+
+QPushButton* tekstknap(const char* navn, const QString& tekst, const QString& hint, QWidget* parent)
+{
+    auto* knap = new QPushButton(tekst, parent);
+    knap->setObjectName(QLatin1String(navn));
+    knap->setToolTip(hint);
+    return knap;
+}
+
+QPushButton* knapFor(QAction* action, const QString& tekst, const QString& hint, QWidget* parent)
+{
+    QPushButton* knap = tekstknap("", tekst, hint, parent);
+    knap->setEnabled(action->isEnabled());
+    QObject::connect(knap, &QPushButton::clicked, action, &QAction::trigger);
+    QObject::connect(action, &QAction::enabledChanged, knap, &QPushButton::setEnabled);
+    return knap;
+}
+
+void lukVindue(QWidget* vindue)
+{
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(vindue->parentWidget()))
+        sub->close();
+    else
+        vindue->close();
+}

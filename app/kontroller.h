@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class QAction;
+class QPushButton;
+class QWidget;
+
+// The small building blocks the windows are made of.
+
+// A push button with its object name, caption and hint.
+QPushButton* tekstknap(const char* navn, const QString& tekst, const QString& hint, QWidget* parent);
+
+// A button with a caption and hint of its own for an action: it follows the action's enabled state.
+QPushButton* knapFor(QAction* action, const QString& tekst, const QString& hint, QWidget* parent);
+
+// Closes a window: its frame when it stands inside the main window, else itself.
+void lukVindue(QWidget* vindue);
