@@ -36,9 +36,9 @@ QString ingenTypeValgt()
 
 }  // namespace
 
-Tfindform::Tfindform(Tmainform& main, bool internt)
+Tfindform::Tfindform(Tmainform& main, bool internt, Dokumentlaeser laeser)
     : QWidget(&main), showInternt(internt), main(main), regler(new Handlingsregler(this)),
-      soegning(new Tekstsoegning(this)), fund(new Fundmodel(this))
+      soegning(new Tekstsoegning(this, std::move(laeser))), fund(new Fundmodel(this))
 {
     setWindowTitle(QStringLiteral("Find tekst"));
     typelistenavn = main.folders.OptMappe + QStringLiteral("Filtertyper.txt");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/elementvinduer.h"
+#include "tools/findtekst/dokumentsoegning.h"
 #include "tools/findtekst/filtertyper.h"
 
 #include <QStringList>
@@ -19,7 +20,6 @@ class QTableView;
 class QTreeWidget;
 class Tekstsoegning;
 class Tmainform;
-struct Soegeresultat;
 
 // The window "Find tekst": searches the documents of one folder of one type for a word or
 // phrase and lists every hit with its document, position and line; from the list documents are
@@ -28,7 +28,8 @@ struct Soegeresultat;
 class Tfindform : public QWidget, public TekstSoegVindue, public AabnesAfBruger {
     Q_OBJECT
 public:
-    Tfindform(Tmainform& main, bool internt);
+    // Documents are read by laeser.
+    Tfindform(Tmainform& main, bool internt, Dokumentlaeser laeser = laesDokument);
 
     bool visType(const QString& moenster) override;
     void aabnetAfBruger() override;

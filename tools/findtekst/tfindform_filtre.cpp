@@ -92,6 +92,7 @@ QWidget* Tfindform::byggeFiltreside()
     QPushButton* slet = tekstknap("sletButton", QStringLiteral("Slet valgte"), QStringLiteral("Slet valgte punkt fra listen"), side);
     connect(slet, &QPushButton::clicked, this, &Tfindform::sletType);
     gemKnap = tekstknap("gemButton", QStringLiteral("Gem"), QStringLiteral("Gem listen og luk"), side);
+    gemKnap->setEnabled(false);
     connect(gemKnap, &QPushButton::clicked, this, &Tfindform::GemTypeliste);
     regler->tilfoej([this] { gemKnap->setEnabled(typerAendret); });
     for (QPushButton* knap : {indfoer, standard, slet, gemKnap})
