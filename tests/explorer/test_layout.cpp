@@ -5,6 +5,7 @@
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
 #include "tools/information/informationssider.h"
+#include "tools/findtekst/tfindform.h"
 #include "tools/programmer/tprogform.h"
 
 #include <QAbstractButton>
@@ -88,6 +89,7 @@ void LayoutTest::everyPageFits()
     main.setKlipbordFabrik([](Tmainform& m) { return new Tlisteform(m, m.opt.sammeKlipbord, m.NewCount); });
     registrerInformation(main);
     registrerProgrammer(main);
+    registrerFindtekst(main);
     main.opt.TryedBefore = true;
     entry.start();
     main.FormActivate();
@@ -98,6 +100,9 @@ void LayoutTest::everyPageFits()
         QCOMPARE(main.size(), QSize(1270, 870));
     main.hovedhandling(QStringLiteral("aVisKlipbordet"))->trigger();
     main.hovedhandling(QStringLiteral("progInsert"))->trigger();
+    main.hovedhandling(QStringLiteral("findTekst"))->trigger();
+    auto* findtekst = main.findChild<Tfindform*>();
+    QVERIFY(findtekst);
     QWidget* explorer = main.getWinform(QStringLiteral("Stifinder 1"));
     QVERIFY(explorer);
     main.findChild<QRadioButton*>(QStringLiteral("Fontbox%1").arg(fontbox))->click();
@@ -124,9 +129,11 @@ void LayoutTest::everyPageFits()
                         fejl.append(side + QStringLiteral(": ") + navn + QStringLiteral(": ") + f);
                     }
     };
-    for (QWidget* vindue : {static_cast<QWidget*>(&main), explorer}) {
-        if (vindue == explorer)
-            ramme->showMaximized();
+    for (QWidget* vindue : {static_cast<QWidget*>(&main), explorer, static_cast<QWidget*>(findtekst)}) {
+        if (auto* egenRamme = qobject_cast<QMdiSubWindow*>(vindue->parentWidget())) {
+            main.mdi()->setActiveSubWindow(egenRamme);
+            egenRamme->showMaximized();
+        }
         for (QTabWidget* bog : vindue->findChildren<QTabWidget*>())
             for (int i = 0; i < bog->count(); ++i) {
                 vis(bog);

@@ -8,6 +8,7 @@
 #include "platform/textfile.h"
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
+#include "tools/findtekst/tfindform.h"
 #include "tools/programmer/tprogform.h"
 #include "tree/tstrukturcompo.h"
 
@@ -389,11 +390,13 @@ void ListesiderTest::outlinesFromLists()
 void ListesiderTest::noKeyBoundTwice()
 {
     registrerProgrammer(entry->mainform());
+    registrerFindtekst(entry->mainform());
     Twinform* foerste = start();
     Tmainform& main = entry->mainform();
     main.hovedhandling("aVisKlipbordet")->trigger();
     main.hovedhandling("aStifinder")->trigger();
     main.hovedhandling("progInsert")->trigger();
+    main.hovedhandling("findTekst")->trigger();
     QVERIFY(foerste && main.getWinform("Stifinder 2"));
 
     // Where an action's keys work: its widget and what lies in it, or its whole window. An action
