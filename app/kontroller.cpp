@@ -21,6 +21,16 @@ QPushButton* knapFor(QAction* action, const QString& tekst, const QString& hint,
     return knap;
 }
 
+QPushButton* knapFor(QAction* action, QWidget* parent)
+{
+    QPushButton* knap = knapFor(action, action->text(), action->toolTip(), parent);
+    QObject::connect(action, &QAction::changed, knap, [knap, action] {
+        knap->setText(action->text());
+        knap->setToolTip(action->toolTip());
+    });
+    return knap;
+}
+
 void lukVindue(QWidget* vindue)
 {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(vindue->parentWidget()))

@@ -13,6 +13,8 @@ QPushButton* tekstknap(const char* navn, const QString& tekst, const QString& hi
 
 // A button with a caption and hint of its own for an action: it follows the action's enabled state.
 QPushButton* knapFor(QAction* action, const QString& tekst, const QString& hint, QWidget* parent);
+// A button that shows an action's caption and hint and follows them as they change.
+QPushButton* knapFor(QAction* action, QWidget* parent);
 
 // Closes a window: its frame when it stands inside the main window, else itself.
 void lukVindue(QWidget* vindue);

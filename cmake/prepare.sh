@@ -3,7 +3,7 @@
 
 QVM_BUILD_DIR=${QVM_BUILD_DIR:-build}
 QVM_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libglib2.0-dev libturbojpeg0-dev zlib1g-dev
-  shared-mime-info dbus-daemon fonts-dejavu-core xvfb xdotool)
+  shared-mime-info dbus-daemon fonts-dejavu-core xvfb xdotool qt6-translations-l10n)
 # What the test of the Debian package checks it with.
 QVM_TEST_PACKAGES=(dpkg-dev file desktop-file-utils appstream)
 

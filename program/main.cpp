@@ -11,6 +11,8 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char** argv)
 {
@@ -18,6 +20,11 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Stifinder"));
     // The trees draw their connecting lines through the application's style.
     QApplication::setStyle(new TraeLinjer);
+    // Qt's own dialogs (choosing a file) speak Danish like the rest of the program.
+    QTranslator qtTekster;
+    if (qtTekster.load(QLocale(QLocale::Danish, QLocale::Denmark), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTekster);
     std::unique_ptr<ProgramEntry> entry;
     // The signal is taken in by the event loop, so a signal that arrives while the windows are
     // being made closes them as soon as the loop runs.

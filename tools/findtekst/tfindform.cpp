@@ -99,11 +99,7 @@ QWidget* Tfindform::byggeSoegeside()
     side->setObjectName(QStringLiteral("side1"));
     auto* layout = new QVBoxLayout(side);
     auto* felter = new QGridLayout;
-    const auto knapTil = [side](QAction* action) {
-        auto* knap = new QToolButton(side);
-        knap->setDefaultAction(action);
-        return knap;
-    };
+    const auto knapTil = [side](QAction* action) { return knapFor(action, side); };
 
     dirEdit = new QLineEdit(side);
     dirEdit->setObjectName(QStringLiteral("dirEdit"));
@@ -143,14 +139,17 @@ QWidget* Tfindform::byggeSoegeside()
         EditFind->clear();
         EditFind->setEditText(tekst);
     });
-    felter->addWidget(ryd, 2, 2);
+    felter->addWidget(ryd, 2, 2, Qt::AlignLeft);
     felter->setColumnStretch(1, 1);
     layout->addLayout(felter);
 
     auto* valg = new QHBoxLayout;
     AfindBib = handling("AfindBib", QStringLiteral("Find i bibliotek"), QStringLiteral("Find i alle filer i valgte bibliotek"),
                         &Tfindform::FindSD, [this] { return soeger() || !EditFind->currentText().isEmpty(); });
-    valg->addWidget(knapTil(AfindBib));
+    // The button reads "Stop" while searching; it keeps its width, so nothing beside it moves.
+    QPushButton* findKnap = knapTil(AfindBib);
+    findKnap->setMinimumWidth(findKnap->sizeHint().width());
+    valg->addWidget(findKnap);
     Check1 = new QCheckBox(QStringLiteral("Kun hele ord"), side);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check2 = new QCheckBox(QStringLiteral("Forskel på store og små bogstaver"), side);

@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -66,11 +65,8 @@ QWidget* Tfindform::byggeFiltreside()
     connect(typeliste, &QWidget::customContextMenuRequested, menu,
             [this, menu](const QPoint& sted) { menu->popup(typeliste->viewport()->mapToGlobal(sted)); });
     auto* flyt = new QHBoxLayout;
-    for (QAction* action : {Aop, Aned}) {
-        auto* knap = new QToolButton(side);
-        knap->setDefaultAction(action);
-        flyt->addWidget(knap);
-    }
+    for (QAction* action : {Aop, Aned})
+        flyt->addWidget(knapFor(action, side));
     flyt->addStretch();
     venstre->addLayout(flyt);
 
