@@ -3,6 +3,7 @@
 #include "app/handlingsregler.h"
 #include "app/kontroller.h"
 #include "app/tmainform.h"
+#include "app/vaerktoejsbund.h"
 #include "boxes/modalseam.h"
 #include "core/beskeder.h"
 #include "core/pathhelpers.h"
@@ -24,7 +25,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -56,19 +56,7 @@ Tfindform::Tfindform(Tmainform& main, bool internt, Dokumentlaeser laeser)
     sider->addTab(byggeFiltreside(), QStringLiteral("Filtre"));
     layout->addWidget(sider, 1);
 
-    auto* bund = new QHBoxLayout;
-    auto* stifinder = new QToolButton(this);
-    stifinder->setDefaultAction(main.hovedhandling(QStringLiteral("aVisStifinder")));
-    bund->addWidget(stifinder);
-    bund->addStretch();
-    QPushButton* info = tekstknap("infoButton", QStringLiteral("Information"), QStringLiteral("Information"), this);
-    info->setVisible(!showInternt);
-    connect(info, &QPushButton::clicked, this, [this] { this->main.InfoHelp(QStringLiteral("Søg i tekstfiler.html")); });
-    bund->addWidget(info);
-    QPushButton* luk = tekstknap("ButtonLuk", QStringLiteral("Luk"), QString(), this);
-    connect(luk, &QPushButton::clicked, this, [this] { lukVindue(this); });
-    bund->addWidget(luk);
-    layout->addLayout(bund);
+    layout->addLayout(vaerktoejsBund(main, this, showInternt, QStringLiteral("Søg i tekstfiler.html")));
 
     connect(soegning, &Tekstsoegning::fundet, this, [this](const QList<Fundraekke>& raekker) {
         fund->tilfoej(raekker);

@@ -4,6 +4,7 @@
 #include "app/kontroller.h"
 #include "app/tmainform.h"
 #include "app/tmenuexefiler.h"
+#include "app/vaerktoejsbund.h"
 #include "core/beskeder.h"
 #include "core/pathhelpers.h"
 #include "platform/desktopapps.h"
@@ -181,19 +182,7 @@ QWidget* TProgform::byggeHoejre()
     layout->addLayout(placering);
     trin(QStringLiteral("Programmernes rækkefølge kan bestemmes på rediger siden."));
     layout->addWidget(byggeKendte());
-    auto* bund = new QHBoxLayout;
-    auto* stifinder = new QToolButton(panel);
-    stifinder->setDefaultAction(main.hovedhandling(QStringLiteral("aVisStifinder")));
-    bund->addWidget(stifinder);
-    bund->addStretch();
-    QPushButton* info = tekstknap("infoButton", QStringLiteral("Information"), QStringLiteral("Information"), panel);
-    info->setVisible(!showInternt);
-    connect(info, &QPushButton::clicked, this, [this] { this->main.InfoHelp(QStringLiteral("Indfør programmer.html")); });
-    bund->addWidget(info);
-    QPushButton* luk = tekstknap("ButtonLuk", QStringLiteral("Luk"), QString(), panel);
-    connect(luk, &QPushButton::clicked, this, [this] { lukVindue(this); });
-    bund->addWidget(luk);
-    layout->addLayout(bund);
+    layout->addLayout(vaerktoejsBund(main, this, showInternt, QStringLiteral("Indfør programmer.html")));
     layout->addStretch();
     return panel;
 }
