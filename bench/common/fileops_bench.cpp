@@ -168,18 +168,6 @@ void nyKopi(const QString& trae, const QString& kopi)
     ::sync();
 }
 
-// Prints every round's times and ratio, then the medians and the ratio of the medians.
-void udskriv(const char* navn, const char* reference, const std::vector<std::pair<double, double>>& runder)
-{
-    for (size_t i = 0; i < runder.size(); ++i)
-        std::printf("round %zu: %s %.1f ms, qvmMirvel: %.1f ms, ratio %.2f\n", i + 1, reference, runder[i].first,
-                    runder[i].second, runder[i].second / runder[i].first);
-    const std::pair<double, double> tider = medianer(runder);
-    std::printf("%-22s %9.1f ms\n", reference, tider.first);
-    std::printf("%-22s %9.1f ms\n", "qvmMirvel:", tider.second);
-    std::printf("%s ratio %.2f\n", navn, tider.second / tider.first);
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -196,23 +184,24 @@ int main(int argc, char** argv)
 
     if (art == u"copy-tree") {
         const QString trae = traeet(rod);
-        udskriv("copy-tree", "cp -r:",
-                runderMs([&] { tom(maal); }, [&] { koer(QStringLiteral("cp"), {QStringLiteral("-r"), trae, maal}); },
-                         [&] { motor.saetInd({trae}, {}, maal, false); }, 3));
+        udskrivRunder("copy-tree", "cp -r:",
+                      runderMs([&] { tom(maal); },
+                               [&] { koer(QStringLiteral("cp"), {QStringLiteral("-r"), trae, maal}); },
+                               [&] { motor.saetInd({trae}, {}, maal, false); }, 3));
     } else if (art == u"copy-large") {
         const QStringList filer = storeFiler(rod, 4, 256LL * 1024 * 1024);
         const auto forbered = [&] {
             tom(maal);
             nulstilCache(filer);
         };
-        udskriv("copy-large", "cp:",
-                runderMs(forbered, [&] { koer(QStringLiteral("cp"), QStringList(filer) << maal); },
-                         [&] { motor.saetInd({}, filer, maal, false); }, 7));
+        udskrivRunder("copy-large", "cp:",
+                      runderMs(forbered, [&] { koer(QStringLiteral("cp"), QStringList(filer) << maal); },
+                               [&] { motor.saetInd({}, filer, maal, false); }, 7));
     } else if (art == u"copy-sparse") {
         const QString fil = hulFil(rod);
-        udskriv("copy-sparse", "cp:",
-                runderMs([&] { tom(maal); }, [&] { koer(QStringLiteral("cp"), {fil, maal}); },
-                         [&] { motor.saetInd({}, {fil}, maal, false); }, 9));
+        udskrivRunder("copy-sparse", "cp:",
+                      runderMs([&] { tom(maal); }, [&] { koer(QStringLiteral("cp"), {fil, maal}); },
+                               [&] { motor.saetInd({}, {fil}, maal, false); }, 9));
     } else if (art == u"move-xdev" && argc > 3) {
         const QString trae = traeet(rod);
         const QString flyttes = rod + QStringLiteral("/flyt/trae");
@@ -221,9 +210,9 @@ int main(int argc, char** argv)
             tom(andet);
             nyKopi(trae, flyttes);
         };
-        udskriv("move-xdev", "mv:",
-                runderMs(forbered, [&] { koer(QStringLiteral("mv"), {flyttes, andet}); },
-                         [&] { motor.saetInd({flyttes}, {}, andet, true); }, 3));
+        udskrivRunder("move-xdev", "mv:",
+                      runderMs(forbered, [&] { koer(QStringLiteral("mv"), {flyttes, andet}); },
+                               [&] { motor.saetInd({flyttes}, {}, andet, true); }, 3));
     } else if (art == u"delete" || art == u"trash") {
         const QString trae = traeet(rod);
         const QString slettes = rod + QStringLiteral("/slet/trae");
@@ -243,8 +232,8 @@ int main(int argc, char** argv)
             else
                 koer(QStringLiteral("rm"), {QStringLiteral("-rf"), slettes});
         };
-        udskriv(papirkurv ? "trash" : "delete", papirkurv ? "gio trash:" : "rm -rf:",
-                runderMs(forbered, reference, [&] { slet.DeleteElementer({slettes}, {}, papirkurv); }, 3));
+        udskrivRunder(papirkurv ? "trash" : "delete", papirkurv ? "gio trash:" : "rm -rf:",
+                      runderMs(forbered, reference, [&] { slet.DeleteElementer({slettes}, {}, papirkurv); }, 3));
         platform::emptyTrash(rod);
     } else if (art == u"stop-latency") {
         const QStringList fil = storeFiler(rod, 1, 1024LL * 1024 * 1024);

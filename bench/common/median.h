@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <algorithm>
+#include <cstdio>
 #include <utility>
 #include <vector>
 
@@ -57,4 +58,17 @@ inline std::pair<double, double> medianer(const std::vector<std::pair<double, do
     for (auto& t : tider)
         std::sort(t.begin(), t.end());
     return {tider[0][tider[0].size() / 2], tider[1][tider[1].size() / 2]};
+}
+
+// Prints every round's times and ratio, then the medians, and last the line "navn ratio R" of
+// the medians.
+inline void udskrivRunder(const char* navn, const char* reference, const std::vector<std::pair<double, double>>& runder)
+{
+    for (size_t i = 0; i < runder.size(); ++i)
+        std::printf("round %zu: %s %.1f ms, qvmMirvel: %.1f ms, ratio %.2f\n", i + 1, reference, runder[i].first,
+                    runder[i].second, runder[i].second / runder[i].first);
+    const std::pair<double, double> tider = medianer(runder);
+    std::printf("%-22s %9.1f ms\n", reference, tider.first);
+    std::printf("%-22s %9.1f ms\n", "qvmMirvel:", tider.second);
+    std::printf("%s ratio %.2f\n", navn, tider.second / tider.first);
 }
