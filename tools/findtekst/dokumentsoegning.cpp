@@ -77,15 +77,16 @@ Soegeresultat soegDokumenter(const QString& mappe, const QString& moenster, cons
                              const std::function<void(QList<Fundraekke>&&)>& modtag)
 {
     Soegeresultat resultat;
+    const Soegeord ord(soegeord, valg);
     QList<Fundraekke> samlede;
     qsizetype antal = 0;
     QElapsedTimer siden;  // since the last hand-over; the first rows go at once
     for (const QString& dokument : dokumenterIMappe(mappe, moenster)) {
+        const Dokumenttekst tekst = laeser(dokument, stop);
         if (stop.load()) {
             resultat.stoppet = true;
             break;
         }
-        const Dokumenttekst tekst = laeser(dokument, stop);
         switch (tekst.udfald) {
         case Dokumenttekst::Udfald::Ulaeselig:
         case Dokumenttekst::Udfald::ForStor:
@@ -97,7 +98,7 @@ Soegeresultat soegDokumenter(const QString& mappe, const QString& moenster, cons
         case Dokumenttekst::Udfald::Laest:
             break;
         }
-        for (Fund& fund : findFund(tekst.tekst, soegeord, valg, maksRaekker - antal, stop)) {
+        for (Fund& fund : findFund(tekst.tekst, ord, maksRaekker - antal, stop)) {
             samlede.append({dokument, fund.position, std::move(fund.linje)});
             ++antal;
         }

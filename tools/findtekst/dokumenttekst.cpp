@@ -1,9 +1,13 @@
 #include "tools/findtekst/dokumenttekst.h"
 
+#include "platform/textfile.h"
 #include "tools/findtekst/rtftekst.h"
+#include "tools/findtekst/utf8afkodning.h"
 
 #include <QFile>
 #include <QStringDecoder>
+#include <array>
+#include <optional>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,69 +17,83 @@ namespace {
 
 constexpr qsizetype stykke = 1024 * 1024;
 
-// Appends text with its line breaks made '\n'; cr carries a CR that ended the previous piece,
-// so a CR LF split between two pieces is still one break.
-void tilfoejMedLinjeskift(QString& ud, QStringView stk, bool& cr)
+// Makes every line break (CR LF, CR) a '\n' in place.
+void linjeskiftTilLf(QString& tekst)
 {
-    if (!cr && !stk.contains(u'\r')) {
-        ud.append(stk);
+    if (!tekst.contains(u'\r'))
         return;
-    }
-    for (const QChar c : stk) {
-        if (c == u'\n' && cr) {
-            cr = false;
-            continue;
+    auto* t = reinterpret_cast<char16_t*>(tekst.data());
+    qsizetype ud = 0;
+    for (qsizetype i = 0; i < tekst.size(); ++i) {
+        if (t[i] == u'\r') {
+            t[ud++] = u'\n';
+            if (i + 1 < tekst.size() && t[i + 1] == u'\n')
+                ++i;
+        } else {
+            t[ud++] = t[i];
         }
-        cr = c == u'\r';
-        ud.append(cr ? QChar(u'\n') : c);
     }
+    tekst.truncate(ud);
 }
 
-// Decodes in pieces of a MiB, looking at stop between them; false when stopped.
-bool afkod(QStringDecoder& decoder, QByteArrayView bytes, QString& ud, const std::atomic_bool& stop)
+// Decodes UTF-16 straight into ud in pieces of a MiB, looking at stop between them.
+qsizetype afkodUtf16(QStringConverter::Encoding kodning, QByteArrayView bytes, QChar* ud, const std::atomic_bool& stop)
 {
-    bool cr = false;
+    QStringDecoder decoder(kodning);
+    QChar* start = ud;
     for (qsizetype i = 0; i < bytes.size(); i += stykke) {
         if (stop.load(std::memory_order_relaxed))
-            return false;
-        const QString stk = decoder.decode(bytes.sliced(i, std::min(stykke, bytes.size() - i)));
-        tilfoejMedLinjeskift(ud, stk, cr);
+            return stoppetUtf8;
+        ud = decoder.appendToBuffer(ud, bytes.sliced(i, std::min(stykke, bytes.size() - i)));
     }
-    return true;
+    return ud - start;
+}
+
+qsizetype afkodWindows1252(QByteArrayView bytes, char16_t* ud, const std::atomic_bool& stop)
+{
+    static const auto tegn = [] {
+        std::array<char16_t, 256> t{};
+        for (int b = 0; b < 256; ++b)
+            t[b] = platform::windows1252Tegn(static_cast<unsigned char>(b));
+        return t;
+    }();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (i % stykke == 0 && stop.load(std::memory_order_relaxed))
+            return stoppetUtf8;
+        ud[i] = tegn[static_cast<unsigned char>(bytes[i])];
+    }
+    return bytes.size();
 }
 
 Dokumenttekst almindeligTekst(const QByteArray& indhold, const std::atomic_bool& stop)
 {
     Dokumenttekst dokument;
     QByteArrayView bytes(indhold);
-    auto kodning = QStringConverter::Utf8;
-    bool utf16 = false;
+    std::optional<QStringConverter::Encoding> utf16;
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         bytes = bytes.sliced(3);
     } else if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        kodning = bytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE;
+        utf16 = bytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE;
         bytes = bytes.sliced(2);
-        utf16 = true;
     }
     if (!utf16 && bytes.first(std::min<qsizetype>(bytes.size(), 8192)).contains('\0')) {
         dokument.udfald = Dokumenttekst::Udfald::Binaer;
         return dokument;
     }
-    dokument.tekst.reserve(bytes.size());
-    QStringDecoder decoder(kodning);
-    if (!afkod(decoder, bytes, dokument.tekst, stop)) {
+    // Every byte gives at most one code unit, so the text is sized once and decoded into.
+    QString& tekst = dokument.tekst;
+    tekst.resize(bytes.size());
+    auto* ud = reinterpret_cast<char16_t*>(tekst.data());
+    qsizetype antal = utf16 ? afkodUtf16(*utf16, bytes, tekst.data(), stop) : utf8TilUtf16(bytes, ud, stop);
+    if (antal == ugyldigUtf8)  // not UTF-8: a file written on Windows
+        antal = afkodWindows1252(bytes, ud, stop);
+    if (antal == stoppetUtf8) {
+        tekst.clear();
         dokument.udfald = Dokumenttekst::Udfald::Stoppet;
         return dokument;
     }
-    if (decoder.hasError()) {
-        // Not UTF-8: a file written on Windows.
-        dokument.tekst.clear();
-        QStringDecoder windows1252("windows-1252");
-        if (!afkod(windows1252, bytes, dokument.tekst, stop)) {
-            dokument.udfald = Dokumenttekst::Udfald::Stoppet;
-            return dokument;
-        }
-    }
+    tekst.truncate(antal);
+    linjeskiftTilLf(tekst);
     dokument.udfald = Dokumenttekst::Udfald::Laest;
     return dokument;
 }

@@ -2,6 +2,7 @@
 #include "tools/findtekst/dokumentsoegning.h"
 #include "tools/findtekst/filtertyper.h"
 #include "tools/findtekst/tekstsoegning.h"
+#include "tools/findtekst/utf8afkodning.h"
 
 #include <QtTest>
 #include <sys/stat.h>
@@ -16,6 +17,8 @@ class FindtekstMotorTest : public QObject {
 private Q_SLOTS:
     void hits_data();
     void hits();
+    void utf8AsQtReadsIt_data();
+    void utf8AsQtReadsIt();
     void linesLaidOut();
     void walk();
     void unreadableAreNamed();
@@ -35,7 +38,7 @@ Raekker soeg(const QByteArray& indhold, const QString& soegeord, SoegeValg v)
 {
     Raekker raekker;
     const Dokumenttekst dokument = dokumentFraIndhold(indhold, ingenStop);
-    for (const Fund& fund : findFund(dokument.tekst, soegeord, v, maksRaekker, ingenStop))
+    for (const Fund& fund : findFund(dokument.tekst, Soegeord(soegeord, v), maksRaekker, ingenStop))
         raekker.append({fund.position, fund.linje});
     return raekker;
 }
@@ -77,6 +80,14 @@ void FindtekstMotorTest::hits_data()
     QTest::newRow("lone CR breaks a line") << QByteArray("ab\rc kaffe") << "kaffe" << valg(false, false) << Raekker{{5, "c kaffe"}};
     QTest::newRow("a code point outside the BMP counts one") << QString("😀 kaffe").toUtf8() << "kaffe" << valg(false, false)
                                                              << Raekker{{2, "😀 kaffe"}};
+    QTest::newRow("a hit at the very end") << QByteArray(37, 'x') + "KAFFE" << "kaffe" << valg(false, false)
+                                           << Raekker{{37, QString(37, 'x') + "KAFFE"}};
+    QTest::newRow("starts that fail, then a hit") << QByteArray("kkkkkkkkkaffe") << "kaffe" << valg(false, false)
+                                                  << Raekker{{8, "kkkkkkkkkaffe"}};
+    QTest::newRow("the Kelvin sign folds to k") << QString("xxxxxxxx\u212Aaffe").toUtf8() << "kaffe" << valg(false, false)
+                                                << Raekker{{8, "xxxxxxxx\u212Aaffe"}};
+    QTest::newRow("case beyond the plane") << QString("xx\U00010400x").toUtf8() << QString("\U00010428") << valg(false, false)
+                                           << Raekker{{2, "xx\U00010400x"}};
     QTest::newRow("HTML is searched as its source") << QByteArray("<p><b>kaffe</b></p>") << "<b>" << valg(false, false)
                                                     << Raekker{{3, "<p><b>kaffe</b></p>"}};
     QTest::newRow("binary is passed over") << QByteArray("kaffe\0kaffe", 11) << "kaffe" << valg(false, false) << Raekker{};
@@ -110,6 +121,39 @@ void FindtekstMotorTest::hits()
     QCOMPARE(soeg(indhold, soegeord, valg), forventet);
 }
 
+void FindtekstMotorTest::utf8AsQtReadsIt_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray ascii = QByteArray("abcdefghijklmnopqrstuvwxyz").repeated(3);
+    for (int plads : {0, 7, 15, 16, 17, 31, 40}) {
+        QByteArray tekst = ascii;
+        QTest::addRow("æ at %d", plads) << tekst.insert(plads, "\xC3\xA6");
+    }
+    QTest::newRow("three and four bytes") << QByteArray("\xE2\x82\xAC and \xF0\x9F\x98\x80 ") + ascii;
+    QTest::newRow("overlong") << QByteArray("ab\xC0\xAF") + ascii;
+    QTest::newRow("overlong three") << QByteArray("\xE0\x80\xAF");
+    QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") + ascii;
+    QTest::newRow("past U+10FFFF") << QByteArray("\xF4\x90\x80\x80");
+    QTest::newRow("lone continuation") << ascii + "\x80" + ascii;
+    QTest::newRow("cut off at the end") << ascii + "\xE2\x82";
+    QTest::newRow("Windows-1252") << ascii + "bl\xE5" "b\xE6r" + ascii;
+}
+
+void FindtekstMotorTest::utf8AsQtReadsIt()
+{
+    QFETCH(QByteArray, bytes);
+    QStringDecoder qt(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString forventet = qt.decode(bytes);
+    std::u16string ud(bytes.size(), u'\0');
+    const qsizetype antal = utf8TilUtf16(bytes, ud.data(), ingenStop);
+    if (qt.hasError()) {
+        QCOMPARE(antal, ugyldigUtf8);
+    } else {
+        QCOMPARE(antal, forventet.size());
+        QCOMPARE(QStringView(ud.data(), antal), forventet);
+    }
+}
+
 void FindtekstMotorTest::linesLaidOut()
 {
     // 30 words of five characters: the first line takes 24 of them and drops its last blank;
@@ -120,9 +164,9 @@ void FindtekstMotorTest::linesLaidOut()
     const QByteArray langt = QByteArray(130, 'x') + "kaffe";
     QCOMPARE(soeg(langt, "kaffe", valg(false, false)), (Raekker{{130, QString(10, 'x') + "kaffe"}}));
     // Hits on one line share its text.
-    const QList<Fund> fund = findFund("kaffe kaffe", "kaffe", {}, maksRaekker, ingenStop);
+    const QList<Fund> fund = findFund("kaffe kaffe", Soegeord("kaffe", {}), maksRaekker, ingenStop);
     QVERIFY(fund[0].linje.isSharedWith(fund[1].linje));
-    QCOMPARE(findFund("kaffe kaffe kaffe", "kaffe", {}, 2, ingenStop).size(), 2);
+    QCOMPARE(findFund("kaffe kaffe kaffe", Soegeord("kaffe", {}), 2, ingenStop).size(), 2);
 }
 
 void FindtekstMotorTest::walk()
