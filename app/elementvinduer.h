@@ -71,6 +71,8 @@ public:
     virtual ~StrukturVindue() = default;
     // Appends a folder to the structure being made and shows that list.
     virtual void tilfoejMappe(const QString& mappe) = 0;
+    // The names of the stored structures, as the main window lists them.
+    virtual void visStrukturer(const QStringList& navne) = 0;
 };
 
 // A tool window that takes up the current element when the user opens it or brings it forward

@@ -9,6 +9,7 @@
 #include <memory>
 
 class BoksBeskeder;
+class StifinderVindue;
 class Handlingsregler;
 class HintFilter;
 template <class S>
@@ -164,6 +165,9 @@ public:
     void loadMappeStruktur(bool medMappestrukturform) override;
     void CallOnClick() override;
     void mMsOnClick(QAction* item);
+    // Shows folders as a bullet or level outline in the first explorer window (opened when there
+    // is none) and goes to gaaTil, or to the outline's folder; the explorer, or none.
+    StifinderVindue* visStrukturOmrids(QStringList mapper, bool punktstruktur, const QString& gaaTil);
 
     // The help pages, once registered: a page file (a name with ".html"); the page of the active
     // child window (F1). The left panel's page 5 is theirs to fill.

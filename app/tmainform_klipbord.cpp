@@ -140,11 +140,5 @@ void Tmainform::visKalMappe(const QString& aMappe) { aktiverWinform(false, aMapp
 
 void Tmainform::opretKalenderStruk(QStringList aList, const QString& aMappe)
 {
-    aktiverWinform(false, QString());
-    auto* explorer = dynamic_cast<StifinderVindue*>(stifindere().value(0));
-    if (!explorer)
-        return;
-    explorer->strukturCompo().makeHistoryStruktur(aList);
-    if (QFileInfo(aMappe).isDir())
-        explorer->gaaTilMappe(aMappe);
+    visStrukturOmrids(aList, false, aMappe);
 }

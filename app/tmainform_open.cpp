@@ -125,6 +125,24 @@ void Tmainform::rapporter(int resultat)
 void Tmainform::runFilname(const QString& aFilename, int fileRunNumber)
 {
     const QFileInfo fil(aFilename);
+    // A link runs its target: a folder opens as a folder does; a shortcut "<name>.lnk" runs its
+    // target file, as the desktop knows no ".lnk" files; any other link to a file runs as itself,
+    // keeping the name it was started by.
+    if (fil.isSymLink()) {
+        const QString maal = fil.canonicalFilePath();
+        if (maal.isEmpty()) {
+            info->sig(QStringLiteral("Genvejens mål blev ikke fundet."));
+            return;
+        }
+        if (QFileInfo(maal).isDir()) {
+            rapporter(shell().open(maal, {}, maal));
+            return;
+        }
+        if (sammeTekst(filExt(aFilename), QStringLiteral(".lnk"))) {
+            runFilname(maal, fileRunNumber);
+            return;
+        }
+    }
     if (!fil.isFile())
         return;
     if (fileRunNumber != 0)

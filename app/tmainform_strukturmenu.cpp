@@ -3,13 +3,12 @@
 #include "boxes/tinfform.h"
 #include "app/tmainform.h"
 #include "platform/textfile.h"
-#include "core/mappelaeser.h"
 #include "core/pathhelpers.h"
+#include "core/strukturnavne.h"
 #include "tree/tstrukturcompo.h"
 
 #include <QStyle>
 #include <QAction>
-#include <QApplication>
 #include <QFileInfo>
 #include <QMenu>
 
@@ -32,47 +31,51 @@ void Tmainform::byggeStrukturMenu()
 
 void Tmainform::loadMappeStruktur(bool medMappestrukturform)
 {
-    Q_UNUSED(medMappestrukturform)  // the structure window keeps its own list in step with the menu
     const QList<QAction*> items = strukturMenu->actions();
     for (qsizetype i = faste; i < items.size(); ++i) {
         strukturMenu->removeAction(items[i]);
         items[i]->deleteLater();
     }
-    if (!QFileInfo(folders.mappestrukturDir).isDir())
+    const std::optional<QStringList> navne = strukturnavne(folders.mappestrukturDir);
+    if (!navne) {
+        info->sig(QStringLiteral("Der opstod en fejl i forbindelse med indlæsningen af mappestrukturfiler."));
         return;
-    const MappeIndhold indhold = laesMappe(folders.mappestrukturDir, {true, true, false});
-    for (const StrukturEntry& entry : indhold.filer) {
-        if (!sammeTekst(filExt(entry.caption), QStringLiteral(".txt")))
-            continue;
-        const QString navn = entry.caption.chopped(4);
+    }
+    for (const QString& navn : *navne) {
         QAction* item = strukturMenu->addAction(style()->standardIcon(QStyle::SP_DirLinkIcon), navn);
         item->setProperty("ikon", 87);
         item->setToolTip(QStringLiteral("Aktiver ") + navn);
         connect(item, &QAction::triggered, this, [this, item] { mMsOnClick(item); });
     }
+    if (auto* strukturer = dynamic_cast<StrukturVindue*>(vaerktoejer.value(QStringLiteral("OpretSmappe")).vindue.data());
+        strukturer && medMappestrukturform)
+        strukturer->visStrukturer(*navne);
 }
 
 void Tmainform::mMsOnClick(QAction* item)
 {
-    if (!aktivStifinder()) {
-        makeNewStifinder();
-        QApplication::processEvents();
-    }
-    StifinderVindue* explorer = aktivStifinder();
     opt.OnClickIndex = int(strukturMenu->actions().indexOf(item));
     opt.OnClickCaption = item->text().remove(u'&');
+    const QStringList mapper = strukturmapper(folders.mappestrukturDir + opt.OnClickCaption + QStringLiteral(".txt"));
+    if (StifinderVindue* explorer = visStrukturOmrids(mapper, opt.FremFormCheck == 1, QString()))
+        explorer->visStruktur1();
+}
+
+StifinderVindue* Tmainform::visStrukturOmrids(QStringList mapper, bool punktstruktur, const QString& gaaTil)
+{
+    aktiverWinform(false, QString());
+    auto* explorer = dynamic_cast<StifinderVindue*>(stifindere().value(0));
     if (!explorer)
-        return;
-    const auto lines = platform::readTextLines(folders.mappestrukturDir + opt.OnClickCaption + QStringLiteral(".txt"));
-    QStringList liste = lines.value_or(QStringList());
+        return nullptr;
     TStrukturCompo& compo = explorer->strukturCompo();
-    if (opt.FremFormCheck == 1)
-        compo.makePunktStruktur(liste);
+    if (punktstruktur)
+        compo.makePunktStruktur(mapper);
     else
-        compo.makeHistoryStruktur(liste);
-    if (QFileInfo(compo.Mappenavn()).isDir())
-        explorer->gaaTilMappe(compo.Mappenavn());
-    explorer->visStruktur1();
+        compo.makeHistoryStruktur(mapper);
+    const QString mappe = QFileInfo(gaaTil).isDir() ? gaaTil : compo.Mappenavn();
+    if (QFileInfo(mappe).isDir())
+        explorer->gaaTilMappe(mappe);
+    return explorer;
 }
 
 void Tmainform::CallOnClick()

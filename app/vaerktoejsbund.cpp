@@ -7,7 +7,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
-QHBoxLayout* vaerktoejsBund(Tmainform& main, QWidget* vindue, bool internt, const QString& hjaelpeside)
+QHBoxLayout* vaerktoejsBund(Tmainform& main, QWidget* vindue, bool internt, const QString& hjaelpeside,
+                            const char* lukNavn)
 {
     auto* bund = new QHBoxLayout;
     auto* stifinder = new QToolButton(vindue);
@@ -18,7 +19,7 @@ QHBoxLayout* vaerktoejsBund(Tmainform& main, QWidget* vindue, bool internt, cons
     info->setVisible(!internt);
     QObject::connect(info, &QPushButton::clicked, vindue, [&main, hjaelpeside] { main.InfoHelp(hjaelpeside); });
     bund->addWidget(info);
-    QPushButton* luk = tekstknap("ButtonLuk", QStringLiteral("Luk"), QString(), vindue);
+    QPushButton* luk = tekstknap(lukNavn, QStringLiteral("Luk"), QString(), vindue);
     QObject::connect(luk, &QPushButton::clicked, vindue, [vindue] { lukVindue(vindue); });
     bund->addWidget(luk);
     return bund;

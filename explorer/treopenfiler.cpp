@@ -1,45 +1,13 @@
 #include "explorer/treopenfiler.h"
 
-#include "platform/textfile.h"
+#include "app/linjetegner.h"
 #include "core/pathhelpers.h"
+#include "platform/textfile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
-#include <QPainter>
-#include <QStyledItemDelegate>
 #include <algorithm>
-
-namespace {
-
-// One line of a list: a small coloured square, the caption, and a grey line along the bottom.
-class LinjeTegner : public QStyledItemDelegate {
-public:
-    LinjeTegner(QColor firkant, QObject* parent) : QStyledItemDelegate(parent), firkant(firkant) {}
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        const QRect r = option.rect;
-        const bool valgt = option.state & QStyle::State_Selected;
-        painter->fillRect(r, valgt ? option.palette.highlight() : option.palette.base());
-        painter->fillRect(QRect(r.left() + 2, r.top() + 5, 10, 10), firkant);
-        painter->setPen(valgt ? option.palette.highlightedText().color() : option.palette.text().color());
-        painter->drawText(r.adjusted(14, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, index.data().toString());
-        painter->setPen(QColor(192, 192, 192));
-        painter->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-    }
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        const QSize size = QStyledItemDelegate::sizeHint(option, index);
-        return {size.width() + 14, std::max(size.height() + 2, 18)};
-    }
-
-private:
-    QColor firkant;
-};
-
-}  // namespace
 
 TReopenFiler::TReopenFiler(QObject* owner) : QObject(owner) {}
 
@@ -49,7 +17,7 @@ void TReopenFiler::setListeBoks(QListWidget* liste_)
     if (!liste)
         return;
     const QColor firkant = Itemtype == itFil ? liste->palette().color(QPalette::Highlight) : QColor(192, 220, 192);
-    liste->setItemDelegate(new LinjeTegner(firkant, liste));
+    liste->setItemDelegate(new Linjetegner(Linjetegner::Maerke::Firkant, firkant, 0, liste));
     connect(liste, &QListWidget::itemClicked, this, [this] { klik(false); });
     connect(liste, &QListWidget::itemDoubleClicked, this, [this] { klik(true); });
 }

@@ -6,7 +6,9 @@
 #include "explorer/twinform.h"
 #include "platform/terminationsignals.h"
 #include "tools/findtekst/tfindform.h"
+#include "tools/genveje/tgenvejform.h"
 #include "tools/information/informationssider.h"
+#include "tools/mappestruktur/tmappestrukturform.h"
 #include "tools/programmer/tprogform.h"
 
 #include <QApplication>
@@ -46,6 +48,8 @@ int main(int argc, char** argv)
     registrerInformation(entry->mainform());
     registrerProgrammer(entry->mainform());
     registrerFindtekst(entry->mainform());
+    registrerMappestruktur(entry->mainform());
+    registrerGenveje(entry->mainform());
     entry->start();
     return application.exec();
 }

@@ -75,6 +75,7 @@ class TestVaerktoej : public QWidget, public StrukturVindue, public TekstSoegVin
 public:
     explicit TestVaerktoej(QStringList& modtaget) : modtaget(modtaget) {}
     void tilfoejMappe(const QString& mappe) override { modtaget.append(mappe); }
+    void visStrukturer(const QStringList& navne) override { modtaget += navne; }
     bool visType(const QString& moenster) override
     {
         modtaget.append(moenster);

@@ -67,6 +67,8 @@ Tfindform::Tfindform(Tmainform& main, bool internt, Dokumentlaeser laeser)
         HentOpt();
     HentTypeliste();
     LoadTypeliste();
+    // Actions follow the current element the explorers set.
+    connect(main.EditSti(), &QLineEdit::textChanged, regler, &Handlingsregler::opdaterSenere);
     regler->opdaterSenere();
 }
 
@@ -432,5 +434,5 @@ void Tfindform::keyPressEvent(QKeyEvent* event)
 void registrerFindtekst(Tmainform& main)
 {
     main.registrerVaerktoej(QStringLiteral("findTekst"), [&main] { return new Tfindform(main, main.opt.openTekstfiler == 0); },
-                            {QStringLiteral("Findoptions.txt"), {20, 40, 576, 728}});
+                            {QStringLiteral("Findoptions.txt"), Tfindform::placering});
 }

@@ -66,6 +66,8 @@ public:
     QString typelistenavn;
     QString optFilnavn;
     int filterItemIndex = 0;
+    // Where a window of its own stands when its option file does not say.
+    static inline const QList<int> placering = {20, 40, 576, 728};
 
 protected:
     void closeEvent(QCloseEvent* event) override;

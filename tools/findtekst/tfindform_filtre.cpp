@@ -3,6 +3,7 @@
 
 #include "app/handlingsregler.h"
 #include "app/kontroller.h"
+#include "app/placeringsfil.h"
 #include "app/tmainform.h"
 #include "core/beskeder.h"
 #include "platform/textfile.h"
@@ -248,16 +249,6 @@ void Tfindform::flytType(int retning)
     typelisteAendret();
 }
 
-void Tfindform::HentOpt()
-{
-    const std::optional<QList<int>> tal = platform::readNumberLines(optFilnavn, 5);
-    filterItemIndex = tal ? tal->at(4) : 0;
-}
+void Tfindform::HentOpt() { filterItemIndex = egenPlaceringslinje(optFilnavn, placering, 0); }
 
-void Tfindform::GemOpt()
-{
-    // The place lines are the main window's; the fifth is the filter box's choice.
-    QStringList linjer = platform::readTextLines(optFilnavn).value_or(QStringList()).mid(0, 4);
-    if (linjer.size() == 4)
-        platform::writeTextLines(optFilnavn, linjer << QString::number(filterBoks->currentIndex() < 0 ? 0 : filterBoks->currentIndex()));
-}
+void Tfindform::GemOpt() { gemEgenPlaceringslinje(optFilnavn, placering, std::max(0, filterBoks->currentIndex())); }

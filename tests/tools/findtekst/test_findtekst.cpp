@@ -5,6 +5,7 @@
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/textfile.h"
+#include "tests/common/optagendeshell.h"
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
 #include "tools/findtekst/tfindform.h"
@@ -22,36 +23,6 @@
 #include <QTableView>
 #include <QTreeWidget>
 #include <QtTest>
-
-namespace {
-
-// The desktop as the window opens documents through it: every call recorded, each verb
-// answering with its set result.
-class OptagendeShell : public platform::Shell {
-public:
-    struct Kald {
-        QString verb, sti;
-        QStringList argumenter;
-    };
-    QList<Kald>* kald;
-    int editSvar = platform::shellStartet;
-    int openSvar = platform::shellStartet;
-
-    explicit OptagendeShell(QList<Kald>* kald) : kald(kald) {}
-    int open(const QString& path, const QStringList& arguments, const QString&) override
-    {
-        kald->append({"open", path, arguments});
-        return openSvar;
-    }
-    int edit(const QString& path) override
-    {
-        kald->append({"edit", path, {}});
-        return editSvar;
-    }
-    int console(const QString&, const QStringList&) override { return platform::shellStartet; }
-};
-
-}  // namespace
 
 // The window "Find tekst" in the running program: taking up the current element, searching,
 // Stop, the rows' buttons, the page of types and the option file of its own window.
