@@ -6,9 +6,9 @@
 #include <QFileInfo>
 #include <algorithm>
 
-QStringList genvejsnavne(const QString& mappe)
+QStringList genvejsfiler(const QString& mappe)
 {
-    QStringList navne;
+    QStringList filer;
     const QFileInfoList poster =
         QDir(mappe).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QFileInfo& post : poster) {
@@ -16,8 +16,9 @@ QStringList genvejsnavne(const QString& mappe)
         if (navn.size() <= 4 || !sammeTekst(navn.right(4), QStringLiteral(".lnk")))
             continue;
         if (post.isSymLink() || post.isFile())
-            navne.append(navn.chopped(4));
+            filer.append(navn);
     }
-    std::sort(navne.begin(), navne.end(), [](const QString& a, const QString& b) { return sammenlignTekst(a, b) < 0; });
-    return navne;
+    std::sort(filer.begin(), filer.end(),
+              [](const QString& a, const QString& b) { return sammenlignTekst(a.chopped(4), b.chopped(4)) < 0; });
+    return filer;
 }

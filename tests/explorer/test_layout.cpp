@@ -6,6 +6,8 @@
 #include "tests/common/testhome.h"
 #include "tools/information/informationssider.h"
 #include "tools/findtekst/tfindform.h"
+#include "tools/genveje/tgenvejform.h"
+#include "tools/mappestruktur/tmappestrukturform.h"
 #include "tools/programmer/tprogform.h"
 
 #include <QAbstractButton>
@@ -90,6 +92,8 @@ void LayoutTest::everyPageFits()
     registrerInformation(main);
     registrerProgrammer(main);
     registrerFindtekst(main);
+    registrerMappestruktur(main);
+    registrerGenveje(main);
     main.opt.TryedBefore = true;
     entry.start();
     main.FormActivate();
@@ -101,6 +105,8 @@ void LayoutTest::everyPageFits()
     main.hovedhandling(QStringLiteral("aVisKlipbordet"))->trigger();
     main.hovedhandling(QStringLiteral("progInsert"))->trigger();
     main.hovedhandling(QStringLiteral("findTekst"))->trigger();
+    main.hovedhandling(QStringLiteral("OpretSmappe"))->trigger();
+    main.aabnVaerktoej(QStringLiteral("opretGenveje"));  // its action wants a current element
     auto* findtekst = main.findChild<Tfindform*>();
     QVERIFY(findtekst);
     QWidget* explorer = main.getWinform(QStringLiteral("Stifinder 1"));
@@ -129,7 +135,8 @@ void LayoutTest::everyPageFits()
                         fejl.append(side + QStringLiteral(": ") + navn + QStringLiteral(": ") + f);
                     }
     };
-    for (QWidget* vindue : {static_cast<QWidget*>(&main), explorer, static_cast<QWidget*>(findtekst)}) {
+    for (QWidget* vindue : {static_cast<QWidget*>(&main), explorer, static_cast<QWidget*>(findtekst),
+                            static_cast<QWidget*>(main.findChild<Tmappestrukturform*>())}) {
         if (auto* egenRamme = qobject_cast<QMdiSubWindow*>(vindue->parentWidget())) {
             main.mdi()->setActiveSubWindow(egenRamme);
             egenRamme->showMaximized();

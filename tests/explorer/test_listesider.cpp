@@ -9,6 +9,8 @@
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
 #include "tools/findtekst/tfindform.h"
+#include "tools/genveje/tgenvejform.h"
+#include "tools/mappestruktur/tmappestrukturform.h"
 #include "tools/programmer/tprogform.h"
 #include "tree/tstrukturcompo.h"
 
@@ -391,12 +393,16 @@ void ListesiderTest::noKeyBoundTwice()
 {
     registrerProgrammer(entry->mainform());
     registrerFindtekst(entry->mainform());
+    registrerMappestruktur(entry->mainform());
+    registrerGenveje(entry->mainform());
     Twinform* foerste = start();
     Tmainform& main = entry->mainform();
     main.hovedhandling("aVisKlipbordet")->trigger();
     main.hovedhandling("aStifinder")->trigger();
     main.hovedhandling("progInsert")->trigger();
     main.hovedhandling("findTekst")->trigger();
+    main.hovedhandling("OpretSmappe")->trigger();
+    main.aabnVaerktoej("opretGenveje");  // its action wants a current element
     QVERIFY(foerste && main.getWinform("Stifinder 2"));
 
     // Where an action's keys work: its widget and what lies in it, or its whole window. An action

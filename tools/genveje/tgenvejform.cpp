@@ -253,7 +253,10 @@ void Tgenvejform::makeGenvej()
 void Tgenvejform::loadGenveje(const QString& mappe)
 {
     genvejsListe->clear();
-    genvejsListe->addItems(genvejsnavne(mappe));
+    for (const QString& fil : genvejsfiler(mappe)) {
+        auto* item = new QListWidgetItem(fil.chopped(4), genvejsListe);
+        item->setData(Qt::UserRole, fil);
+    }
     if (genvejsListe->count() == 0)
         main.beskeder()->sig(QStringLiteral("Der blev ikke fundet nogen genveje i mappen til \"Fast placering\"."));
     regler->opdaterSenere();
@@ -262,7 +265,7 @@ void Tgenvejform::loadGenveje(const QString& mappe)
 void Tgenvejform::runGenvej()
 {
     if (const QListWidgetItem* item = genvejsListe->currentItem())
-        main.runFilname(stiMed(EditDestFast->text(), item->text() + QStringLiteral(".lnk")), 0);
+        main.runFilname(stiMed(EditDestFast->text(), item->data(Qt::UserRole).toString()), 0);
 }
 
 void Tgenvejform::gemFastPlacering()
