@@ -49,10 +49,12 @@ QList<platform::DriveInfo> monteringer()
 
 }  // namespace
 
-QList<TDrev> visteDrev()
+Monteringer::Monteringer() : liste(monteringer()) {}
+
+QList<TDrev> Monteringer::visteDrev() const
 {
     QList<TDrev> drev;
-    for (const platform::DriveInfo& d : monteringer()) {
+    for (const platform::DriveInfo& d : liste) {
         const bool vist = d.kind == DriveKind::Removable || d.kind == DriveKind::Fixed || d.kind == DriveKind::Optical;
         if (vist && QFileInfo(d.mountPoint).isDir())
             drev.append({d.mountPoint, d.kind, d.label});
@@ -60,18 +62,22 @@ QList<TDrev> visteDrev()
     return drev;
 }
 
-QString drevDel(const QString& path)
+QString Monteringer::drevDel(const QString& path) const
 {
     const QString sti = utenSlutSkraastreg(path);
     QString best;
-    for (const platform::DriveInfo& d : monteringer()) {
+    for (const platform::DriveInfo& d : liste) {
         const QString& rod = d.mountPoint;
-        const bool holder = sti == rod || rod == u"/" || sti.startsWith(rod + u'/');
+        const bool holder = rod == u"/" || (sti.startsWith(rod) && (sti.size() == rod.size() || sti[rod.size()] == u'/'));
         if (holder && sti.startsWith(u'/') && rod.size() > best.size())
             best = rod;
     }
     return best;
 }
+
+QList<TDrev> visteDrev() { return Monteringer().visteDrev(); }
+
+QString drevDel(const QString& path) { return Monteringer().drevDel(path); }
 
 DriveKind getDrevKind(const QString& path)
 {

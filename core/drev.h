@@ -18,6 +18,18 @@ struct TDrev {
     int ikon() const;
 };
 
+// The mounts in force, read once, for many look-ups in a row (an outline of thousands of folders);
+// the functions below read them anew at each call.
+class Monteringer {
+public:
+    Monteringer();
+    QList<TDrev> visteDrev() const;
+    QString drevDel(const QString& path) const;
+
+private:
+    QList<platform::DriveInfo> liste;
+};
+
 // The drives the trees show, in mount order: removable, fixed and CD or DVD drives whose mount
 // point is an existing folder, each mount point once (the mount seen last is the one in force).
 QList<TDrev> visteDrev();

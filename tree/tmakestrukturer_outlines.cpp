@@ -7,14 +7,22 @@
 #include "core/pathhelpers.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QTreeWidget>
 
 namespace {
 
 const QString fejlTekst = QStringLiteral("Det lykkedes ikke at fremstille strukturen.\n");
 
-// An entry that is the mount point of its own file system: a bare drive.
-bool erDrev(const QString& entry) { return drevDel(entry) == entry; }
+// A caption with the letters A to Z folded, as captions are compared.
+QString foldAZ(const QString& tekst)
+{
+    QString ud = tekst;
+    for (QChar& c : ud)
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - 32);
+    return ud;
+}
 
 }  // namespace
 
@@ -65,20 +73,35 @@ void TMakeStrukturer::makeHistoryStruktur(QStringList& aList)
             return;
         FStruktur1->clear();
         StartNo = 0;
-        for (qsizetype i = aList.size() - 1; i >= 0; --i)
-            makeHisDrive(drevDel(aList[i]));
-        for (const QString& entry : std::as_const(aList)) {
-            const QString drive = drevDel(entry);
-            QTreeWidgetItem* node = drive == entry ? nullptr : rodMed(drive);
+        // The drives of the entries, from the last entry up, each once; the outline is built on
+        // them before it goes into the tree, and a child is found by its caption, the letters A to
+        // Z folded, through a table.
+        const Monteringer drev;
+        const QList<TDrev> vist = drev.visteDrev();
+        QHash<QString, QTreeWidgetItem*> roedder;
+        QList<QTreeWidgetItem*> orden;
+        QStringList drevDele(aList.size());
+        for (qsizetype i = aList.size() - 1; i >= 0; --i) {
+            drevDele[i] = drev.drevDel(aList[i]);
+            if (roedder.contains(drevDele[i]))
+                continue;
+            for (const TDrev& d : vist)
+                if (d.rod == drevDele[i]) {
+                    orden.append(drevNode(d));
+                    roedder.insert(d.rod, orden.last());
+                }
+        }
+        QHash<QTreeWidgetItem*, QHash<QString, QTreeWidgetItem*>> boern;
+        for (qsizetype i = 0; i < aList.size(); ++i) {
+            const QString& entry = aList[i];
+            const QString& drive = drevDele[i];
+            QTreeWidgetItem* node = drive == entry ? nullptr : roedder.value(drive);
             if (!node)
                 continue;
             QString built = drive;
             for (const QString& part : entry.mid(drive.size()).split(u'/', Qt::SkipEmptyParts)) {
                 built = stiMed(built, part);
-                QTreeWidgetItem* found = nullptr;
-                for (int c = 0; c < node->childCount() && !found; ++c)
-                    if (sammeTekst(node->child(c)->text(0), part))
-                        found = node->child(c);
+                QTreeWidgetItem*& found = boern[node][foldAZ(part)];
                 if (!found) {
                     found = mappeNode(part, built);
                     node->addChild(found);
@@ -86,6 +109,8 @@ void TMakeStrukturer::makeHistoryStruktur(QStringList& aList)
                 node = found;
             }
         }
+        StartNo = int(orden.size());
+        FStruktur1->addTopLevelItems(orden);
         FStruktur1->expandAll();
         vaelg(FStruktur1, nullptr);
     } catch (const std::exception&) {
@@ -100,19 +125,16 @@ void TMakeStrukturer::makePunktStruktur(QStringList& aList)
             return;
         FStruktur1->clear();
         StartNo = 0;
-        bool kunDrev = true;
+        const Monteringer drev;
+        QList<QTreeWidgetItem*> mapper;
         for (const QString& entry : std::as_const(aList)) {
-            if (erDrev(entry))
+            if (drev.drevDel(entry) == entry)
                 makeHisDrive(entry);
             else
-                kunDrev = false;
+                mapper.append(mappeNode(getLastDirectory(entry), entry));
         }
-        if (!kunDrev) {
-            // A bare drive that cannot be shown is left out; the folders are listed all the same.
-            for (const QString& entry : std::as_const(aList))
-                if (!erDrev(entry))
-                    FStruktur1->addTopLevelItem(mappeNode(getLastDirectory(entry), entry));
-        }
+        // A bare drive that cannot be shown is left out; the folders are listed all the same.
+        FStruktur1->addTopLevelItems(mapper);
         vaelg(FStruktur1, FStruktur1->topLevelItem(0));
     } catch (const std::exception&) {
         sig(fejlTekst);
