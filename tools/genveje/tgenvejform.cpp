@@ -14,7 +14,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,8 +40,8 @@ Tgenvejform::Tgenvejform(Tmainform& main, bool internt)
     setWindowTitle(QStringLiteral("Genveje"));
     auto* layout = new QVBoxLayout(this);
     auto* dele = new QHBoxLayout;
-    dele->addWidget(byggeVenstre(), 1);
-    dele->addWidget(byggeHoejre(), 1);
+    dele->addWidget(byggeVenstre(), 3);
+    dele->addWidget(byggeHoejre(), 2);
     layout->addLayout(dele, 1);
     layout->addLayout(vaerktoejsBund(main, this, showInternt, QStringLiteral("Genveje.html"), "SpeedButton3"));
     EditDestFast->setText(main.opt.PlaceringsMappe);
@@ -117,23 +116,23 @@ QWidget* Tgenvejform::byggeVenstre()
     connect(EditName, &QLineEdit::returnPressed, this, [this] { udfoerNaarAktiv("opretGenvej"); });
     const auto fastMappe = [this] { return erMappe(EditDestFast->text()); };
 
-    auto* felter = new QGridLayout;
-    const auto raekke = [&](int nr, const QString& tekst, QLineEdit* edit, std::initializer_list<QAction*> actions) {
+    // A field with its buttons on a line of its own, under its label.
+    const auto raekke = [&](const QString& tekst, QLineEdit* edit, std::initializer_list<QAction*> actions) {
         if (!tekst.isEmpty())
-            felter->addWidget(new QLabel(tekst, panel), nr * 2, 0, 1, 2);
-        felter->addWidget(edit, nr * 2 + 1, 0);
-        auto* knapper = new QHBoxLayout;
+            layout->addWidget(new QLabel(tekst, panel));
+        auto* linje = new QHBoxLayout;
+        linje->addWidget(edit, 1);
         for (QAction* action : actions)
-            knapper->addWidget(knapFor(action, panel));
-        felter->addLayout(knapper, nr * 2 + 1, 1);
+            linje->addWidget(knapFor(action, panel));
+        layout->addLayout(linje);
     };
-    raekke(0, QString(), EditTarget,
+    raekke(QString(), EditTarget,
            {handling("insertMappe", QStringLiteral("Indfør mappe"), QStringLiteral("Indfør mappe der skal oprettes en genvej til"),
                      [this, sti] { EditTarget->setText(sti()); }, [sti] { return erMappe(sti()); }),
             handling("insertFil", QStringLiteral("Indfør program eller fil"),
                      QStringLiteral("Indfør fil der skal oprettes en genvej til"), [this, sti] { EditTarget->setText(sti()); },
                      [sti] { return QFileInfo(sti()).isFile(); })});
-    raekke(1, QStringLiteral("Placering"), EditDest,
+    raekke(QStringLiteral("Placering"), EditDest,
            {handling("destinationMappe", QStringLiteral("Indfør placering"), QStringLiteral("Indfør hvor genvejen skal placeres"),
                      [this, sti] {
                          const QFileInfo element(sti());
@@ -143,12 +142,12 @@ QWidget* Tgenvejform::byggeVenstre()
                              EditDest->setText(element.absolutePath());
                      },
                      [sti] { return !sti().isEmpty(); })});
-    raekke(2, QStringLiteral("Navn:"), EditName,
+    raekke(QStringLiteral("Navn:"), EditName,
            {handling("opretGenvej", QStringLiteral("Opret genvej"), QStringLiteral("Opret genvejen"), [this] { makeGenvej(); },
                      [this] {
                          return !EditTarget->text().isEmpty() && !EditName->text().isEmpty() && !EditDest->text().isEmpty();
                      })});
-    raekke(3, QStringLiteral("Fast plasering"), EditDestFast,
+    raekke(QStringLiteral("Fast plasering"), EditDestFast,
            {handling("fastPlaceringsMappe", QStringLiteral("Indfør"), QStringLiteral("Indfør en fast placering af genveje"),
                      [this, sti] {
                          EditDestFast->setText(sti());
@@ -158,8 +157,6 @@ QWidget* Tgenvejform::byggeVenstre()
             handling("gemFastPlacering", QStringLiteral("Gem"), QStringLiteral("Gem mappen til senere brug"),
                      [this] { gemFastPlacering(); },
                      [this, fastMappe] { return fastMappe() && !sammeMappe(EditDestFast->text(), main.opt.PlaceringsMappe); })});
-    felter->setColumnStretch(0, 1);
-    layout->addLayout(felter);
     layout->addStretch();
     handling("hentGenveje", QStringLiteral("Hent"), QStringLiteral("Indlæser alle genveje anbragt i den faste placering"),
              [this] { loadGenveje(EditDestFast->text()); }, fastMappe);
