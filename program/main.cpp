@@ -7,6 +7,7 @@
 #include "platform/terminationsignals.h"
 #include "tools/findtekst/tfindform.h"
 #include "tools/information/informationssider.h"
+#include "tools/kalender/tkalenderform.h"
 #include "tools/programmer/tprogform.h"
 
 #include <QApplication>
@@ -46,6 +47,7 @@ int main(int argc, char** argv)
     registrerInformation(entry->mainform());
     registrerProgrammer(entry->mainform());
     registrerFindtekst(entry->mainform());
+    registrerKalender(entry->mainform());
     entry->start();
     return application.exec();
 }

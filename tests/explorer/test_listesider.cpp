@@ -9,6 +9,7 @@
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
 #include "tools/findtekst/tfindform.h"
+#include "tools/kalender/tkalenderform.h"
 #include "tools/programmer/tprogform.h"
 #include "tree/tstrukturcompo.h"
 
@@ -391,12 +392,14 @@ void ListesiderTest::noKeyBoundTwice()
 {
     registrerProgrammer(entry->mainform());
     registrerFindtekst(entry->mainform());
+    registrerKalender(entry->mainform());
     Twinform* foerste = start();
     Tmainform& main = entry->mainform();
     main.hovedhandling("aVisKlipbordet")->trigger();
     main.hovedhandling("aStifinder")->trigger();
     main.hovedhandling("progInsert")->trigger();
     main.hovedhandling("findTekst")->trigger();
+    main.hovedhandling("visKalender")->trigger();
     QVERIFY(foerste && main.getWinform("Stifinder 2"));
 
     // Where an action's keys work: its widget and what lies in it, or its whole window. An action
