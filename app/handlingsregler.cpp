@@ -22,6 +22,16 @@ void Handlingsregler::tilfoej(QAction* action, std::function<bool()> Update)
     connect(action, &QAction::triggered, this, &Handlingsregler::opdaterSenere);
 }
 
+QAction* Handlingsregler::handling(const char* navn, const QString& tekst, const QString& hint,
+                                   std::function<bool()> Update)
+{
+    auto* action = new QAction(tekst, vindue);
+    action->setObjectName(QLatin1String(navn));
+    action->setToolTip(hint);
+    tilfoej(action, std::move(Update));
+    return action;
+}
+
 void Handlingsregler::tilfoej(std::function<void()> Update) { regler.append(std::move(Update)); }
 
 void Handlingsregler::opdaterSenere()

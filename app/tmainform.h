@@ -101,9 +101,9 @@ public:
     using StifinderFabrik = std::function<QWidget*(Tmainform& main)>;
     void setStifinderFabrik(StifinderFabrik fabrik) { stifinderFabrik = std::move(fabrik); }
     // Where a tool window of its own ("Externt") stands: a file in OptMappe whose first lines are
-    // its left, top and height, and its width when the defaults give four numbers; the window is
-    // placed from it when made and the lines written back when it closes. No file: the window
-    // places itself.
+    // its left and top, its height when the defaults give three numbers and its width when they
+    // give four (a window of a fixed size gives two); the window is placed from it when made and
+    // the lines written back when it closes. No file: the window places itself.
     struct EksternPlacering {
         QString filnavn;
         QList<int> standard;
@@ -153,6 +153,7 @@ public:
     void aInsertGenvejExecute();
     void selectFromGal(const QString& aFilnavn, bool medDelete);
     // The first explorer window shows a folder, or a level structure of folders and then a folder.
+    // A folder that is gone is said as one of the program's important folders deleted.
     void visKalMappe(const QString& aMappe);
     void opretKalenderStruk(QStringList aList, const QString& aMappe);
     // Every explorer window takes the tree font of the options (each new one asks too).
@@ -265,6 +266,8 @@ private:
     QList<QWidget*> stifindere() const;
     QWidget* aktivtElement() const;
     StifinderVindue* aktivStifinder();
+    // The first explorer window brought forward with the frame, or a new one made when there is none.
+    StifinderVindue* fremStifinder();
 
     struct Vaerktoej {
         QAction* action = nullptr;

@@ -93,7 +93,9 @@ public:
         if (!ok)
             for (qsizetype i = 0; i < antal; ++i)
                 placeringsLinjer[i].anvend(QString::number(standard[i]), sted);
-        window->setGeometry(sted.venstre, sted.top, antal > 3 ? sted.bredde : window->width(), sted.hoejde);
+        // A file of the place alone keeps the window's own size.
+        window->setGeometry(sted.venstre, sted.top, antal > 3 ? sted.bredde : window->width(),
+                            antal > 2 ? sted.hoejde : window->height());
         window->installEventFilter(this);
     }
 

@@ -111,8 +111,7 @@ void Tmainform::aInsertGenvejExecute()
 
 void Tmainform::selectFromGal(const QString& aFilnavn, bool medDelete)
 {
-    aktiverWinform(false, QString());
-    auto* explorer = dynamic_cast<StifinderVindue*>(stifindere().value(0));
+    StifinderVindue* explorer = fremStifinder();
     if (!explorer)
         return;
     TStrukturCompo& compo = explorer->strukturCompo();
@@ -136,7 +135,29 @@ void Tmainform::RegisterEleFromGal(const QString& aEleNavn)
         explorer->registrerElement(aEleNavn);
 }
 
-void Tmainform::visKalMappe(const QString& aMappe) { aktiverWinform(false, aMappe); }
+StifinderVindue* Tmainform::fremStifinder()
+{
+    aktiverWinform(false, QString());
+    // Asked from a tool window of its own, the frame comes forward over it.
+    if (!isActiveWindow()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        show();
+        raise();
+        activateWindow();
+    }
+    return dynamic_cast<StifinderVindue*>(stifindere().value(0));
+}
+
+void Tmainform::visKalMappe(const QString& aMappe)
+{
+    if (!QFileInfo(aMappe).isDir()) {
+        info->sig(QStringLiteral("Der opstod en fejl.\nVigtige mapper er muligvist blevet slettet."));
+        return;
+    }
+    // A new explorer window goes to the folder as well as one brought forward.
+    if (StifinderVindue* explorer = fremStifinder())
+        explorer->gaaTilMappe(aMappe);
+}
 
 void Tmainform::opretKalenderStruk(QStringList aList, const QString& aMappe)
 {

@@ -63,8 +63,7 @@ void Tmainform::mMsOnClick(QAction* item)
 
 StifinderVindue* Tmainform::visStrukturOmrids(QStringList mapper, bool punktstruktur, const QString& gaaTil)
 {
-    aktiverWinform(false, QString());
-    auto* explorer = dynamic_cast<StifinderVindue*>(stifindere().value(0));
+    StifinderVindue* explorer = fremStifinder();
     if (!explorer)
         return nullptr;
     TStrukturCompo& compo = explorer->strukturCompo();

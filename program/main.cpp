@@ -8,6 +8,7 @@
 #include "tools/findtekst/tfindform.h"
 #include "tools/genveje/tgenvejform.h"
 #include "tools/information/informationssider.h"
+#include "tools/kalender/tkalenderform.h"
 #include "tools/mappestruktur/tmappestrukturform.h"
 #include "tools/programmer/tprogform.h"
 
@@ -48,6 +49,7 @@ int main(int argc, char** argv)
     registrerInformation(entry->mainform());
     registrerProgrammer(entry->mainform());
     registrerFindtekst(entry->mainform());
+    registrerKalender(entry->mainform());
     registrerMappestruktur(entry->mainform());
     registrerGenveje(entry->mainform());
     entry->start();

@@ -473,6 +473,15 @@ void MainWindowTest::toolWindowOfItsOwn()
     QCOMPARE(*platform::readTextLines(main->folders.OptMappe + "Findoptions.txt"),
              QStringList({"60", "70", "410", "510", "3"}));
     QVERIFY(gruppe->isEnabled());
+
+    // A window whose file holds only its place keeps its own size.
+    main->registrerVaerktoej("visKalender", [] {
+        auto* fast = new QWidget;
+        fast->resize(300, 200);
+        return fast;
+    }, {"kalender.txt", {20, 40}});
+    main->opt.openKalender = 1;
+    QCOMPARE(main->aabnVaerktoej("visKalender")->geometry(), QRect(20, 40, 300, 200));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,3 +1,4 @@
+#include "app/kontroller.h"
 #include "app/programentry.h"
 #include "app/tmainform.h"
 #include "explorer/tlisteform.h"
@@ -7,6 +8,7 @@
 #include "tools/information/informationssider.h"
 #include "tools/findtekst/tfindform.h"
 #include "tools/genveje/tgenvejform.h"
+#include "tools/kalender/tkalenderform.h"
 #include "tools/mappestruktur/tmappestrukturform.h"
 #include "tools/programmer/tprogform.h"
 
@@ -63,8 +65,9 @@ void vis(QWidget* page)
 }  // namespace
 
 // At the default window size (or on a smaller screen) and each font size, the main window with an
-// explorer, the clipboard window and the program register shows every button, check box and radio
-// button whole and within reach.
+// explorer, the clipboard window, the program register, the text search, the structures, the
+// shortcuts and the calendar (inside the frame and as its own window) shows every button, check box
+// and radio button whole and within reach.
 class LayoutTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -92,6 +95,7 @@ void LayoutTest::everyPageFits()
     registrerInformation(main);
     registrerProgrammer(main);
     registrerFindtekst(main);
+    registrerKalender(main);
     registrerMappestruktur(main);
     registrerGenveje(main);
     main.opt.TryedBefore = true;
@@ -109,6 +113,9 @@ void LayoutTest::everyPageFits()
     main.aabnVaerktoej(QStringLiteral("opretGenveje"));  // its action wants a current element
     auto* findtekst = main.findChild<Tfindform*>();
     QVERIFY(findtekst);
+    main.hovedhandling(QStringLiteral("visKalender"))->trigger();
+    auto* kalender = main.findChild<Tkalenderform*>();
+    QVERIFY(kalender);
     QWidget* explorer = main.getWinform(QStringLiteral("Stifinder 1"));
     QVERIFY(explorer);
     main.findChild<QRadioButton*>(QStringLiteral("Fontbox%1").arg(fontbox))->click();
@@ -135,8 +142,7 @@ void LayoutTest::everyPageFits()
                         fejl.append(side + QStringLiteral(": ") + navn + QStringLiteral(": ") + f);
                     }
     };
-    for (QWidget* vindue : {static_cast<QWidget*>(&main), explorer, static_cast<QWidget*>(findtekst),
-                            static_cast<QWidget*>(main.findChild<Tmappestrukturform*>())}) {
+    const auto proevSider = [&](QWidget* vindue) {
         if (auto* egenRamme = qobject_cast<QMdiSubWindow*>(vindue->parentWidget())) {
             main.mdi()->setActiveSubWindow(egenRamme);
             egenRamme->showMaximized();
@@ -147,12 +153,24 @@ void LayoutTest::everyPageFits()
                 bog->setCurrentIndex(i);
                 proev(bog->objectName() + u'/' + QString::number(i));
             }
-    }
+    };
+    for (QWidget* vindue : {static_cast<QWidget*>(&main), explorer, static_cast<QWidget*>(findtekst),
+                            static_cast<QWidget*>(kalender), static_cast<QWidget*>(main.findChild<Tmappestrukturform*>())})
+        proevSider(vindue);
     for (QMdiSubWindow* ramme2 : main.mdi()->subWindowList()) {
         main.mdi()->setActiveSubWindow(ramme2);
         ramme2->showMaximized();
         proev(ramme2->windowTitle());
     }
+    // The calendar as a window of its own has a fixed size.
+    QPointer<QWidget> indeni = kalender;
+    lukVindue(kalender);
+    QTRY_VERIFY(indeni.isNull());
+    main.opt.openKalender = 1;
+    main.hovedhandling(QStringLiteral("visKalender"))->trigger();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* egen = qobject_cast<Tkalenderform*>(window))
+            proevSider(egen);
     fejl.removeDuplicates();
     for (const QString& f : std::as_const(fejl))
         qWarning("%s", qPrintable(f));

@@ -10,6 +10,7 @@
 #include "tests/common/testhome.h"
 #include "tools/findtekst/tfindform.h"
 #include "tools/genveje/tgenvejform.h"
+#include "tools/kalender/tkalenderform.h"
 #include "tools/mappestruktur/tmappestrukturform.h"
 #include "tools/programmer/tprogform.h"
 #include "tree/tstrukturcompo.h"
@@ -393,6 +394,7 @@ void ListesiderTest::noKeyBoundTwice()
 {
     registrerProgrammer(entry->mainform());
     registrerFindtekst(entry->mainform());
+    registrerKalender(entry->mainform());
     registrerMappestruktur(entry->mainform());
     registrerGenveje(entry->mainform());
     Twinform* foerste = start();
@@ -403,6 +405,7 @@ void ListesiderTest::noKeyBoundTwice()
     main.hovedhandling("findTekst")->trigger();
     main.hovedhandling("OpretSmappe")->trigger();
     main.aabnVaerktoej("opretGenveje");  // its action wants a current element
+    main.hovedhandling("visKalender")->trigger();
     QVERIFY(foerste && main.getWinform("Stifinder 2"));
 
     // Where an action's keys work: its widget and what lies in it, or its whole window. An action

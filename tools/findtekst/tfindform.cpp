@@ -75,11 +75,8 @@ Tfindform::Tfindform(Tmainform& main, bool internt, Dokumentlaeser laeser)
 QAction* Tfindform::handling(const char* navn, const QString& tekst, const QString& hint, void (Tfindform::*udfoer)(),
                              std::function<bool()> aktiv)
 {
-    auto* action = new QAction(tekst, this);
-    action->setObjectName(QLatin1String(navn));
-    action->setToolTip(hint);
+    QAction* action = regler->handling(navn, tekst, hint, std::move(aktiv));
     connect(action, &QAction::triggered, this, udfoer);
-    regler->tilfoej(action, std::move(aktiv));
     return action;
 }
 

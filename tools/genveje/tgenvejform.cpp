@@ -60,11 +60,8 @@ Tgenvejform::Tgenvejform(Tmainform& main, bool internt)
 QAction* Tgenvejform::handling(const char* navn, const QString& tekst, const QString& hint, std::function<void()> udfoer,
                                std::function<bool()> aktiv)
 {
-    auto* action = new QAction(tekst, this);
-    action->setObjectName(QLatin1String(navn));
-    action->setToolTip(hint);
+    QAction* action = regler->handling(navn, tekst, hint, std::move(aktiv));
     connect(action, &QAction::triggered, this, std::move(udfoer));
-    regler->tilfoej(action, std::move(aktiv));
     return action;
 }
 
