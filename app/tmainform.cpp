@@ -262,6 +262,7 @@ void Tmainform::FormActivate()
     if (!opstart)
         return;
     opstart = false;
+    loadNotater();
     if (hjaelpesider)
         hjaelpesider->LoadStruktur();
     QWidget* first = makeNewStifinder();

@@ -26,6 +26,7 @@ class QListWidget;
 class TMenuExeFiler;
 class QMdiSubWindow;
 class QMenu;
+class QPlainTextEdit;
 class QPushButton;
 class QSystemTrayIcon;
 class QTabBar;
@@ -38,6 +39,7 @@ class Hjaelpesider;
 class StifinderVindue;
 class Tinfform;
 class Tspform;
+enum class Soegetjeneste;
 
 // The main window: the frame of the program and the owner of the program-wide state (the data
 // folders, the main settings, the counters of running operations and explorer windows).
@@ -95,6 +97,14 @@ public:
     QString statusTekst() const;
     // Posts a notification to the desktop's notification centre.
     void makeInfo(const QString& overskrift, const QString& tekst) override;
+    // Opens the desktop's browser on the service's search for the text ("Der mangler et søgeord"
+    // when it is empty); a failure through ErrorInfo.
+    void soegPaaNettet(Soegetjeneste tjeneste, const QString& tekst);
+
+    // The notes: the list of NotatMappe's notes, and whether the heading was typed into since the
+    // note was last saved or loaded (saving over an existing note then asks first).
+    void loadNotater();
+    bool nytNotatNavn = false;
     int ncNumber = 0;
 
     // Child windows. New explorer windows are made by the factory that the explorer registers.
@@ -231,6 +241,16 @@ private:
     // The shortcut-key lists of page 6, each key explained by a help page or a text.
     void byggeGenvejslister();
     void byggeSider();
+    // The page "Søg på nettet": the searches, their actions and the message centre.
+    void byggeSoegeside();
+    // The page "Notater" and its actions.
+    void byggeNotatside();
+    void aGemNotatExecute();
+    void aHentNotatExecute();
+    void nytNotat();
+    void visNotatmappe();
+    // True when the note has no unsaved changes, or the user says to leave them.
+    bool notatKanForlades(const QString& spoergsmaal);
     QWidget* byggeEgenskaber();
     QWidget* byggeSikkerhed();
     QWidget* byggePanelIndhold();
@@ -305,6 +325,12 @@ private:
     QTabWidget* genvejsBog = nullptr;
     Hjaelpesider* hjaelpesider = nullptr;
     QWidget* infoPlads = nullptr;
+    QWidget* globusIndhold = nullptr;  // the content of the pages "Søg på nettet" and "Notater"
+    QWidget* notatIndhold = nullptr;
+    QLineEdit* notatEdit = nullptr;
+    QLabel* NotatLabel = nullptr;
+    QListWidget* notatBox = nullptr;
+    QPlainTextEdit* notatMemo = nullptr;
     QTreeWidget* indholdsListe = nullptr;
     QLineEdit* editSti = nullptr;
     QLabel* infobarProgram = nullptr;

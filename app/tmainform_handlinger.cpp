@@ -204,6 +204,8 @@ void Tmainform::byggeHandlinger()
 
     byggeIndholdslister();
     byggeGenvejslister();
+    byggeSoegeside();
+    byggeNotatside();
 
     connect(mdiArea, &QMdiArea::subWindowActivated, regler, &Handlingsregler::opdaterSenere);
     connect(Hovedbog, &QTabWidget::currentChanged, regler, &Handlingsregler::opdaterSenere);

@@ -117,6 +117,10 @@ QWidget* Tmainform::byggeVenstrePanel()
                           {QStringLiteral("Funktioner"), QStringLiteral("Programmer"), QStringLiteral("F taster"),
                            QStringLiteral("Ctrl+")},
                           Hovedbog);
+    globusIndhold = new QWidget(Hovedbog);
+    globusIndhold->setObjectName(QStringLiteral("globusIndhold"));
+    notatIndhold = new QWidget(Hovedbog);
+    notatIndhold->setObjectName(QStringLiteral("notatIndhold"));
     struct Side {
         QWidget* indhold;
         const char* navn;
@@ -126,8 +130,8 @@ QWidget* Tmainform::byggeVenstrePanel()
     const Side sider[] = {
         {funkBog, "openProgramSide", "Programmer med funktioner", QStyle::SP_DesktopIcon},
         {byggeProgramside(Hovedbog), "programmerSide", "Udvalgte programmer", QStyle::SP_ComputerIcon},
-        {nullptr, "globusSide", "Søg på nettet", QStyle::SP_DriveNetIcon},
-        {nullptr, "notatSide", "Notater", QStyle::SP_FileDialogDetailedView},
+        {rulbarSide(globusIndhold), "globusSide", "Søg på nettet", QStyle::SP_DriveNetIcon},
+        {rulbarSide(notatIndhold), "notatSide", "Notater", QStyle::SP_FileDialogDetailedView},
         {Programbog, "programSide", "Egenskaber", QStyle::SP_FileDialogInfoView},
         {byggeInfoside(Hovedbog), "TabSheet1", "Velkommen", QStyle::SP_MessageBoxInformation},
         {genvejsBog, "genvejsSide", "Program genveje", QStyle::SP_FileDialogListView},

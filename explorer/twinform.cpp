@@ -6,7 +6,7 @@
 #include "app/programkontekst.h"
 #include "app/traelinjer.h"
 #include "explorer/tlisteform.h"
-#include "explorer/treopenfiler.h"
+#include "app/treopenfiler.h"
 #include "core/stoerrelser.h"
 #include "fileops/tklipbordslister.h"
 #include "fileops/tdeleteobjekt.h"

@@ -11,7 +11,7 @@
 #include "core/drev.h"
 #include "core/ikonslots.h"
 #include "explorer/hjaelpknap.h"
-#include "explorer/treopenfiler.h"
+#include "app/treopenfiler.h"
 #include "fileops/tklipbordslister.h"
 #include "platform/shell.h"
 #include "tree/tstrukturcompo.h"

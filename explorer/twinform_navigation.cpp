@@ -2,7 +2,7 @@
 // structure commands.
 #include "app/handlingsregler.h"
 #include "app/programkontekst.h"
-#include "explorer/treopenfiler.h"
+#include "app/treopenfiler.h"
 #include "explorer/tlisteform.h"
 #include "explorer/twinform.h"
 #include "fileops/tklipbordslister.h"

@@ -5,7 +5,7 @@
 
 #include "app/handlingsregler.h"
 #include "app/programkontekst.h"
-#include "explorer/treopenfiler.h"
+#include "app/treopenfiler.h"
 #include "tools/skrivtekstfiler/tskrivtekstfiler.h"
 #include "core/beskeder.h"
 #include "core/drev.h"

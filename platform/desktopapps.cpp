@@ -225,6 +225,22 @@ int launchDefault(const QString& contentType, const QString& path, const Termina
     return start(G_DESKTOP_APP_INFO(app), {path}, QFileInfo(path).absolutePath(), terminal);
 }
 
+int launchDefaultForUri(const QString& uri)
+{
+    const QByteArray adresse = uri.toUtf8();
+    gchar* scheme = g_uri_parse_scheme(adresse.constData());
+    GAppInfo* app = scheme ? g_app_info_get_default_for_uri_scheme(scheme) : nullptr;
+    g_free(scheme);
+    if (!app)
+        return shellIngenTilknytning;
+    g_object_unref(app);
+    GError* error = nullptr;
+    const bool startet = g_app_info_launch_default_for_uri(adresse.constData(), nullptr, &error);
+    if (error)
+        g_error_free(error);
+    return startet ? shellStartet : shellUkendtFejl;
+}
+
 bool erProgrampost(const QString& path)
 {
     if (!path.endsWith(QStringLiteral(".desktop")))

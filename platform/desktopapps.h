@@ -23,6 +23,10 @@ using TerminalStart = std::function<int(const QStringList& command)>;
 // shellIngenTilknytning when the type has no application).
 int launchDefault(const QString& contentType, const QString& path, const TerminalStart& terminal);
 
+// Starts the default handler of the address's scheme with the address. A shell code
+// (shellStartet; shellIngenTilknytning when the scheme has no handler).
+int launchDefaultForUri(const QString& uri);
+
 // A desktop entry that starts an application (Type=Application, not hidden or broken): its name
 // in the user's language, and its icon as a theme name or a file.
 struct Programpost {

@@ -5,8 +5,8 @@
 namespace platform {
 
 // Posts a notification to the desktop's notification centre (org.freedesktop.Notifications on
-// the session bus), with a sound file to play. Returns at once; without a notification service
-// nothing happens.
+// the session bus), with a sound file to play. The body is plain text: it arrives as given also
+// at a service that reads bodies as markup. Without a notification service nothing happens.
 void postNotification(const QString& appName, const QString& title, const QString& body, const QString& soundFile);
 
 }  // namespace platform

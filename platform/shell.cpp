@@ -193,6 +193,8 @@ public:
         return startDetached(terminal, arguments, folder);
     }
 
+    int openUri(const QString& uri) override { return launchDefaultForUri(uri); }
+
 private:
     // The terminal that an application needing one runs in, in folder.
     TerminalStart inTerminal(const QString& folder)

@@ -32,6 +32,9 @@ public:
     virtual int edit(const QString& path) = 0;
     // Opens the user's terminal in folder; with a command, the terminal runs it.
     virtual int console(const QString& folder, const QStringList& command) = 0;
+    // Hands an address ("https://...") to the desktop's default handler of its scheme, the
+    // address one argument of its own; shellIngenTilknytning when the scheme has no handler.
+    virtual int openUri(const QString& uri) = 0;
 };
 
 std::unique_ptr<Shell> makeLinuxShell();

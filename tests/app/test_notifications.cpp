@@ -4,7 +4,9 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QtTest>
 
 // Notifications travel over a session bus of the test's own to a recording notification service.
@@ -14,8 +16,15 @@ private Q_SLOTS:
     void initTestCase();
     void cleanupTestCase();
     void titleBodyNameAndSoundArrive();
+    void messageCentreSendsText_data();
+    void messageCentreSendsText();
 
 private:
+    // Starts the recording service anew, answering GetCapabilities with these.
+    void startService(const QString& capabilities);
+    // The lines of the last notification recorded.
+    QStringList recorded() const;
+
     QProcess bus;
     QProcess service;
     std::unique_ptr<TestHome> home;
@@ -29,11 +38,29 @@ void NotificationsTest::initTestCase()
     QVERIFY(bus.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(bus.canReadLine() || (bus.waitForReadyRead(100), bus.canReadLine()), 10000);
     qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
-    service.start(QStringLiteral(QVM_RECORDER), {*home / "notifikation"});
+    startService({});
+}
+
+void NotificationsTest::startService(const QString& capabilities)
+{
+    QDBusConnectionInterface* names = QDBusConnection::sessionBus().interface();
+    const QString name = QStringLiteral("org.freedesktop.Notifications");
+    service.kill();
+    service.waitForFinished();
+    QTRY_VERIFY_WITH_TIMEOUT(!names->isServiceRegistered(name), 10000);
+    QFile::remove(*home / "notifikation");
+    service.start(QStringLiteral(QVM_RECORDER), {*home / "notifikation", capabilities});
     QVERIFY(service.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(QDBusConnection::sessionBus().interface()->isServiceRegistered(
-                                 QStringLiteral("org.freedesktop.Notifications")),
-                             10000);
+    QTRY_VERIFY_WITH_TIMEOUT(names->isServiceRegistered(name), 10000);
+}
+
+QStringList NotificationsTest::recorded() const
+{
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(*home / "notifikation"), 10000); }();
+    QFile record(*home / "notifikation");
+    if (!record.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(record.readAll()).split(u'\n');
 }
 
 void NotificationsTest::cleanupTestCase()
@@ -49,12 +76,30 @@ void NotificationsTest::titleBodyNameAndSoundArrive()
     ProgramEntry entry(QStringLiteral(QVM_CONTENT_DIR), {});
     Tmainform& main = entry.mainform();
     main.makeInfo(QStringLiteral("Information"), QStringLiteral("Der blev kopieret 12 KB"));
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(*home / "notifikation"), 10000);
-    QFile record(*home / "notifikation");
-    QVERIFY(record.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(record.readAll()).split(u'\n'),
-             QStringList({"qvm Mirvel 1", "Information", "Der blev kopieret 12 KB", main.folders.lydFil, ""}));
+    QCOMPARE(recorded(), QStringList({"qvm Mirvel 1", "Information", "Der blev kopieret 12 KB", main.folders.lydFil, ""}));
     QVERIFY(QFileInfo(main.folders.lydFil).size() > 44);
+}
+
+void NotificationsTest::messageCentreSendsText_data()
+{
+    QTest::addColumn<QString>("capabilities");
+    QTest::addColumn<QString>("body");
+    QTest::newRow("plain text service") << "body,sound" << "Tom & <Jerry>";
+    QTest::newRow("markup service") << "body,body-markup" << "Tom &amp; &lt;Jerry&gt;";
+    QTest::newRow("no capabilities") << "" << "Tom & <Jerry>";
+}
+
+void NotificationsTest::messageCentreSendsText()
+{
+    QFETCH(QString, capabilities);
+    QFETCH(QString, body);
+    startService(capabilities);
+    ProgramEntry entry(QStringLiteral(QVM_CONTENT_DIR), {});
+    Tmainform& main = entry.mainform();
+    main.findChild<QLineEdit*>(QStringLiteral("bcEdit"))->setText(QStringLiteral("Kat & mus"));
+    main.findChild<QLineEdit*>(QStringLiteral("bcEditTekst"))->setText(QStringLiteral("Tom & <Jerry>"));
+    main.findChild<QPushButton*>(QStringLiteral("bcButton"))->click();
+    QCOMPARE(recorded().mid(1, 2), QStringList({"Kat & mus", body}));
 }
 
 QTEST_MAIN(NotificationsTest)

@@ -1,5 +1,6 @@
 // A notification service for tests: owns org.freedesktop.Notifications on the session bus and
-// writes each call of Notify as lines into the file named on the command line.
+// writes each call of Notify as lines into the file named on the command line. GetCapabilities
+// answers with the capabilities given after the file, comma-separated (none when left out).
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusVariant>
@@ -11,9 +12,11 @@ class Recorder : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
 public:
-    explicit Recorder(QString file) : file(std::move(file)) {}
+    Recorder(QString file, QStringList capabilities) : file(std::move(file)), capabilities(std::move(capabilities)) {}
 
 public Q_SLOTS:
+    QStringList GetCapabilities() { return capabilities; }
+
     uint Notify(const QString& appName, uint, const QString&, const QString& summary, const QString& body,
                 const QStringList&, const QVariantMap& hints, int)
     {
@@ -30,12 +33,14 @@ public Q_SLOTS:
 
 private:
     QString file;
+    QStringList capabilities;
 };
 
 int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
-    Recorder recorder(QString::fromLocal8Bit(argv[1]));
+    Recorder recorder(QString::fromLocal8Bit(argv[1]),
+                      argc > 2 ? QString::fromLocal8Bit(argv[2]).split(u',', Qt::SkipEmptyParts) : QStringList());
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &recorder, QDBusConnection::ExportAllSlots)
         || !bus.registerService(QStringLiteral("org.freedesktop.Notifications")))

@@ -5,7 +5,7 @@
 #include <QList>
 #include <QStringList>
 
-// The desktop as a test sees it: every open, edit and console recorded, each verb answering with
+// The desktop as a test sees it: every open, edit, console and address recorded, each verb answering with
 // its set result.
 class OptagendeShell : public platform::Shell {
 public:
@@ -16,6 +16,7 @@ public:
     QList<Kald>* kald;
     int editSvar = platform::shellStartet;
     int openSvar = platform::shellStartet;
+    int uriSvar = platform::shellStartet;
 
     explicit OptagendeShell(QList<Kald>* kald) : kald(kald) {}
     int open(const QString& path, const QStringList& arguments, const QString&) override
@@ -32,5 +33,10 @@ public:
     {
         kald->append({QStringLiteral("console"), folder, command});
         return platform::shellStartet;
+    }
+    int openUri(const QString& uri) override
+    {
+        kald->append({QStringLiteral("uri"), uri, {}});
+        return uriSvar;
     }
 };

@@ -1,7 +1,7 @@
 #include "app/programentry.h"
 #include "app/tmainform.h"
 #include "explorer/tlisteform.h"
-#include "explorer/treopenfiler.h"
+#include "app/treopenfiler.h"
 #include "explorer/twinform.h"
 #include "fileops/tklipbordslister.h"
 #include "fileops/tmetodecompo.h"

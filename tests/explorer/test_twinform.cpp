@@ -1,7 +1,7 @@
 #include "app/programentry.h"
 #include "app/tmainform.h"
 #include "explorer/stifinderindstillinger.h"
-#include "explorer/treopenfiler.h"
+#include "app/treopenfiler.h"
 #include "explorer/tlisteform.h"
 #include "explorer/tomdoebform.h"
 #include "explorer/twinform.h"

@@ -1,4 +1,4 @@
-#include "explorer/treopenfiler.h"
+#include "app/treopenfiler.h"
 
 #include "app/linjetegner.h"
 #include "core/pathhelpers.h"
@@ -11,13 +11,14 @@
 
 TReopenFiler::TReopenFiler(QObject* owner) : QObject(owner) {}
 
-void TReopenFiler::setListeBoks(QListWidget* liste_)
+void TReopenFiler::setListeBoks(QListWidget* liste_, QColor firkant, int linjehoejde)
 {
     liste = liste_;
     if (!liste)
         return;
-    const QColor firkant = Itemtype == itFil ? liste->palette().color(QPalette::Highlight) : QColor(192, 220, 192);
-    liste->setItemDelegate(new Linjetegner(Linjetegner::Maerke::Firkant, firkant, 0, liste));
+    if (!firkant.isValid())
+        firkant = Itemtype == itFil ? liste->palette().color(QPalette::Highlight) : QColor(192, 220, 192);
+    liste->setItemDelegate(new Linjetegner(Linjetegner::Maerke::Firkant, firkant, linjehoejde, liste));
     connect(liste, &QListWidget::itemClicked, this, [this] { klik(false); });
     connect(liste, &QListWidget::itemDoubleClicked, this, [this] { klik(true); });
 }

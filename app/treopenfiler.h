@@ -3,6 +3,7 @@
 #include "core/beskeder.h"
 #include "core/pathhelpers.h"
 
+#include <QColor>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -33,7 +34,10 @@ public:
     std::function<void(const QString& caption, const QString& filnavn)> OnListeKlik;
     std::function<void(const QString& caption, const QString& filnavn)> OnDblListeKlik;
 
-    void setListeBoks(QListWidget* liste);
+    // The list box, its lines drawn with a square of the colour (by default the item type's: the
+    // menu-highlight colour for files, light green for folders), lines of a fixed height or 0 for
+    // the font's.
+    void setListeBoks(QListWidget* liste, QColor firkant = QColor(), int linjehoejde = 0);
     QListWidget* ListeBoks() const { return liste; }
     void setBeskeder(Beskeder* beskeder) { FBeskeder = beskeder; }
 

@@ -1,7 +1,7 @@
 #include "boxes/boksbeskeder.h"
 #include "boxes/tinfform.h"
 #include "boxes/tspform.h"
-#include "explorer/treopenfiler.h"
+#include "app/treopenfiler.h"
 #include "platform/textfile.h"
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
