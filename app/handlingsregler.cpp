@@ -32,6 +32,14 @@ QAction* Handlingsregler::handling(const char* navn, const QString& tekst, const
     return action;
 }
 
+QAction* Handlingsregler::handling(const char* navn, const QString& tekst, const QString& hint,
+                                   std::function<void()> udfoer, std::function<bool()> Update)
+{
+    QAction* action = handling(navn, tekst, hint, std::move(Update));
+    connect(action, &QAction::triggered, vindue, std::move(udfoer));
+    return action;
+}
+
 void Handlingsregler::tilfoej(std::function<void()> Update) { regler.append(std::move(Update)); }
 
 void Handlingsregler::opdaterSenere()

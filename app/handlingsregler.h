@@ -20,6 +20,9 @@ public:
     void tilfoej(QAction* action, std::function<bool()> Update);
     // A new action of the window with its object name, caption and hint, enabled by its handler.
     QAction* handling(const char* navn, const QString& tekst, const QString& hint, std::function<bool()> Update);
+    // The same, doing udfoer when triggered.
+    QAction* handling(const char* navn, const QString& tekst, const QString& hint, std::function<void()> udfoer,
+                      std::function<bool()> Update);
     // A handler that sets more than the enabled state (a check mark, another control).
     void tilfoej(std::function<void()> Update);
     // Asks for a pass at the next turn of the event loop; several requests give one pass.

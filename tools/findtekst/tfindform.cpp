@@ -75,9 +75,7 @@ Tfindform::Tfindform(Tmainform& main, bool internt, Dokumentlaeser laeser)
 QAction* Tfindform::handling(const char* navn, const QString& tekst, const QString& hint, void (Tfindform::*udfoer)(),
                              std::function<bool()> aktiv)
 {
-    QAction* action = regler->handling(navn, tekst, hint, std::move(aktiv));
-    connect(action, &QAction::triggered, this, udfoer);
-    return action;
+    return regler->handling(navn, tekst, hint, [this, udfoer] { (this->*udfoer)(); }, std::move(aktiv));
 }
 
 QWidget* Tfindform::byggeSoegeside()

@@ -57,14 +57,6 @@ Tgenvejform::Tgenvejform(Tmainform& main, bool internt)
     regler->opdaterSenere();
 }
 
-QAction* Tgenvejform::handling(const char* navn, const QString& tekst, const QString& hint, std::function<void()> udfoer,
-                               std::function<bool()> aktiv)
-{
-    QAction* action = regler->handling(navn, tekst, hint, std::move(aktiv));
-    connect(action, &QAction::triggered, this, std::move(udfoer));
-    return action;
-}
-
 QLineEdit* Tgenvejform::felt(const char* navn, const QString& hint)
 {
     auto* edit = new QLineEdit(this);
@@ -124,13 +116,13 @@ QWidget* Tgenvejform::byggeVenstre()
         layout->addLayout(linje);
     };
     raekke(QString(), EditTarget,
-           {handling("insertMappe", QStringLiteral("Indfør mappe"), QStringLiteral("Indfør mappe der skal oprettes en genvej til"),
+           {regler->handling("insertMappe", QStringLiteral("Indfør mappe"), QStringLiteral("Indfør mappe der skal oprettes en genvej til"),
                      [this, sti] { EditTarget->setText(sti()); }, [sti] { return erMappe(sti()); }),
-            handling("insertFil", QStringLiteral("Indfør program eller fil"),
+            regler->handling("insertFil", QStringLiteral("Indfør program eller fil"),
                      QStringLiteral("Indfør fil der skal oprettes en genvej til"), [this, sti] { EditTarget->setText(sti()); },
                      [sti] { return QFileInfo(sti()).isFile(); })});
     raekke(QStringLiteral("Placering"), EditDest,
-           {handling("destinationMappe", QStringLiteral("Indfør placering"), QStringLiteral("Indfør hvor genvejen skal placeres"),
+           {regler->handling("destinationMappe", QStringLiteral("Indfør placering"), QStringLiteral("Indfør hvor genvejen skal placeres"),
                      [this, sti] {
                          const QFileInfo element(sti());
                          if (element.isDir())
@@ -140,24 +132,24 @@ QWidget* Tgenvejform::byggeVenstre()
                      },
                      [sti] { return !sti().isEmpty(); })});
     raekke(QStringLiteral("Navn:"), EditName,
-           {handling("opretGenvej", QStringLiteral("Opret genvej"), QStringLiteral("Opret genvejen"), [this] { makeGenvej(); },
+           {regler->handling("opretGenvej", QStringLiteral("Opret genvej"), QStringLiteral("Opret genvejen"), [this] { makeGenvej(); },
                      [this] {
                          return !EditTarget->text().isEmpty() && !EditName->text().isEmpty() && !EditDest->text().isEmpty();
                      })});
     raekke(QStringLiteral("Fast plasering"), EditDestFast,
-           {handling("fastPlaceringsMappe", QStringLiteral("Indfør"), QStringLiteral("Indfør en fast placering af genveje"),
+           {regler->handling("fastPlaceringsMappe", QStringLiteral("Indfør"), QStringLiteral("Indfør en fast placering af genveje"),
                      [this, sti] {
                          EditDestFast->setText(sti());
                          EditDest->setText(sti());
                      },
                      [sti] { return erMappe(sti()); }),
-            handling("gemFastPlacering", QStringLiteral("Gem"), QStringLiteral("Gem mappen til senere brug"),
+            regler->handling("gemFastPlacering", QStringLiteral("Gem"), QStringLiteral("Gem mappen til senere brug"),
                      [this] { gemFastPlacering(); },
                      [this, fastMappe] { return fastMappe() && !sammeMappe(EditDestFast->text(), main.opt.PlaceringsMappe); })});
     layout->addStretch();
-    handling("hentGenveje", QStringLiteral("Hent"), QStringLiteral("Indlæser alle genveje anbragt i den faste placering"),
+    regler->handling("hentGenveje", QStringLiteral("Hent"), QStringLiteral("Indlæser alle genveje anbragt i den faste placering"),
              [this] { loadGenveje(EditDestFast->text()); }, fastMappe);
-    handling("visStifinder", QStringLiteral("Vis"), QStringLiteral("Vis mappen i Stifinder"),
+    regler->handling("visStifinder", QStringLiteral("Vis"), QStringLiteral("Vis mappen i Stifinder"),
              [this] { main.visKalMappe(EditDestFast->text()); }, fastMappe);
     return panel;
 }
@@ -178,7 +170,7 @@ QWidget* Tgenvejform::byggeHoejre()
     genvejsListe->installEventFilter(this);
     layout->addWidget(genvejsListe, 1);
     auto* knapper = new QHBoxLayout;
-    handling("runGenvej", QStringLiteral("Kør"), QStringLiteral("Kør valgte genvej"), [this] { runGenvej(); },
+    regler->handling("runGenvej", QStringLiteral("Kør"), QStringLiteral("Kør valgte genvej"), [this] { runGenvej(); },
              [this] { return genvejsListe->currentRow() >= 0; });
     for (const char* navn : {"hentGenveje", "visStifinder", "runGenvej"})
         knapper->addWidget(knapFor(findChild<QAction*>(QLatin1String(navn)), panelFunk));

@@ -38,8 +38,6 @@ protected:
 private:
     QWidget* byggeVenstre();
     QWidget* byggeHoejre();
-    QAction* handling(const char* navn, const QString& tekst, const QString& hint, std::function<void()> udfoer,
-                      std::function<bool()> aktiv);
     QLineEdit* felt(const char* navn, const QString& hint);
     void udfoerNaarAktiv(const char* navn);
 

@@ -55,14 +55,6 @@ Tmappestrukturform::Tmappestrukturform(Tmainform& main, bool internt)
     regler->opdaterSenere();
 }
 
-QAction* Tmappestrukturform::handling(const char* navn, const QString& tekst, const QString& hint,
-                                      std::function<void()> udfoer, std::function<bool()> aktiv)
-{
-    QAction* action = regler->handling(navn, tekst, hint, std::move(aktiv));
-    connect(action, &QAction::triggered, this, std::move(udfoer));
-    return action;
-}
-
 QListWidget* Tmappestrukturform::liste(const char* navn, const QString& hint, const QColor& farve)
 {
     auto* liste = new QListWidget(this);
@@ -89,13 +81,13 @@ QWidget* Tmappestrukturform::byggeVenstre()
     const auto strukturValgt = [this] { return strukturListe->currentRow() >= 0; };
     layout->addWidget(new QLabel(QStringLiteral("Aktiver valgte"), progSidePanel));
     for (QAction* action :
-         {handling("aStrukturmappe", QStringLiteral("Punktstruktur"), QStringLiteral("Konstruer en punktstruktur"),
+         {regler->handling("aStrukturmappe", QStringLiteral("Punktstruktur"), QStringLiteral("Konstruer en punktstruktur"),
                    [this] { visStruktur(true); }, harMapper),
-          handling("aStrukturmappe1", QStringLiteral("Niveaustruktur"), QStringLiteral("Konstruer en niveaustruktur"),
+          regler->handling("aStrukturmappe1", QStringLiteral("Niveaustruktur"), QStringLiteral("Konstruer en niveaustruktur"),
                    [this] { visStruktur(false); }, harMapper),
-          handling("aDelete", QStringLiteral("Slet valgte"), QStringLiteral("Slet valgte struktur"),
+          regler->handling("aDelete", QStringLiteral("Slet valgte"), QStringLiteral("Slet valgte struktur"),
                    [this] { aDeleteExecute(); }, strukturValgt),
-          handling("aRedigerMappestruktur", QStringLiteral("Rediger valgte"), QString(),
+          regler->handling("aRedigerMappestruktur", QStringLiteral("Rediger valgte"), QString(),
                    [this] { aRedigerMappestrukturExecute(); }, strukturValgt)})
         layout->addWidget(knapFor(action, progSidePanel));
     QPushButton* opdater = tekstknap("opdaterKnap", QStringLiteral("Opdater"), QStringLiteral("Genindlæs mappestrukturer"),
@@ -150,11 +142,11 @@ QWidget* Tmappestrukturform::byggeHoejre()
     auto* knapper = new QVBoxLayout;
     const auto linjeValgt = [this] { return strukturListeMapper->currentRow(); };
     const auto aktuelMappe = [this] { return QFileInfo(main.EditSti()->text()).isDir(); };
-    knapper->addWidget(knapFor(handling("aGem", QStringLiteral("Gem strukturen"), QStringLiteral("Gem strukturen med valgte navn"),
+    knapper->addWidget(knapFor(regler->handling("aGem", QStringLiteral("Gem strukturen"), QStringLiteral("Gem strukturen med valgte navn"),
                                         [this] { aGemExecute(); },
                                         [this] { return main.MsRedigeret && !EditGem->text().isEmpty(); }),
                                side1));
-    knapper->addWidget(knapFor(handling("aDoBefore", QStringLiteral("Klargør til ny"),
+    knapper->addWidget(knapFor(regler->handling("aDoBefore", QStringLiteral("Klargør til ny"),
                                         QStringLiteral("Klargør til helt ny struktur: Husk at gemme først, hvis noget er forandret!"),
                                         [this] { aDoBeforeExecute(); }, [] { return true; }),
                                side1));
@@ -163,17 +155,17 @@ QWidget* Tmappestrukturform::byggeHoejre()
     connect(indfoer, &QPushButton::clicked, this, &Tmappestrukturform::indfoerMappe);
     knapper->addWidget(indfoer);
     for (QAction* action :
-         {handling("aSlet", QStringLiteral("Fjern mappe"), QStringLiteral("Fjern valgte mappe fra strukturen"),
+         {regler->handling("aSlet", QStringLiteral("Fjern mappe"), QStringLiteral("Fjern valgte mappe fra strukturen"),
                    [this] {
                        delete strukturListeMapper->takeItem(strukturListeMapper->currentRow());
                        redigeret();
                    },
                    [linjeValgt] { return linjeValgt() >= 0; }),
-          handling("aOp", QStringLiteral("OP"), QStringLiteral("Flyt valgte element op"), [this] { flyt(-1); },
+          regler->handling("aOp", QStringLiteral("OP"), QStringLiteral("Flyt valgte element op"), [this] { flyt(-1); },
                    [linjeValgt] { return linjeValgt() > 0; }),
-          handling("aNed", QStringLiteral("Ned"), QStringLiteral("Flyt valgte element ned"), [this] { flyt(1); },
+          regler->handling("aNed", QStringLiteral("Ned"), QStringLiteral("Flyt valgte element ned"), [this] { flyt(1); },
                    [this, linjeValgt] { return linjeValgt() >= 0 && linjeValgt() < strukturListeMapper->count() - 1; }),
-          handling("aAktuelle", QStringLiteral("Aktuelle mappe"), QStringLiteral("Indfør aktuelle mappe i strukturen"),
+          regler->handling("aAktuelle", QStringLiteral("Aktuelle mappe"), QStringLiteral("Indfør aktuelle mappe i strukturen"),
                    [this] {
                        tilfoejLinje(main.EditSti()->text());
                        redigeret();

@@ -46,8 +46,6 @@ protected:
 private:
     QWidget* byggeVenstre();
     QWidget* byggeHoejre();
-    QAction* handling(const char* navn, const QString& tekst, const QString& hint, std::function<void()> udfoer,
-                      std::function<bool()> aktiv);
     QListWidget* liste(const char* navn, const QString& hint, const QColor& farve);
     void tilfoejLinje(const QString& mappe);
     void redigeret();
