@@ -6,6 +6,7 @@
 #include "app/hintfilter.h"
 #include "app/indstillingsbinder.h"
 #include "app/tmainform.h"
+#include "app/treopenfiler.h"
 #include "app/tmenuexefiler.h"
 #include "boxes/boksbeskeder.h"
 #include "boxes/tinfform.h"
@@ -80,6 +81,7 @@ void Tmainform::setBokse(Tinfform* infoBox, Tspform* questionBox)
     spoergsmaal = questionBox;
     boksBeskeder = std::make_unique<BoksBeskeder>(info, spoergsmaal);
     MenuExe->beskeder = boksBeskeder.get();
+    dosFiler->setBeskeder(boksBeskeder.get());
 }
 
 Beskeder* Tmainform::beskeder() const { return boksBeskeder.get(); }
@@ -263,6 +265,7 @@ void Tmainform::FormActivate()
         return;
     opstart = false;
     loadNotater();
+    hentDosFiler();
     if (hjaelpesider)
         hjaelpesider->LoadStruktur();
     QWidget* first = makeNewStifinder();

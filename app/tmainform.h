@@ -24,6 +24,7 @@ class QLineEdit;
 class QMdiArea;
 class QListWidget;
 class TMenuExeFiler;
+class TReopenFilerY;
 class QMdiSubWindow;
 class QMenu;
 class QPlainTextEdit;
@@ -105,6 +106,8 @@ public:
     // note was last saved or loaded (saving over an existing note then asks first).
     void loadNotater();
     bool nytNotatNavn = false;
+    // The command list from "dosfiler.txt"; without that file, from the command files there are.
+    void hentDosFiler();
     int ncNumber = 0;
 
     // Child windows. New explorer windows are made by the factory that the explorer registers.
@@ -243,6 +246,17 @@ private:
     void byggeSider();
     // The page "Søg på nettet": the searches, their actions and the message centre.
     void byggeSoegeside();
+    // The page "Dos": the command list, its actions and the console buttons.
+    void byggeDosside();
+    // Writes the command list's file; a failure is said and leaves "Gem" enabled.
+    bool gemDosListe();
+    void aInsertDosExecute();
+    void aSletDosExecute();
+    // Moves the selected command one place up (-1) or down (1).
+    void flytDos(int retning);
+    void sorterDos();
+    void redigerDos(QTabWidget* dosBog);
+    void nyDos();
     // The page "Notater" and its actions.
     void byggeNotatside();
     void aGemNotatExecute();
@@ -331,6 +345,13 @@ private:
     QLabel* NotatLabel = nullptr;
     QListWidget* notatBox = nullptr;
     QPlainTextEdit* notatMemo = nullptr;
+    TReopenFilerY* dosFiler = nullptr;
+    QListWidget* dosBoxen = nullptr;
+    QPlainTextEdit* MemoDos = nullptr;
+    QLineEdit* dosEdit = nullptr;
+    QPlainTextEdit* dosMemo = nullptr;
+    QCheckBox* dosCheck = nullptr;
+    QPushButton* gemDosKnap = nullptr;
     QTreeWidget* indholdsListe = nullptr;
     QLineEdit* editSti = nullptr;
     QLabel* infobarProgram = nullptr;

@@ -1,7 +1,6 @@
 // The main window's actions, the buttons that carry them, and their enable rules.
 #include "app/elementvinduer.h"
 #include "app/handlingsregler.h"
-#include "app/rulbarside.h"
 #include "app/tmainform.h"
 
 #include <QAction>
@@ -10,11 +9,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 QAction* Tmainform::handling(const char* navn, const QString& tekst, const QString& hint, const QKeySequence& genvej,
                              std::function<void()> udfoer)
@@ -186,22 +183,7 @@ void Tmainform::byggeHandlinger()
         vis->setProperty("ikon", vis->isEnabled() ? 22 : 73);
     });
 
-    // The buttons of the "Dos" page.
-    QWidget* dosSide = bogside(funkBog, 2);
-    auto* knapper = new QVBoxLayout(dosSide);
-    const auto knap = [&](const char* name, const QString& tekst, const QString& hint, std::function<void()> klik) {
-        auto* button = new QPushButton(tekst, dosSide);
-        button->setObjectName(QLatin1String(name));
-        button->setToolTip(hint);
-        knapper->addWidget(button, 0, Qt::AlignLeft);
-        connect(button, &QPushButton::clicked, this, klik);
-    };
-    knap("dosKnap", QStringLiteral("Konsol"), QStringLiteral("Åben en dos-konsol"), [this] { dosKnapClick(); });
-    knap("SpeedButton81", QStringLiteral("PowerShell"), QStringLiteral("Åben en PowerShell-konsol"),
-         [this] { SpeedButton81Click(); });
-    knap("goboxButton", QStringLiteral("Kørkassen"), QStringLiteral("Åbner Kør-kassen"), [this] { aGoBoksExecute(); });
-    knapper->addStretch();
-
+    byggeDosside();
     byggeIndholdslister();
     byggeGenvejslister();
     byggeSoegeside();
