@@ -8,6 +8,17 @@ class QWidget;
 
 // The small building blocks the windows are made of.
 
+// A text field (QLineEdit, QPlainTextEdit) with its object name, hint and placeholder.
+template <class Felt>
+Felt* felt(const char* navn, const QString& hint, const QString& pladsholder, QWidget* parent)
+{
+    auto* f = new Felt(parent);
+    f->setObjectName(QLatin1String(navn));
+    f->setToolTip(hint);
+    f->setPlaceholderText(pladsholder);
+    return f;
+}
+
 // A push button with its object name, caption and hint.
 QPushButton* tekstknap(const char* navn, const QString& tekst, const QString& hint, QWidget* parent);
 

@@ -246,6 +246,8 @@ private:
     void byggeSider();
     // The page "Søg på nettet": the searches, their actions and the message centre.
     void byggeSoegeside();
+    // Writes a text as the lines of a file (a command's description, a note); a failure is said.
+    bool gemTekstfil(const QString& fil, const QString& tekst);
     // The page "Dos": the command list, its actions and the console buttons.
     void byggeDosside();
     // Writes the command list's file; a failure is said and leaves "Gem" enabled.

@@ -131,12 +131,9 @@ void Tmainform::byggeDosside()
     kommandoKolonne->addWidget(MemoDos);
 
     // Typing in a command and its description.
-    dosEdit = new QLineEdit(indfoerside);
-    dosEdit->setObjectName(QStringLiteral("dosEdit"));
-    dosEdit->setToolTip(QStringLiteral("Indfør ny tekst til valgte punkt"));
-    dosEdit->setPlaceholderText(QStringLiteral("Indfør den nye kommando her"));
-    dosMemo = new QPlainTextEdit(indfoerside);
-    dosMemo->setObjectName(QStringLiteral("dosMemo"));
+    dosEdit = felt<QLineEdit>("dosEdit", QStringLiteral("Indfør ny tekst til valgte punkt"),
+                              QStringLiteral("Indfør den nye kommando her"), indfoerside);
+    dosMemo = felt<QPlainTextEdit>("dosMemo", QString(), QString(), indfoerside);
     dosMemo->setTabChangesFocus(true);
     dosCheck = new QCheckBox(QStringLiteral("Klargør til ny efter gem"), indfoerside);
     dosCheck->setObjectName(QStringLiteral("dosCheck"));
@@ -224,10 +221,8 @@ void Tmainform::aInsertDosExecute()
         && !beskeder()->spoerg(QStringLiteral("Filen ") + kommando + QStringLiteral(" eksisterer allerede.\nSkal den overskrives?"),
                                Beskeder::AlleCheck::Skjul).ja)
         return;
-    if (!platform::writeTextLines(fil, dosMemo->toPlainText().split(u'\n'))) {
-        info->sig(QStringLiteral("Filen kunne ikke gemmes:\n") + fil);
+    if (!gemTekstfil(fil, dosMemo->toPlainText()))
         return;
-    }
     dosFiler->InsertItem(fil, kommando);
     if (!gemDosListe())
         return;

@@ -28,10 +28,8 @@ void Tmainform::byggeNotatside()
 {
     QWidget* side = notatIndhold;
     auto* gitter = new QGridLayout(side);
-    notatEdit = new QLineEdit(side);
-    notatEdit->setObjectName(QStringLiteral("notatEdit"));
-    notatEdit->setToolTip(QStringLiteral("Overskriften danner filnavnet"));
-    notatEdit->setPlaceholderText(QStringLiteral("Indfør ny eller vælg eksisterende"));
+    notatEdit = felt<QLineEdit>("notatEdit", QStringLiteral("Overskriften danner filnavnet"),
+                                QStringLiteral("Indfør ny eller vælg eksisterende"), side);
     NotatLabel = new QLabel(side);
     NotatLabel->setObjectName(QStringLiteral("NotatLabel"));
     notatBox = new QListWidget(side);
@@ -149,10 +147,8 @@ void Tmainform::aGemNotatExecute()
         && !beskeder()->spoerg(QStringLiteral("Filnavn:\n") + fil + QStringLiteral("\nSkal denne fil overskrives?"),
                                Beskeder::AlleCheck::Skjul).ja)
         return;
-    if (!platform::writeTextLines(fil, notatMemo->toPlainText().split(u'\n'))) {
-        info->sig(QStringLiteral("Filen kunne ikke gemmes:\n") + fil);
+    if (!gemTekstfil(fil, notatMemo->toPlainText()))
         return;
-    }
     if (!findes) {
         notatBox->addItem(overskrift);
         NotatLabel->setText(QStringLiteral("Eksisterende notater: %1").arg(notatBox->count()));
@@ -160,6 +156,14 @@ void Tmainform::aGemNotatExecute()
     notatMemo->document()->setModified(false);
     notatEdit->setModified(false);
     nytNotatNavn = false;
+}
+
+bool Tmainform::gemTekstfil(const QString& fil, const QString& tekst)
+{
+    if (platform::writeTextLines(fil, tekst.split(u'\n')))
+        return true;
+    info->sig(QStringLiteral("Filen kunne ikke gemmes:\n") + fil);
+    return false;
 }
 
 void Tmainform::aHentNotatExecute()

@@ -19,16 +19,6 @@
 
 namespace {
 
-template <class Felt>
-Felt* felt(const char* navn, const QString& hint, const QString& pladsholder, QWidget* parent)
-{
-    auto* f = new Felt(parent);
-    f->setObjectName(QLatin1String(navn));
-    f->setToolTip(hint);
-    f->setPlaceholderText(pladsholder);
-    return f;
-}
-
 QRadioButton* radio(const char* navn, const QString& hint, QWidget* parent)
 {
     auto* knap = new QRadioButton(parent);

@@ -3,12 +3,12 @@
 #include "app/tmainform.h"
 #include "platform/textfile.h"
 #include "tests/common/scriptedboxes.h"
+#include "tests/common/taste.h"
 #include "tests/common/testhome.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
-#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -93,13 +93,6 @@ bool DosTest::udfoer(const char* navn) const
         return false;
     action->trigger();
     return true;
-}
-
-void taste(QWidget* felt, const QString& tekst)
-{
-    QInputMethodEvent event;
-    event.setCommitString(tekst);
-    QCoreApplication::sendEvent(felt, &event);
 }
 
 void DosTest::gem(const QString& tekst, const QString& beskrivelsen) const

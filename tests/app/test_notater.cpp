@@ -4,10 +4,10 @@
 #include "explorer/twinform.h"
 #include "platform/textfile.h"
 #include "tests/common/scriptedboxes.h"
+#include "tests/common/taste.h"
 #include "tests/common/testhome.h"
 
 #include <QAction>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -72,14 +72,6 @@ void NotaterTest::cleanup()
     entry.reset();
     boxes.reset();
     home.reset();
-}
-
-// Text typed as an input method hands it over, so any letter can be typed.
-void taste(QWidget* felt, const QString& tekst)
-{
-    QInputMethodEvent event;
-    event.setCommitString(tekst);
-    QCoreApplication::sendEvent(felt, &event);
 }
 
 void NotaterTest::skriv(const QString& tekst, const QString& noteTekst) const
