@@ -192,7 +192,7 @@ QList<Enhed> usbEnheder(const SystemRoots& roots, const IdNavne& ider)
     return alle;
 }
 
-std::optional<Enhed> enhedFor(const QString& sysMappe, const SystemRoots&, const IdNavne& ider)
+std::optional<Enhed> enhedFor(const QString& sysMappe, const IdNavne& ider)
 {
     const QString enhed = QFileInfo(sysMappe + QStringLiteral("/device")).canonicalFilePath();
     if (enhed.isEmpty())
@@ -532,7 +532,7 @@ QList<Forekomst> soundDevice(const SystemRoots& roots, const IdNavne& ider)
         if (!kort.startsWith(QStringLiteral("card")) || kort.contains(u'-'))
             continue;
         Forekomst f;
-        const std::optional<Enhed> e = enhedFor(klasse + kort, roots, ider);
+        const std::optional<Enhed> e = enhedFor(klasse + kort, ider);
         const QString id = laes(klasse + kort + QStringLiteral("/id"));
         f.tilfoej(QStringLiteral("Name"), e ? e->navn : id);
         f.tilfoej(QStringLiteral("ProductName"), id);
@@ -552,7 +552,7 @@ QList<Forekomst> networkAdapter(const SystemRoots& roots, const IdNavne& ider)
     for (const QString& navn : navne(klasse)) {
         const QString m = klasse + navn;
         Forekomst f;
-        const std::optional<Enhed> e = enhedFor(m, roots, ider);
+        const std::optional<Enhed> e = enhedFor(m, ider);
         f.tilfoej(QStringLiteral("DeviceID"), laes(m + QStringLiteral("/ifindex")));
         f.tilfoej(QStringLiteral("Index"), laes(m + QStringLiteral("/ifindex")));
         f.tilfoej(QStringLiteral("Name"), e ? e->navn : navn);
@@ -645,7 +645,7 @@ const QMap<QString, Laeser>& laesere()
         {"Win32_DiskDrive", [](const SystemRoots& r, const IdNavne&) { return diskDrive(r); }},
         {"Win32_DiskPartition", [](const SystemRoots& r, const IdNavne&) { return diskPartition(r); }},
         {"Win32_NetworkAdapter", networkAdapter},
-        {"Win32_NetworkAdapterConfiguration", nullptr},
+        {"Win32_NetworkAdapterConfiguration", [](const SystemRoots& r, const IdNavne&) { return networkAdapterConfiguration(r); }},
         {"Win32_VideoController", videoController},
         {"Win32_SoundDevice", soundDevice},
         {"Win32_PnPEntity", pnpEntity},
@@ -660,8 +660,6 @@ const QMap<QString, Laeser>& laesere()
 }
 
 }  // namespace
-
-QList<Forekomst> networkAdapterConfiguration(const SystemRoots& roots);
 
 }  // namespace sysinfo
 
@@ -685,8 +683,6 @@ QStringList Systemoplysninger::oversigtsklasser()
 
 QList<Forekomst> Systemoplysninger::forekomster(const QString& klasse) const
 {
-    if (klasse == u"Win32_NetworkAdapterConfiguration")
-        return sysinfo::networkAdapterConfiguration(roots);
     const auto laeser = sysinfo::laesere().value(klasse);
     if (!laeser)
         return {};

@@ -52,7 +52,7 @@ struct Enhed {
 QList<Enhed> pciEnheder(const SystemRoots& roots, const IdNavne& ider);
 QList<Enhed> usbEnheder(const SystemRoots& roots, const IdNavne& ider);
 // The device a /sys folder's "device" link leads to (PCI or USB), when it is one.
-std::optional<Enhed> enhedFor(const QString& sysMappe, const SystemRoots& roots, const IdNavne& ider);
+std::optional<Enhed> enhedFor(const QString& sysMappe, const IdNavne& ider);
 void tilfoejEnhed(Forekomst& f, const Enhed& e);
 
 // The instances of the operating-system classes (sysinfo_os.cpp).
@@ -63,6 +63,7 @@ QList<Forekomst> service(const SystemRoots& roots);
 QList<Forekomst> startupCommand(const SystemRoots& roots);
 QList<Forekomst> timeZone(const SystemRoots& roots);
 QList<Forekomst> userAccount(const SystemRoots& roots);
+QList<Forekomst> networkAdapterConfiguration(const SystemRoots& roots);
 QString vaertsnavn(const SystemRoots& roots);
 
 // The processors by package, from cpuinfo (sysinfo.cpp).
