@@ -8,6 +8,7 @@
 #include "platform/shell.h"
 
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -100,7 +101,9 @@ TwaForm::TwaForm(Tmainform& main) : QWidget(&main), main(main)
     layout->addWidget(overskrift);
 
     auto* dele = new QHBoxLayout;
-    auto* knapper = new QVBoxLayout;
+    // The groups in two columns, the first three groups in the first.
+    auto* knapper = new QGridLayout;
+    int nr = 0;
     for (const QList<Applet>& gruppe : grupper()) {
         auto* boks = new QGroupBox(this);
         auto* raekke = new QVBoxLayout(boks);
@@ -110,9 +113,11 @@ TwaForm::TwaForm(Tmainform& main) : QWidget(&main), main(main)
             connect(knap, &QPushButton::clicked, this, [this, script] { runApplets(this->main, script); });
             raekke->addWidget(knap);
         }
-        knapper->addWidget(boks);
+        raekke->addStretch();
+        knapper->addWidget(boks, nr < 3 ? nr : nr - 3, nr < 3 ? 0 : 1);
+        ++nr;
     }
-    knapper->addStretch();
+    knapper->setRowStretch(3, 1);
     dele->addLayout(knapper);
 
     auto* Browser = new QTextBrowser(this);

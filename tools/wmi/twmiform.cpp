@@ -93,7 +93,8 @@ QWidget* TwmiForm::byggeVenstre()
     wmiBox->setObjectName(QStringLiteral("wmiBox"));
     wmiBox->setEditable(false);
     connect(wmiBox, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index >= 0)
+        // A class goes into the search field; the line asking for one does not.
+        if (index > 0)
             findEdit->setText(wmiBox->itemText(index));
         regler->opdaterSenere();
     });
