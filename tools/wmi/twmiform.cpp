@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
@@ -270,6 +271,14 @@ void TwmiForm::closeEvent(QCloseEvent* event)
     wmiTimer->stop();
     vbsFile.clear();
     QWidget::closeEvent(event);
+}
+
+void TwmiForm::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // A window of its own takes the hint setting when activated; a child window gets it from the frame.
+    if (event->type() == QEvent::ActivationChange && isWindow() && isActiveWindow())
+        main.anvendHints(this);
 }
 
 void registrerWmi(Tmainform& main)
