@@ -38,22 +38,25 @@ void runApplets(Tmainform& main, const QString& name)
     tjek.setArguments({QStringLiteral("--tjek")});
     tjek.setProcessChannelMode(QProcess::SeparateChannels);
     tjek.start();
-    if (tjek.waitForStarted(tjekGraense)) {
-        if (!tjek.waitForFinished(tjekGraense)) {
-            tjek.kill();
-            tjek.waitForFinished(1000);
-            main.infform()->sig(QStringLiteral("Siden kunne ikke åbnes: \"%1\" svarede ikke.").arg(name));
-            return;
-        }
-        if (tjek.exitStatus() != QProcess::NormalExit || tjek.exitCode() != 0) {
-            QString besked = QString::fromUtf8(tjek.readAllStandardOutput()).trimmed();
-            if (besked.isEmpty())
-                besked = QStringLiteral("Der er intet program på denne computer, der kan åbne siden.");
-            main.infform()->sig(besked);
-            return;
-        }
+    // A script that cannot be run (no longer executable) is never handed on: opened, it would
+    // show its text in an editor instead of its page.
+    if (!tjek.waitForStarted(tjekGraense)) {
+        main.ErrorInfo(platform::shellAdgangNaegtet);
+        return;
     }
-    // A script that cannot be run at all is the "open" verb's to report.
+    if (!tjek.waitForFinished(tjekGraense)) {
+        tjek.kill();
+        tjek.waitForFinished(1000);
+        main.infform()->sig(QStringLiteral("Siden kunne ikke åbnes: \"%1\" svarede ikke.").arg(name));
+        return;
+    }
+    if (tjek.exitStatus() != QProcess::NormalExit || tjek.exitCode() != 0) {
+        QString besked = QString::fromUtf8(tjek.readAllStandardOutput()).trimmed();
+        if (besked.isEmpty())
+            besked = QStringLiteral("Der er intet program på denne computer, der kan åbne siden.");
+        main.infform()->sig(besked);
+        return;
+    }
     const int resultat = platform::get<platform::Shell>().open(sti, {}, QString());
     if (resultat <= 32)
         main.ErrorInfo(resultat);

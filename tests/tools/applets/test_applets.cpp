@@ -132,9 +132,10 @@ void AppletsTest::eachButtonStartsItsScript()
 
 void AppletsTest::missingScriptAndFailedCheck_data()
 {
-    QTest::addColumn<QByteArray>("indhold");  // empty: no script
+    QTest::addColumn<QByteArray>("indhold");  // empty: no script; "-x": the installed one not executable
     QTest::addColumn<QString>("besked");
     QTest::newRow("missing") << QByteArray() << errorTekst(platform::shellFilIkkeFundet) + u'\n';
+    QTest::newRow("not executable") << QByteArray("-x") << errorTekst(platform::shellAdgangNaegtet) + u'\n';
     QTest::newRow("nothing can open it")
         << QByteArray("#!/bin/sh\n[ \"$1\" = --tjek ] || touch \"$0.startet\"\n"
                       "echo 'Der er intet program på denne computer, der kan åbne lydindstillingerne. Installer fx pavucontrol.'\n"
@@ -150,8 +151,11 @@ void AppletsTest::missingScriptAndFailedCheck()
 {
     QFETCH(QByteArray, indhold);
     QFETCH(QString, besked);
+    const QString lyd = main().folders.appletsDir + "lyd.vbs";
     if (indhold.isEmpty())
-        QVERIFY(QFile::remove(main().folders.appletsDir + "lyd.vbs"));
+        QVERIFY(QFile::remove(lyd));
+    else if (indhold == "-x")
+        QVERIFY(QFile::setPermissions(lyd, QFile::ReadOwner | QFile::WriteOwner));
     else
         script("lyd.vbs", indhold);
     aabn()->findChild<QPushButton*>("winApp10")->click();
