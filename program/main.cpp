@@ -11,8 +11,11 @@
 #include "tools/kalender/tkalenderform.h"
 #include "tools/mappestruktur/tmappestrukturform.h"
 #include "tools/programmer/tprogform.h"
+#include "tools/applets/twaform.h"
+#include "tools/wmi/twmiform.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -21,6 +24,8 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stifinder"));
+    // What the program starts finds its helpers (qvm-sysinfo) beside it first, also in a build.
+    qputenv("PATH", QFile::encodeName(QApplication::applicationDirPath()) + ':' + qgetenv("PATH"));
     // The trees draw their connecting lines through the application's style.
     QApplication::setStyle(new TraeLinjer);
     // Qt's own dialogs (choosing a file) speak Danish like the rest of the program.
@@ -52,6 +57,8 @@ int main(int argc, char** argv)
     registrerKalender(entry->mainform());
     registrerMappestruktur(entry->mainform());
     registrerGenveje(entry->mainform());
+    registrerWmi(entry->mainform());
+    registrerApplets(entry->mainform());
     entry->start();
     return application.exec();
 }

@@ -109,6 +109,8 @@ void PakkeTest::installedFilesAreValid()
     QVERIFY(QFile::exists(rod + "/usr/share/doc/qvmmirvel/copyright"));
     QVERIFY(QFile::exists(rod + "/usr/share/doc/qvmmirvel/changelog.gz"));
     QVERIFY(!koer("readelf", {"-d", rod + "/usr/bin/qvmmirvel"}).contains(QStringLiteral(QVM_BUILD_DIR)));
+    // The system-information helper that the installed scripts find on PATH.
+    QVERIFY(koer(rod + "/usr/bin/qvm-sysinfo", {"--klasser"}).split(u'\n').contains(QStringLiteral("Win32_Processor")));
 }
 
 // The installed program, started with a folder on a fresh home, lays its tree out and closes
