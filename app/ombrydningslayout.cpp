@@ -90,3 +90,13 @@ int Ombrydningslayout::lagUd(const QRect& rect, bool placer) const
     const QMargins m = contentsMargins();
     return y + raekkehoejde - rect.y() + m.bottom();
 }
+
+QWidget* ombrudtRaekke(QWidget* parent, std::initializer_list<QWidget*> widgets)
+{
+    auto* raekke = new QWidget(parent);
+    auto* layout = new Ombrydningslayout(raekke);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* widget : widgets)
+        layout->addWidget(widget);
+    return raekke;
+}

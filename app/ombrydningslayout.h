@@ -2,6 +2,7 @@
 
 #include <QLayout>
 #include <QList>
+#include <initializer_list>
 
 // Lays its widgets out in a row at their preferred sizes and goes on in a new row where the width
 // runs out, so that no widget is ever narrower than its text needs.
@@ -28,3 +29,6 @@ private:
     QList<QLayoutItem*> items;
     int afstand;
 };
+
+// A row of widgets (buttons) that goes on in a new row where the width runs out.
+QWidget* ombrudtRaekke(QWidget* parent, std::initializer_list<QWidget*> widgets);

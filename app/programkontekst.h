@@ -69,6 +69,8 @@ public:
     virtual void OpenFilMedProgram(const QString& aProgram, const QString& aFilnavn) = 0;
     // The current element: the folder or file the explorer windows show.
     virtual QLineEdit* EditSti() const = 0;
+    // Shows a folder in an explorer window, made when there is none; a folder that is gone is said.
+    virtual void visKalMappe(const QString& aMappe) = 0;
 
     // The child windows and the clipboards.
     virtual QWidget* getWinform(const QString& aCaption) = 0;

@@ -167,7 +167,7 @@ public:
     void selectFromGal(const QString& aFilnavn, bool medDelete);
     // The first explorer window shows a folder, or a level structure of folders and then a folder.
     // A folder that is gone is said as one of the program's important folders deleted.
-    void visKalMappe(const QString& aMappe);
+    void visKalMappe(const QString& aMappe) override;
     void opretKalenderStruk(QStringList aList, const QString& aMappe);
     // Every explorer window takes the tree font of the options (each new one asks too).
     void FontboxClick() override;

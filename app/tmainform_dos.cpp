@@ -41,16 +41,6 @@ QString kommandofil(const QString& mappe, const QString& filnavn)
 
 QString kommandoAf(const QString& fil) { return tekstAfFilnavn(QFileInfo(fil).completeBaseName()); }
 
-// The buttons in rows that wrap where the panel's width runs out.
-QWidget* knapraekke(QWidget* parent, std::initializer_list<QPushButton*> knapper)
-{
-    auto* raekke = new QWidget(parent);
-    auto* layout = new Ombrydningslayout(raekke);
-    layout->setContentsMargins(0, 0, 0, 0);
-    for (QPushButton* knap : knapper)
-        layout->addWidget(knap);
-    return raekke;
-}
 
 }  // namespace
 
@@ -125,7 +115,7 @@ void Tmainform::byggeDosside()
     nedKnap->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
     auto* kommandoKolonne = new QVBoxLayout(kommandoside);
     kommandoKolonne->addWidget(dosBoxen, 1);
-    kommandoKolonne->addWidget(knapraekke(kommandoside, {knapFor(aRediger, kommandoside), knapFor(aSletDos, kommandoside),
+    kommandoKolonne->addWidget(ombrudtRaekke(kommandoside, {knapFor(aRediger, kommandoside), knapFor(aSletDos, kommandoside),
                                                        knapFor(aSletAltDos, kommandoside), opKnap, nedKnap, sorterButton,
                                                        gemDosKnap}));
     kommandoKolonne->addWidget(MemoDos);
@@ -160,7 +150,7 @@ void Tmainform::byggeDosside()
     indfoerKolonne->addWidget(new QLabel(QStringLiteral("Beskrivelse"), indfoerside));
     indfoerKolonne->addWidget(dosMemo, 1);
     indfoerKolonne->addWidget(
-        knapraekke(indfoerside, {knapFor(aInsertDos, indfoerside), knapFor(aNyDos, indfoerside), ButtonOpdater}));
+        ombrudtRaekke(indfoerside, {knapFor(aInsertDos, indfoerside), knapFor(aNyDos, indfoerside), ButtonOpdater}));
     indfoerKolonne->addWidget(dosCheck);
 
     // Below the commands, a console, PowerShell and the run box.
@@ -172,7 +162,7 @@ void Tmainform::byggeDosside()
     auto* layout = new QVBoxLayout(side);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(dosBog, 1);
-    layout->addWidget(knapraekke(
+    layout->addWidget(ombrudtRaekke(
         side, {konsolknap("dosKnap", QStringLiteral("Konsol"), QStringLiteral("Åben en dos-konsol"), [this] { dosKnapClick(); }),
                konsolknap("SpeedButton81", QStringLiteral("PowerShell"), QStringLiteral("Åben en PowerShell-konsol"),
                           [this] { SpeedButton81Click(); }),
@@ -199,8 +189,8 @@ void Tmainform::hentDosFiler()
 
 bool Tmainform::gemDosListe()
 {
+    // The list says itself when its file could not be written.
     if (!dosFiler->GemReopenFiler()) {
-        info->sig(QStringLiteral("Filen kunne ikke gemmes:\n") + dosFiler->Itemfile);
         gemDosKnap->setEnabled(true);
         return false;
     }

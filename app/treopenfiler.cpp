@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QSet>
 #include <algorithm>
 
 TReopenFiler::TReopenFiler(QObject* owner) : QObject(owner) {}
@@ -30,7 +31,7 @@ QString TReopenFiler::GetFilnavn(int index) const { return index >= 0 && index <
 qsizetype TReopenFiler::indexAfSti(const QString& FNavn) const
 {
     for (qsizetype i = 0; i < Ropen.size(); ++i)
-        if (sammeTekst(Ropen[i].Filnavn, FNavn))
+        if (eksakteStier ? Ropen[i].Filnavn == FNavn : sammeTekst(Ropen[i].Filnavn, FNavn))
             return i;
     return -1;
 }
@@ -97,10 +98,10 @@ void TReopenFiler::sorterListe()
 {
     if (Antal() < 2)
         return;
-    for (int i = 0; i <= Antal() - 2; ++i)
-        for (int j = 0; j <= Antal() - i - 2; ++j)
-            if (sammenlignTekst(Ropen[j].Caption, Ropen[j + 1].Caption) > 0)
-                Ropen.swapItemsAt(j, j + 1);
+    // Stable, as swapping neighbours is, and fast enough for the hundreds of thousands of hits
+    // of a search.
+    std::stable_sort(Ropen.begin(), Ropen.end(),
+                     [](const TReopenRec& a, const TReopenRec& b) { return sammenlignTekst(a.Caption, b.Caption) < 0; });
     GemReopenFiler();
     MakeListeMenu();
 }
@@ -202,6 +203,39 @@ void TReopenFilerX::InsertItem(const QString& FNavn, const QString& MenuCaption)
         Ropen.removeAt(same);
     Ropen.prepend({udenLinjeskift(MenuCaption), FNavn});
     MakeListeMenu();
+}
+
+void TReopenFilerX::InsertItems(const QList<TReopenRec>& nye)
+{
+    if (nye.isEmpty())
+        return;
+    const auto noegle = [this](const QString& sti) { return eksakteStier ? sti : foldetAZ(sti); };
+    QSet<QString> stier;
+    stier.reserve(nye.size());
+    for (const TReopenRec& rec : nye)
+        stier.insert(noegle(rec.Filnavn));
+    // An entry already listed moves to the top: taken out first, in one pass over the list.
+    const qsizetype foer = Ropen.size();
+    Ropen.removeIf([&](const TReopenRec& rec) { return stier.contains(noegle(rec.Filnavn)); });
+    const bool fjernet = Ropen.size() != foer;
+    QList<TReopenRec> forrest;
+    QStringList captions;
+    forrest.reserve(nye.size());
+    QSet<QString> taget;
+    for (auto it = nye.crbegin(); it != nye.crend(); ++it)
+        if (!taget.contains(noegle(it->Filnavn)) && kanGemmes(it->Filnavn)) {
+            taget.insert(noegle(it->Filnavn));
+            forrest.append({udenLinjeskift(it->Caption), it->Filnavn});
+            captions.append(forrest.last().Caption);
+        }
+    Ropen = forrest + Ropen;
+    if (!liste)
+        return;
+    if (fjernet) {
+        MakeListeMenu();
+        return;
+    }
+    liste->insertItems(0, captions);
 }
 
 void TReopenFilerX::SetCaption(int index, const QString& NewCaption)

@@ -31,6 +31,9 @@ public:
 
     QString Itemfile;
     TItemtype Itemtype = itBibliotek;
+    // Paths compare exactly, as Linux names do ("/x/Rapport" and "/x/rapport" are two files),
+    // instead of with the letters A to Z folded.
+    bool eksakteStier = false;
     std::function<void(const QString& caption, const QString& filnavn)> OnListeKlik;
     std::function<void(const QString& caption, const QString& filnavn)> OnDblListeKlik;
 
@@ -102,6 +105,10 @@ class TReopenFilerX : public TReopenFiler {
 public:
     using TReopenFiler::TReopenFiler;
     void InsertItem(const QString& FNavn, const QString& MenuCaption) override;
+    // Inserts entries in the order given as InsertItem one by one would, newest on top, in one
+    // step: the list box gets its new lines at once, paths already listed found through a hash.
+    // The file is not written and nothing is tested for existence.
+    void InsertItems(const QList<TReopenRec>& nye);
     void SetCaption(int index, const QString& NewCaption);
 
 protected:

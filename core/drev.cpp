@@ -97,9 +97,21 @@ QString drevLabel(const QString& rod)
     return {};
 }
 
-QString mappeCaption(const QString& mappe)
+QString Monteringer::mappeCaption(const QString& mappe) const
 {
     if (!mappe.isEmpty() && drevDel(mappe) == mappe)
         return QStringLiteral("Drev ") + mappe;
     return getLastDirectory(mappe);
 }
+
+QStringList Monteringer::pseudomonteringerUnder(const QString& mappe) const
+{
+    const QString rod = delimKon(mappe);
+    QStringList udeladte;
+    for (const platform::DriveInfo& d : liste)
+        if (d.kind == DriveKind::Pseudo && d.mountPoint.startsWith(rod) && d.mountPoint.size() > rod.size())
+            udeladte << d.mountPoint;
+    return udeladte;
+}
+
+QString mappeCaption(const QString& mappe) { return Monteringer().mappeCaption(mappe); }

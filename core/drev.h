@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // A drive as the trees show it: a mounted file system of a kind the user keeps files on.
@@ -25,6 +26,10 @@ public:
     Monteringer();
     QList<TDrev> visteDrev() const;
     QString drevDel(const QString& path) const;
+    // The caption of a folder in a list (mappeCaption below).
+    QString mappeCaption(const QString& mappe) const;
+    // The mount points strictly below mappe of file systems that hold no user files (/proc, /sys).
+    QStringList pseudomonteringerUnder(const QString& mappe) const;
 
 private:
     QList<platform::DriveInfo> liste;

@@ -27,6 +27,13 @@ bool sammeTekst(const QString& a, const QString& b)
     return a.size() == b.size() && sammenlignTekst(a, b) == 0;
 }
 
+QString foldetAZ(QString tekst)
+{
+    for (QChar& c : tekst)
+        c = QChar(foldAZ(c.unicode()));
+    return tekst;
+}
+
 int sammenlignTekst(const QString& a, const QString& b)
 {
     const qsizetype common = std::min(a.size(), b.size());

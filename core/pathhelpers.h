@@ -12,6 +12,9 @@ QString stiMed(const QString& base, const QString& name);
 
 // Texts equal when only the letters A to Z differ in case.
 bool sammeTekst(const QString& a, const QString& b);
+// The text with the letters A to Z in lower case and every other character as it is: the key under
+// which texts that sammeTekst finds equal are one.
+QString foldetAZ(QString tekst);
 // Orders texts by character code with the letters A to Z folded: below 0, 0 or above 0.
 int sammenlignTekst(const QString& a, const QString& b);
 

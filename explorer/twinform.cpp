@@ -112,7 +112,12 @@ Twinform::Twinform(Programkontekst& main)
     visLinjer(MappeStruktur, main.opt.CheckStrukturLinjer);
 }
 
-Twinform::~Twinform() = default;
+Twinform::~Twinform()
+{
+    // A search still running ends at its next entry; nothing of it reaches this window.
+    if (soegningStop)
+        *soegningStop = true;
+}
 
 bool Twinform::makeOpstartStrukturer()
 {

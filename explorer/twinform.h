@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QUrl>
 #include <QWidget>
+#include <atomic>
+#include <functional>
 #include <memory>
 
 class Handlingsregler;
@@ -37,6 +39,9 @@ class TMetodeCompo;
 class TDeleteObjekt;
 class TPasteObjekt;
 class TStrukturCompo;
+class QPushButton;
+struct Navneparti;
+struct TReopenRec;
 template <class S>
 class IndstillingsBinder;
 
@@ -56,7 +61,8 @@ public:
     // point per folder (punkt) or by their levels. udenGentagelser drops a folder already taken
     // (A-Z folded). Folders that are gone are passed over; when none is left, tomBesked is said and
     // the tree stays as it was.
-    void listestruktur(const TReopenFiler& liste, bool filernesMapper, bool punkt, bool udenGentagelser,
+    // True when the outline was made.
+    bool listestruktur(const TReopenFiler& liste, bool filernesMapper, bool punkt, bool udenGentagelser,
                        const QString& tomBesked);
     void opdater() override;
     void FormActivate() override;
@@ -138,6 +144,13 @@ public:
     TReopenFilerY* historieDir = nullptr;
     TReopenFilerX* FavDir = nullptr;
     TReopenFilerX* FavFiler = nullptr;
+    // The search page: the found folders and files; starting a search of the current element's
+    // folder for the text of findTekstEdit.
+    TReopenFilerX* findDir = nullptr;
+    TReopenFilerX* findFiler = nullptr;
+    void aSearchExecute();
+    // Called on the searching thread after each entry searched: a test holds the walk with it.
+    std::function<void(qint64)> soegeKrog;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -172,6 +185,32 @@ private:
     // The list pages: the visited folders, and the favourite folders or files.
     QWidget* byggeHistorieside();
     QWidget* byggeFavoritside(bool filer);
+    QWidget* byggeSoegeside();
+    // The page of known folders, and on it the shortcuts of the fixed place.
+    QWidget* byggeKendteMapper();
+    QWidget* byggeGenvejspanel(QWidget* side);
+    // The user's contacts (0), OneDrive (1), camera pictures (2) or camera films (3) folder;
+    // empty when it does not exist.
+    static QString getSpecialMappe(int nr);
+    // The known folders that exist, in the order their outline takes them.
+    QStringList kendteMapper() const;
+    // An outline of the known folders in the folder tree: levels (form 0) or points (1).
+    void makeSpMapper(int form);
+    // Shows a folder as "Vælg struktur til visning af mappe" says: its content in the
+    // folder-and-file tree, or unfolded in the folder tree.
+    void openMappeStruktur(const QString& mappe);
+    void hentGenvejeExecute();
+    void runGenvejExecute();
+    // Empties the hit lists and sets the headings, the status text and the bar back.
+    void ClearAlt();
+    void infoClearFindClick();
+    // Leaves the running search: it stops, and what it still delivers is dropped.
+    void stopSoegning();
+    // The page as it is between searches.
+    void soegningSlut();
+    void modtagNavneparti(const Navneparti& parti, const QList<TReopenRec>& mapper, const QList<TReopenRec>& filer);
+    // Highlights (or with isoler shows only) the files of extEdit's extension in the folder-and-file tree.
+    void aExtTypeExecute(bool isoler);
     // A button for a new action of a list page.
     QToolButton* listeknap(const char* navn, const QString& hint, QStyle::StandardPixmap ikon, std::function<void()> udfoer,
                            QWidget* parent);
@@ -246,6 +285,20 @@ private:
     QListWidget* HistorieListe = nullptr;
     QLineEdit* RenamMEdit = nullptr;
     QLineEdit* RenamFEdit = nullptr;
+    QListWidget* genvejsListe = nullptr;
+    QLabel* mappeLabel = nullptr;
+    QLineEdit* BarEdit = nullptr;
+    QLineEdit* findTekstEdit = nullptr;
+    QPushButton* findTekstKnap = nullptr;
+    QLabel* mapperOverskrift = nullptr;
+    QLabel* filerOverskrift = nullptr;
+    QProgressBar* findBar = nullptr;
+    QListWidget* mappeBoxen = nullptr;
+    QListWidget* filBoxen = nullptr;
+    QLineEdit* extEdit = nullptr;
+    QLineEdit* antalExtEdit = nullptr;
+    // The running search's stop flag; none between searches.
+    std::shared_ptr<std::atomic_bool> soegningStop;
     bool systemklipbordHarTekst = false;
     QProgressBar* AktivitetBoks = nullptr;
     QLineEdit* AktiveStrukturEdit = nullptr;

@@ -191,12 +191,7 @@ QWidget* Twinform::byggeHoejrePanel()
     winBog->setTabPosition(QTabWidget::West);
     layout->addWidget(winBog);
 
-    QWidget* sideH1 = side("sideH1", winBog);
-    auto* kendte = new QVBoxLayout(sideH1);
-    kendte->addWidget(binder->valgGruppe("mappeBox", QStringLiteral("Vælg struktur til visning af mappe"),
-                                         {QStringLiteral("Mappestuktur"), QStringLiteral("Filstruktur")},
-                                         &StifinderIndstillinger::mappeBox, {}, sideH1));
-    kendte->addStretch();
+    QWidget* sideH1 = byggeKendteMapper();
 
     QWidget* sideH2 = byggeHistorieside();
 
@@ -217,7 +212,7 @@ QWidget* Twinform::byggeHoejrePanel()
         {sideH1, "Kendte mapper", QStyle::SP_DirHomeIcon},
         {sideH2, "Besøgte mapper", QStyle::SP_BrowserReload},
         {sideH3, "Favoritter", QStyle::SP_DialogYesButton},
-        {side("sideH5", winBog), "Fil og mappenavne", QStyle::SP_FileDialogContentsView},
+        {byggeSoegeside(), "Fil og mappenavne", QStyle::SP_FileDialogContentsView},
         {byggeEgenskaber(), "Egenskaber", QStyle::SP_FileDialogInfoView},
         {byggeAktuelle(), "Aktuelle element og klipbord", QStyle::SP_FileDialogDetailedView},
     };

@@ -11,6 +11,7 @@
 #include "core/drev.h"
 #include "core/ikonslots.h"
 #include "explorer/hjaelpknap.h"
+#include "explorer/listeboks.h"
 #include "app/treopenfiler.h"
 #include "fileops/tklipbordslister.h"
 #include "platform/shell.h"
@@ -31,20 +32,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// A list box whose changes of lines and of selection run the rules again.
-QListWidget* listeboks(const char* navn, const QString& hint, Handlingsregler* regler, QWidget* parent)
-{
-    auto* liste = new QListWidget(parent);
-    liste->setObjectName(QLatin1String(navn));
-    liste->setToolTip(hint);
-    QAbstractItemModel* model = liste->model();
-    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
-        QObject::connect(model, signal, regler, &Handlingsregler::opdaterSenere);
-    QObject::connect(model, &QAbstractItemModel::modelReset, regler, &Handlingsregler::opdaterSenere);
-    QObject::connect(liste, &QListWidget::currentRowChanged, regler, &Handlingsregler::opdaterSenere);
-    return liste;
-}
 
 QString historieTom() { return QStringLiteral("Der blev ikke fundet eksisterende emner i historielisten."); }
 
@@ -400,17 +387,18 @@ void Twinform::tilKlipbordet(const QString& sti, bool fil)
         winBog->setCurrentIndex(5);
 }
 
-void Twinform::listestruktur(const TReopenFiler& liste, bool filernesMapper, bool punkt, bool udenGentagelser,
+bool Twinform::listestruktur(const TReopenFiler& liste, bool filernesMapper, bool punkt, bool udenGentagelser,
                              const QString& tomBesked)
 {
     QStringList mapper = listensMapper(liste, filernesMapper, udenGentagelser);
     if (mapper.isEmpty()) {
         main.beskeder()->sig(tomBesked);
-        return;
+        return false;
     }
     if (punkt)
         FStrukturY->makePunktStruktur(mapper);
     else
         FStrukturY->makeHistoryStruktur(mapper);
     visStruktur1();
+    return true;
 }
