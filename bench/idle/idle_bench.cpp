@@ -4,6 +4,7 @@
 #include "app/tmainform.h"
 #include "explorer/tlisteform.h"
 #include "explorer/twinform.h"
+#include "tests/common/medstifindere.h"
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
 #include "tree/tstrukturcompo.h"
@@ -54,13 +55,7 @@ int main(int argc, char** argv)
     home.write("kilde/b.bin", QByteArray(8 << 20, 'b'));
     ScriptedBoxes boxes;
     ProgramEntry entry(QStringLiteral(QVM_CONTENT_DIR), {});
-    Tmainform& main = entry.mainform();
-    main.setStifinderFabrik([](Tmainform& m) { return new Twinform(m); });
-    main.setKlipbordFabrik([](Tmainform& m) { return new Tlisteform(m, m.opt.sammeKlipbord, m.NewCount); });
-    main.opt.TryedBefore = true;
-    entry.start();
-    main.FormActivate();
-    auto* explorer = dynamic_cast<Twinform*>(main.getWinform(QStringLiteral("Stifinder 1")));
+    auto* explorer = startMedStifinder(entry);
     if (!explorer)
         return 1;
     QTreeWidget* tree2 = explorer->strukturCompo().Struktur2();

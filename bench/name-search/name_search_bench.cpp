@@ -1,12 +1,9 @@
 // The explorer's search in folder and file names as the user starts it on the page "Fil og
 // mappenavne", up to the moment the lists hold every hit, against find -iname listing the same
 // names into a pipe, on 100,000 files in 5,000 folders.
-#include "app/programentry.h"
-#include "app/tmainform.h"
 #include "app/treopenfiler.h"
 #include "bench/common/median.h"
-#include "explorer/tlisteform.h"
-#include "explorer/twinform.h"
+#include "tests/common/medstifindere.h"
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
 
@@ -89,14 +86,9 @@ int main(int argc, char** argv)
     TestHome home;
     ScriptedBoxes boxes;
     ProgramEntry entry(QStringLiteral(QVM_CONTENT_DIR), {});
+    Twinform* explorer = startMedStifinder(entry);
     Tmainform& main = entry.mainform();
-    main.setStifinderFabrik([](Tmainform& m) { return new Twinform(m); });
-    main.setKlipbordFabrik([](Tmainform& m) { return new Tlisteform(m, m.opt.sammeKlipbord, m.NewCount); });
-    main.opt.TryedBefore = true;
     main.opt.maxElementer = 200000;
-    entry.start();
-    main.FormActivate();
-    auto* explorer = dynamic_cast<Twinform*>(main.getWinform(QStringLiteral("Stifinder 1")));
     auto* tekst = explorer->findChild<QLineEdit*>(QStringLiteral("findTekstEdit"));
     auto* knap = explorer->findChild<QPushButton*>(QStringLiteral("findTekstKnap"));
     QAction* aSearch = explorer->findChild<QAction*>(QStringLiteral("aSearch"));

@@ -7,6 +7,7 @@
 #include "explorer/tlisteform.h"
 #include "explorer/twinform.h"
 #include "platform/textfile.h"
+#include "tests/common/medstifindere.h"
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
 #include "tools/mappestruktur/tmappestrukturform.h"
@@ -69,8 +70,7 @@ int main(int argc, char** argv)
     ScriptedBoxes boxes;
     ProgramEntry entry(QStringLiteral(QVM_CONTENT_DIR), {});
     Tmainform& main = entry.mainform();
-    main.setStifinderFabrik([](Tmainform& m) { return new Twinform(m); });
-    main.setKlipbordFabrik([](Tmainform& m) { return new Tlisteform(m, m.opt.sammeKlipbord, m.NewCount); });
+    medStifindere(main);
     registrerMappestruktur(main);
     main.opt.TryedBefore = true;
     entry.start();

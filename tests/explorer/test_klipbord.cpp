@@ -8,6 +8,7 @@
 #include "fileops/tmetodecompo.h"
 #include "platform/filecopy.h"
 #include "platform/textfile.h"
+#include "tests/common/medstifindere.h"
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
 #include "tree/tstrukturcompo.h"
@@ -97,8 +98,7 @@ void KlipbordTest::init()
     boxes = std::make_unique<ScriptedBoxes>();
     entry = std::make_unique<ProgramEntry>(QStringLiteral(QVM_CONTENT_DIR), QStringList());
     Tmainform& main = entry->mainform();
-    main.setStifinderFabrik([](Tmainform& m) { return new Twinform(m); });
-    main.setKlipbordFabrik([](Tmainform& m) { return new Tlisteform(m, m.opt.sammeKlipbord, m.NewCount); });
+    medStifindere(main);
 }
 
 void KlipbordTest::cleanup()

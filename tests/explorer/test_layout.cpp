@@ -3,6 +3,7 @@
 #include "app/tmainform.h"
 #include "explorer/tlisteform.h"
 #include "explorer/twinform.h"
+#include "tests/common/medstifindere.h"
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
 #include "tools/information/informationssider.h"
@@ -90,8 +91,7 @@ void LayoutTest::everyPageFits()
     ScriptedBoxes boxes;
     ProgramEntry entry(QStringLiteral(QVM_CONTENT_DIR), {});
     Tmainform& main = entry.mainform();
-    main.setStifinderFabrik([](Tmainform& m) { return new Twinform(m); });
-    main.setKlipbordFabrik([](Tmainform& m) { return new Tlisteform(m, m.opt.sammeKlipbord, m.NewCount); });
+    medStifindere(main);
     registrerInformation(main);
     registrerProgrammer(main);
     registrerFindtekst(main);

@@ -6,6 +6,7 @@
 #include "fileops/tklipbordslister.h"
 #include "fileops/tmetodecompo.h"
 #include "platform/textfile.h"
+#include "tests/common/medstifindere.h"
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
 #include "tools/findtekst/tfindform.h"
@@ -96,9 +97,7 @@ void ListesiderTest::init()
     home = std::make_unique<TestHome>();
     boxes = std::make_unique<ScriptedBoxes>();
     entry = std::make_unique<ProgramEntry>(QStringLiteral(QVM_CONTENT_DIR), QStringList());
-    entry->mainform().setStifinderFabrik([](Tmainform& main) { return new Twinform(main); });
-    entry->mainform().setKlipbordFabrik(
-        [](Tmainform& m) { return new Tlisteform(m, m.opt.sammeKlipbord, m.NewCount); });
+    medStifindere(entry->mainform());
 }
 
 void ListesiderTest::cleanup()

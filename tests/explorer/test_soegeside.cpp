@@ -1,9 +1,9 @@
 #include "app/programentry.h"
 #include "app/tmainform.h"
 #include "app/treopenfiler.h"
-#include "explorer/tlisteform.h"
 #include "explorer/twinform.h"
 #include "platform/registry.h"
+#include "tests/common/medstifindere.h"
 #include "tests/common/optagendeshell.h"
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
@@ -82,13 +82,7 @@ void SoegesideTest::init()
     home->make({"Skrivebord/", "Dokumenter/brev.txt", "Billeder/", "Contacts/", "Musik/"});
     boxes = std::make_unique<ScriptedBoxes>();
     entry = std::make_unique<ProgramEntry>(QStringLiteral(QVM_CONTENT_DIR), QStringList());
-    Tmainform& main = entry->mainform();
-    main.setStifinderFabrik([](Tmainform& m) { return new Twinform(m); });
-    main.setKlipbordFabrik([](Tmainform& m) { return new Tlisteform(m, m.opt.sammeKlipbord, m.NewCount); });
-    main.opt.TryedBefore = true;
-    entry->start();
-    main.FormActivate();
-    QVERIFY(explorer());
+    QVERIFY(startMedStifinder(*entry));
 }
 
 void SoegesideTest::cleanup()

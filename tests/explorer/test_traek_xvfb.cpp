@@ -4,6 +4,7 @@
 #include "app/tmainform.h"
 #include "explorer/tlisteform.h"
 #include "explorer/twinform.h"
+#include "tests/common/medstifindere.h"
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
 #include "tree/tstrukturcompo.h"
@@ -27,8 +28,7 @@ void TraekTest::dragWithTheMouse()
     ScriptedBoxes boxes;
     ProgramEntry entry(QStringLiteral(QVM_CONTENT_DIR), QStringList());
     Tmainform& main = entry.mainform();
-    main.setStifinderFabrik([](Tmainform& m) { return new Twinform(m); });
-    main.setKlipbordFabrik([](Tmainform& m) { return new Tlisteform(m, m.opt.sammeKlipbord, m.NewCount); });
+    medStifindere(main);
     main.opt.TryedBefore = true;  // no welcome page in the information window
     entry.start();
     main.FormActivate();

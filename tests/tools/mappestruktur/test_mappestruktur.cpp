@@ -6,6 +6,7 @@
 #include "explorer/tlisteform.h"
 #include "explorer/twinform.h"
 #include "platform/textfile.h"
+#include "tests/common/medstifindere.h"
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
 #include "tools/mappestruktur/tmappestrukturform.h"
@@ -60,8 +61,7 @@ void MappestrukturTest::init()
     boxes = std::make_unique<ScriptedBoxes>();
     entry = std::make_unique<ProgramEntry>(QStringLiteral(QVM_CONTENT_DIR), QStringList());
     Tmainform& m = entry->mainform();
-    m.setStifinderFabrik([](Tmainform& main) { return new Twinform(main); });
-    m.setKlipbordFabrik([](Tmainform& main) { return new Tlisteform(main, main.opt.sammeKlipbord, main.NewCount); });
+    medStifindere(m);
     registrerMappestruktur(m);
     m.opt.TryedBefore = true;
     entry->start();
