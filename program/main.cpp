@@ -5,6 +5,7 @@
 #include "explorer/tlisteform.h"
 #include "explorer/twinform.h"
 #include "platform/terminationsignals.h"
+#include "tools/billeder/tgalform.h"
 #include "tools/findtekst/tfindform.h"
 #include "tools/genveje/tgenvejform.h"
 #include "tools/information/informationssider.h"
@@ -52,6 +53,7 @@ int main(int argc, char** argv)
     registrerKalender(entry->mainform());
     registrerMappestruktur(entry->mainform());
     registrerGenveje(entry->mainform());
+    registrerBilleder(entry->mainform());
     entry->start();
     return application.exec();
 }
