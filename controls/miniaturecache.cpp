@@ -6,7 +6,6 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QImageReader>
 #include <QImageWriter>
 #include <QStandardPaths>
 #include <QThread>
@@ -55,18 +54,18 @@ std::optional<Miniature> hentFraCache(const QString& sti, QSize maks)
         return std::nullopt;
     const QString navn = postNavn(sti);
     for (const Niveau& niveau : niveauer) {
-        QImageReader laeser(miniatureCacheMappe() + u'/' + QLatin1String(niveau.navn) + u'/' + navn, "png");
-        if (laeser.text(QStringLiteral("Thumb::MTime")).toLongLong() != *tid
-            || laeser.text(QStringLiteral("Thumb::URI")).toUtf8() != uri(sti))
+        // The keys are read from the picture: the reader's own text list splits keys at ":".
+        const QImage billede(miniatureCacheMappe() + u'/' + QLatin1String(niveau.navn) + u'/' + navn, "png");
+        if (billede.isNull() || billede.text(QStringLiteral("Thumb::MTime")).toLongLong() != *tid
+            || billede.text(QStringLiteral("Thumb::URI")).toUtf8() != uri(sti))
             continue;
-        const QSize original(laeser.text(QStringLiteral("Thumb::Image::Width")).toInt(),
-                             laeser.text(QStringLiteral("Thumb::Image::Height")).toInt());
+        const QSize original(billede.text(QStringLiteral("Thumb::Image::Width")).toInt(),
+                             billede.text(QStringLiteral("Thumb::Image::Height")).toInt());
         if (original.isEmpty())
             continue;
         const QSize maal = BeregnR(maks, original, 0, false).stoerrelse;
-        const QImage billede = laeser.read();
         // Large enough: the entry has at least the pixels the thumbnail shows.
-        if (billede.isNull() || billede.width() < maal.width() || billede.height() < maal.height())
+        if (billede.width() < maal.width() || billede.height() < maal.height())
             continue;
         Miniature m;
         m.original = original;
@@ -100,13 +99,15 @@ void skrivTilCache(const QString& sti, QSize maks)
     }
     const QString endelig = mappe + u'/' + postNavn(sti);
     const QString midlertidig = endelig + QStringLiteral(".qvm-") + QString::number(::getpid()) + u'-' + QString::number(quintptr(QThread::currentThreadId()), 16);
+    // The keys go on the picture itself: the writer's own text list cannot hold keys with ":".
+    QImage post = m.billede;
+    post.setText(QStringLiteral("Thumb::URI"), QString::fromUtf8(uri(sti)));
+    post.setText(QStringLiteral("Thumb::MTime"), QString::number(*tid));
+    post.setText(QStringLiteral("Thumb::Image::Width"), QString::number(m.original.width()));
+    post.setText(QStringLiteral("Thumb::Image::Height"), QString::number(m.original.height()));
+    post.setText(QStringLiteral("Software"), QStringLiteral("qvmMirvel"));
     QImageWriter skriver(midlertidig, "png");
-    skriver.setText(QStringLiteral("Thumb::URI"), QString::fromUtf8(uri(sti)));
-    skriver.setText(QStringLiteral("Thumb::MTime"), QString::number(*tid));
-    skriver.setText(QStringLiteral("Thumb::Image::Width"), QString::number(m.original.width()));
-    skriver.setText(QStringLiteral("Thumb::Image::Height"), QString::number(m.original.height()));
-    skriver.setText(QStringLiteral("Software"), QStringLiteral("qvmMirvel"));
-    if (!skriver.write(m.billede)) {
+    if (!skriver.write(post)) {
         QFile::remove(midlertidig);
         return;
     }

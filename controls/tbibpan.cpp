@@ -50,7 +50,13 @@ TBibPan::~TBibPan() { stopLaesning(); }
 void TBibPan::setBibliotek(const QString& mappe)
 {
     bibliotek = mappe.size() > 1 && mappe.endsWith(u'/') ? mappe.chopped(1) : mappe;
-    if (malet || isVisible())
+    laesNaarMalet();
+}
+
+void TBibPan::laesNaarMalet()
+{
+    udsat = !malet && !isVisible();
+    if (!udsat)
         LoadListe();
 }
 
@@ -64,8 +70,7 @@ void TBibPan::NyeFelterVL(int AVandret, int ALodret)
 {
     felter.NyeFelterVL(AVandret, ALodret, Klient());
     update();
-    if (malet || isVisible())
-        LoadListe();
+    laesNaarMalet();
 }
 
 QString TBibPan::GetFilnavn(int FeltNr, bool MedSti) const
@@ -123,6 +128,7 @@ std::unique_ptr<MiniatureJob> TBibPan::startJob(QList<int> numre)
 
 void TBibPan::LoadListe()
 {
+    udsat = false;
     stopLaesning();
     poster.clear();
     stier.clear();
@@ -244,7 +250,7 @@ void TBibPan::paintEvent(QPaintEvent* event)
         malet = true;
         // Reading starts once the panel has been painted, outside the painting.
         QTimer::singleShot(0, this, [this] {
-            if (!bibliotek.isEmpty())
+            if (udsat)
                 LoadListe();
         });
     }

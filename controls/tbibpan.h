@@ -62,6 +62,8 @@ protected:
 
 private:
     QSize friPlads() const;
+    // Reads now once the panel is shown; before that the reading waits for the first painting.
+    void laesNaarMalet();
     void stopLaesning();
     void modtag(int generation, int nr, const Miniature& m, bool fraCache);
     void afslutLaesning();
@@ -83,4 +85,5 @@ private:
     int generation = 0;
     int faerdige = 0;
     bool malet = false;
+    bool udsat = false;  // a reading asked for before the panel was shown
 };

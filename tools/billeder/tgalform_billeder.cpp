@@ -2,6 +2,7 @@
 // picture's information and the actions on it and on the folder.
 #include "tools/billeder/tgalform.h"
 
+#include "app/elementvinduer.h"
 #include "app/handlingsregler.h"
 #include "app/mainsettings.h"
 #include "app/tmainform.h"
@@ -19,6 +20,8 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QToolButton>
 
 namespace {
@@ -202,11 +205,17 @@ void TGalForm::slet()
         return;
     if (!erFil(fil))
         return;
-    // The explorer deletes its selected file: only when it has selected exactly this picture
-    // (a picture it does not list would leave another file selected).
+    // The explorer deletes its selected file, so only when it has selected exactly this picture:
+    // a picture it does not list (hidden, renamed) would leave another file selected.
     main.selectFromGal(fil, false);
-    if (main.EditSti()->text() == fil)
-        main.selectFromGal(fil, true);
+    if (main.EditSti()->text() != fil)
+        return;
+    for (QMdiSubWindow* sub : main.mdi()->subWindowList(QMdiArea::CreationOrder))
+        if (sub->widget() && elementType(sub->widget()) == ElementType::Stifinder) {
+            if (QAction* papirkurv = sub->widget()->findChild<QAction*>(QStringLiteral("DeleteToPapirkurv")))
+                papirkurv->trigger();
+            return;
+        }
 }
 
 void TGalForm::showEvent(QShowEvent* event)
