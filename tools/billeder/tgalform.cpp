@@ -252,7 +252,7 @@ QWidget* TGalForm::byggeHoejre()
 {
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panelRight"));
-    panel->setFixedWidth(200);
+    panel->setFixedWidth(240);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* titel = new QLabel(QStringLiteral("Billeder"), panel);
