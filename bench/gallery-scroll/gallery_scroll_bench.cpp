@@ -2,7 +2,7 @@
 // moved by the shaft: the time of each page's repaint (its 99th percentile) and the peak memory,
 // which the picture list's budget holds down by remaking far pages as they come near.
 #include "../thumbs/billeddata.h"
-#include "../thumbs/panelmaaling.h"
+#include "tests/common/panelmaaling.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 // panel uses one worker per core).
 #include "../common/median.h"
 #include "billeddata.h"
-#include "panelmaaling.h"
+#include "tests/common/panelmaaling.h"
 
 #include <QApplication>
 #include <QDir>

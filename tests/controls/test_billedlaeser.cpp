@@ -1,8 +1,6 @@
 #include "controls/billedlaeser.h"
 #include "controls/miniaturecache.h"
-#include "controls/tbibpan.h"
-#include "controls/tbitmapx.h"
-#include "controls/trammex.h"
+#include "tests/common/panelmaaling.h"
 #include "tests/common/testhome.h"
 
 #include <QBuffer>
@@ -99,31 +97,6 @@ QByteArray cmykJpeg(QSize s)
     tjDestroy(h);
     return data;
 }
-
-struct Panel {
-    TRammeFeltX ramme;
-    TBitmapX liste;
-    TBibPan pan;
-    Panel(QSize stoerrelse = QSize(400, 300), int vandret = 2, int lodret = 2)
-    {
-        ramme.Bredde = 2;
-        ramme.Margen = 2;
-        ramme.AfstandVandret = ramme.AfstandLodret = 2;
-        pan.setRammeFelt(&ramme);
-        pan.BitmapFelt = &liste;
-        pan.IndreMargen = 2;
-        pan.resize(stoerrelse);
-        pan.NyeFelterVL(vandret, lodret);
-        pan.show();
-    }
-    // Reads a folder and waits for the end of the reading.
-    bool laes(const QString& mappe)
-    {
-        QSignalSpy slut(&pan, &TBibPan::OnAntalIalt);
-        pan.setBibliotek(mappe);
-        return slut.count() > 0 || slut.wait(20000);
-    }
-};
 
 }  // namespace
 
@@ -241,11 +214,11 @@ void BilledlaeserTest::panelReadsEverything()
     QVERIFY(laesMiniature(*home / "p/borte.jpg", QSize(50, 50)).fejl);
     QFile::remove(*home / "p/a8.jpg");
 
-    Panel panel;
+    PanelMaaling panel(QSize(400, 300), 2, 2);
     panel.pan.BrugCache = false;
     QSignalSpy progress(&panel.pan, &TBibPan::OnProgress);
     QSignalSpy ialt(&panel.pan, &TBibPan::OnAntalIalt);
-    QVERIFY(panel.laes(*home / "p"));
+    panel.laes(*home / "p");
     QCOMPARE(ialt.size(), 1);
     QCOMPARE(ialt.first().first().toInt(), 10);
     QStringList navne;
@@ -275,8 +248,8 @@ void BilledlaeserTest::longNamesKept()
 {
     const QString navn = QString(246, u'n') + ".jpg";
     home->write("l/" + navn, jpeg(QSize(20, 20)));
-    Panel panel;
-    QVERIFY(panel.laes(*home / "l"));
+    PanelMaaling panel(QSize(400, 300), 2, 2);
+    panel.laes(*home / "l");
     QCOMPARE(panel.pan.GetFilnavn(0, false), navn);
     QCOMPARE(panel.pan.GetFilnavn(0, true), *home / "l/" + navn);
     QVERIFY(QFileInfo::exists(panel.pan.GetFilnavn(0, true)));
@@ -289,7 +262,7 @@ void BilledlaeserTest::cancelling()
         home->write(QString("m1/%1.jpg").arg(i, 2, 10, QChar('0')), stor);
     home->write("m2/eneste.jpg", jpeg(QSize(30, 30)));
     {
-        Panel panel;
+        PanelMaaling panel(QSize(400, 300), 2, 2);
         QSignalSpy ialt(&panel.pan, &TBibPan::OnAntalIalt);
         // "Indlæs billeder" twice fast, then another folder: only the last reading reports.
         panel.pan.setBibliotek(*home / "m1");
@@ -306,7 +279,7 @@ void BilledlaeserTest::cancelling()
         QVERIFY(panel.pan.Laeser());
     }
     // Destroyed in the middle of a reading: the workers stop before the panel goes.
-    auto panel = std::make_unique<Panel>();
+    auto panel = std::make_unique<PanelMaaling>(QSize(400, 300), 2, 2);
     panel->pan.setBibliotek(*home / "m1");
     QTest::qWait(5);
     QVERIFY(panel->pan.Laeser());
@@ -322,8 +295,8 @@ void BilledlaeserTest::sharedCache()
     QVERIFY(cache.startsWith(home->path()));
     const auto poster = [&] { return QDir(cache + "/large").entryList(QDir::Files); };
     {
-        Panel panel;
-        QVERIFY(panel.laes(*home / "c"));
+        PanelMaaling panel(QSize(400, 300), 2, 2);
+        panel.laes(*home / "c");
         QVERIFY(panel.pan.MiniatureStoerrelse().width() <= 256);
         QTRY_COMPARE(poster().size(), 2);
     }
@@ -335,8 +308,8 @@ void BilledlaeserTest::sharedCache()
     // A valid entry is used: nothing decoded.
     const int foer = antalAfkodninger();
     {
-        Panel panel;
-        QVERIFY(panel.laes(*home / "c"));
+        PanelMaaling panel(QSize(400, 300), 2, 2);
+        panel.laes(*home / "c");
         QCOMPARE(antalAfkodninger(), foer);
         QCOMPARE(panel.pan.GetBredde(1), 600);
         QCOMPARE(panel.pan.GetHojde(1), 800);
@@ -347,18 +320,18 @@ void BilledlaeserTest::sharedCache()
     struct utimbuf tider{1000000000, 1000000000};
     QVERIFY(::utime(QFile::encodeName(a).constData(), &tider) == 0);
     {
-        Panel panel;
-        QVERIFY(panel.laes(*home / "c"));
+        PanelMaaling panel(QSize(400, 300), 2, 2);
+        panel.laes(*home / "c");
         QVERIFY(antalAfkodninger() > foer);
         const QString navn = QCryptographicHash::hash(QUrl::fromLocalFile(a).toEncoded(), QCryptographicHash::Md5).toHex();
         QTRY_COMPARE(QImage(cache + "/large/" + navn + ".png").text("Thumb::MTime"), QString("1000000000"));
     }
     // Files inside the cache get no entries of their own.
     const int antal = int(QDir(cache).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size());
-    Panel panel;
+    PanelMaaling panel(QSize(400, 300), 2, 2);
     panel.pan.FilType = ftJpg;
     QFile::copy(a, cache + "/large/kopi.jpg");
-    QVERIFY(panel.laes(cache + "/large"));
+    panel.laes(cache + "/large");
     QTest::qWait(300);
     QCOMPARE(int(QDir(cache + "/large").entryList(QDir::Files).size()), 3);
     QCOMPARE(int(QDir(cache).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size()), antal);
