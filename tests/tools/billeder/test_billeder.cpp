@@ -36,6 +36,7 @@ private Q_SLOTS:
     void colours();
     void markingAndDeleting();
     void ownWindowPlace();
+    void closingWhileReading();
 
 private:
     Tmainform& main() { return entry->mainform(); }
@@ -127,6 +128,12 @@ void BillederTest::loadsTheFolderOfTheCurrentFile()
     QCOMPARE(form->picFilnavn, *home / "Billeder/b00.jpg");
     QCOMPARE(felt<TProgressCompo>("StepPan")->Tekst(), "100%");
     QVERIFY(felt<QLabel>("BibFelt")->text().startsWith("Bredde: " + QString::number(pan()->FeltBredde()) + " Højde: "));
+
+    // A colour change only repaints: nothing is read again.
+    form->findChild<QAction*>("m05")->trigger();
+    QVERIFY(!pan()->Laeser());
+    QCOMPARE(pan()->Poster().size(), 30);
+    QCOMPARE(pan()->FeltFarve(), QColor(160, 160, 160));
 
     // Keys page the panel, and the shaft follows; the shaft pages the panel.
     QTest::keyClick(pan(), Qt::Key_PageDown);
@@ -253,6 +260,20 @@ void BillederTest::ownWindowPlace()
     QTRY_COMPARE(platform::readTextLines(fil).value_or(QStringList()), (QStringList{"100", "120", "640"}));
     QTRY_VERIFY(main().findChild<QGroupBox*>("openBilleder")->isEnabled());
     QCOMPARE(aabn()->geometry(), QRect(100, 120, 900, 640));
+}
+
+void BillederTest::closingWhileReading()
+{
+    skrivBilleder("B", 60);
+    main().EditSti()->setText(*home / "B");
+    aabn();
+    QPointer<TGalForm> vindue = form;
+    form->findChild<QAction*>("Amappe")->trigger();
+    form->findChild<QAction*>("Amappe")->trigger();
+    form->findChild<QPushButton*>("ButtonLuk")->click();
+    QTRY_VERIFY(vindue.isNull());
+    QTest::qWait(100);
+    QVERIFY(main().findChild<QGroupBox*>("openBilleder")->isEnabled());
 }
 
 QTEST_MAIN(BillederTest)
