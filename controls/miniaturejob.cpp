@@ -5,6 +5,14 @@
 #include <condition_variable>
 #include <mutex>
 
+namespace {
+
+// Items a worker takes before it gives its thread back to the pool, so that other short tasks
+// waiting there (the enable rules of a running operation) get their turn during a long reading.
+constexpr int tur = 8;
+
+}  // namespace
+
 struct MiniatureJob::Tilstand {
     QList<int> raekkefoelge;
     std::function<void(int)> arbejde;
@@ -15,25 +23,34 @@ struct MiniatureJob::Tilstand {
     int aktive = 0;  // workers that have begun and not ended; a worker not yet begun never will after stop
 };
 
+void MiniatureJob::arbejder(const std::shared_ptr<Tilstand>& t)
+{
+    {
+        std::lock_guard laas(t->laas);
+        if (t->stop)
+            return;
+        ++t->aktive;
+    }
+    for (int i = 0; i < tur && !t->stop; ++i) {
+        const int n = t->naeste++;
+        if (n >= t->raekkefoelge.size())
+            break;
+        t->arbejde(t->raekkefoelge[n]);
+    }
+    std::lock_guard laas(t->laas);
+    if (!t->stop && t->naeste < t->raekkefoelge.size())
+        QThreadPool::globalInstance()->start([t] { arbejder(t); });
+    if (--t->aktive == 0)
+        t->slut.notify_all();
+}
+
 MiniatureJob::MiniatureJob(QList<int> raekkefoelge, std::function<void(int)> arbejde) : tilstand(std::make_shared<Tilstand>())
 {
     tilstand->raekkefoelge = std::move(raekkefoelge);
     tilstand->arbejde = std::move(arbejde);
     const qsizetype arbejdere = std::min<qsizetype>(std::max(1, QThread::idealThreadCount()), tilstand->raekkefoelge.size());
     for (qsizetype i = 0; i < arbejdere; ++i)
-        QThreadPool::globalInstance()->start([t = tilstand] {
-            {
-                std::lock_guard laas(t->laas);
-                if (t->stop)
-                    return;
-                ++t->aktive;
-            }
-            for (int n = t->naeste++; n < t->raekkefoelge.size() && !t->stop; n = t->naeste++)
-                t->arbejde(t->raekkefoelge[n]);
-            std::lock_guard laas(t->laas);
-            if (--t->aktive == 0)
-                t->slut.notify_all();
-        });
+        QThreadPool::globalInstance()->start([t = tilstand] { arbejder(t); });
 }
 
 MiniatureJob::~MiniatureJob()
