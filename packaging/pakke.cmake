@@ -12,7 +12,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "qvmMirvel developers <noreply@qvmmirvel.inv
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "shared-mime-info")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "shared-mime-info, libturbojpeg0")
 # Qt's own dialogs in Danish.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")

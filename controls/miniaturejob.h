@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QList>
+#include <functional>
+#include <memory>
+
+// Work on a list of items spread over the shared thread pool, one worker per core; each worker
+// takes the next items until the list is done or the job is stopped, handing its thread back to
+// the pool now and then. The stop flag is looked at between items. Destroying the job stops it
+// and waits for its workers, so that nothing they reach is destroyed under them.
+class MiniatureJob {
+public:
+    MiniatureJob(QList<int> raekkefoelge, std::function<void(int)> arbejde);
+    ~MiniatureJob();
+    MiniatureJob(const MiniatureJob&) = delete;
+    MiniatureJob& operator=(const MiniatureJob&) = delete;
+
+    void stop();
+    // Waits until every worker that began has ended; after stop none begins any more.
+    void vent();
+
+private:
+    struct Tilstand;
+    static void arbejder(const std::shared_ptr<Tilstand>& t);
+    std::shared_ptr<Tilstand> tilstand;
+};

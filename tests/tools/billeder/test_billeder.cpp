@@ -1,0 +1,280 @@
+#include "app/programentry.h"
+#include "app/tmainform.h"
+#include "controls/tbibpan.h"
+#include "controls/tprogresscompo.h"
+#include "controls/trulskakt.h"
+#include "explorer/twinform.h"
+#include "platform/textfile.h"
+#include "tests/common/scriptedboxes.h"
+#include "tests/common/testhome.h"
+#include "tools/billeder/galfarver.h"
+#include "tools/billeder/tgalform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QBuffer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+// The window "Billeder" in the running program: loading the current element's folder at a grid
+// size, the counts' buttons, the colours, the selected picture's actions and its own window.
+class BillederTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void loadsTheFolderOfTheCurrentFile();
+    void countButtons();
+    void emptyFolder();
+    void colours_data();
+    void colours();
+    void markingAndDeleting();
+    void ownWindowPlace();
+    void closingWhileReading();
+
+private:
+    Tmainform& main() { return entry->mainform(); }
+    TGalForm* aabn();
+    template <class T = QWidget>
+    T* felt(const char* navn)
+    {
+        return form->findChild<T*>(QLatin1String(navn));
+    }
+    TBibPan* pan() { return felt<TBibPan>("BibPan"); }
+    // Loads through a control and waits for the reading to end.
+    void laes(const std::function<void()>& start);
+    void skrivBilleder(const QString& mappe, int antal);
+
+    std::unique_ptr<TestHome> home;
+    std::unique_ptr<ScriptedBoxes> boxes;
+    std::unique_ptr<ProgramEntry> entry;
+    TGalForm* form = nullptr;
+};
+
+void BillederTest::init()
+{
+    home = std::make_unique<TestHome>();
+    boxes = std::make_unique<ScriptedBoxes>();
+    entry = std::make_unique<ProgramEntry>(QStringLiteral(QVM_CONTENT_DIR), QStringList());
+    main().setStifinderFabrik([](Tmainform& m) { return new Twinform(m); });
+    registrerBilleder(main());
+    main().opt.TryedBefore = true;
+    entry->start();
+    main().FormActivate();
+    form = nullptr;
+}
+
+void BillederTest::cleanup()
+{
+    entry.reset();
+    boxes.reset();
+    home.reset();
+}
+
+TGalForm* BillederTest::aabn()
+{
+    main().hovedhandling("aBilledGal")->trigger();
+    form = nullptr;
+    for (QWidget* vindue : QApplication::topLevelWidgets())
+        if (auto* galleri = qobject_cast<TGalForm*>(vindue))
+            form = galleri;
+    if (!form)
+        form = main().findChild<TGalForm*>();
+    return form;
+}
+
+void BillederTest::skrivBilleder(const QString& mappe, int antal)
+{
+    QImage billede(40, 30, QImage::Format_RGB32);
+    billede.fill(Qt::darkGreen);
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    billede.save(&buffer, "JPG");
+    for (int i = 0; i < antal; ++i)
+        home->write(mappe + QString("/b%1.jpg").arg(i, 2, 10, QChar('0')), data);
+}
+
+void BillederTest::laes(const std::function<void()>& start)
+{
+    start();
+    QTRY_VERIFY_WITH_TIMEOUT(!pan()->Laeser(), 20000);
+}
+
+void BillederTest::loadsTheFolderOfTheCurrentFile()
+{
+    skrivBilleder("Billeder", 30);
+    main().EditSti()->setText(*home / "Billeder/b03.jpg");
+    QVERIFY(aabn());
+    QVERIFY(!main().findChild<QGroupBox*>("openBilleder")->isEnabled());
+    QVERIFY(qobject_cast<QMdiSubWindow*>(form->parentWidget())->isMaximized());
+    QVERIFY(!felt("infoButton")->isVisibleTo(form));
+    laes([this] { felt<QToolButton>("Button7")->click(); });
+    QCOMPARE(felt<QLineEdit>("mappeFelt")->text(), *home / "Billeder");
+    QCOMPARE(pan()->AntalVandret() * pan()->AntalLodret(), 24);
+    QCOMPARE(felt<QLineEdit>("BVedit")->text(), "4");
+    QCOMPARE(felt<QLineEdit>("BLedit")->text(), "6");
+    QCOMPARE(felt<QLineEdit>("antalEdit")->text(), "30");
+    QCOMPARE(felt<TRulskakt>("BibRul")->PosMax(), 6);
+    QCOMPARE(felt<QLineEdit>("Navnfelt")->text(), "b00.jpg");
+    QTRY_COMPARE(felt<QLineEdit>("Breddefelt")->text(), "40");
+    QCOMPARE(felt<QLineEdit>("Hojdefelt")->text(), "30");
+    QCOMPARE(form->picFilnavn, *home / "Billeder/b00.jpg");
+    QCOMPARE(felt<TProgressCompo>("StepPan")->Tekst(), "100%");
+    QVERIFY(felt<QLabel>("BibFelt")->text().startsWith("Bredde: " + QString::number(pan()->FeltBredde()) + " Højde: "));
+
+    // A colour change only repaints: nothing is read again.
+    form->findChild<QAction*>("m05")->trigger();
+    QVERIFY(!pan()->Laeser());
+    QCOMPARE(pan()->Poster().size(), 30);
+    QCOMPARE(pan()->FeltFarve(), QColor(160, 160, 160));
+
+    // Keys page the panel, and the shaft follows; the shaft pages the panel.
+    QTest::keyClick(pan(), Qt::Key_PageDown);
+    QCOMPARE(pan()->StartNr(), 6);
+    QCOMPARE(felt<TRulskakt>("BibRul")->Position(), 6);
+    felt<TRulskakt>("BibRul")->MakeKnapPos(2);
+    QCOMPARE(pan()->StartNr(), 2);
+
+    // A menu size of 24 or more pictures: nothing to scroll.
+    QMenu* menu = felt<QToolButton>("Button6")->menu();
+    QCOMPARE(menu->objectName(), "PuNo2");
+    laes([menu] { menu->actions().first()->trigger(); });
+    QCOMPARE(pan()->Antal(), 30);
+    QCOMPARE(felt<TRulskakt>("BibRul")->PosMax(), 0);
+    QCOMPARE(main().opt.GBoxV, 9);
+    QCOMPARE(main().opt.GBoxL, 11);
+}
+
+void BillederTest::countButtons()
+{
+    skrivBilleder("B", 5);
+    main().EditSti()->setText(*home / "B");
+    main().opt.GBoxV = 1;
+    main().opt.GBoxL = 2;
+    aabn();
+    laes([this] { form->findChild<QAction*>("Amappe")->trigger(); });
+    QCOMPARE(pan()->Poster().size(), 5);
+    felt<QPushButton>("BVknapMinus")->click();
+    QCOMPARE(felt<QLineEdit>("BVedit")->text(), "1");
+    QCOMPARE(main().statusTekst(), "Et felt er mindste feltantal");
+    // Plus empties the grid; loading fills it again at the new size.
+    felt<QPushButton>("BLknapPlus")->click();
+    QCOMPARE(felt<QLineEdit>("BLedit")->text(), "3");
+    QVERIFY(pan()->Poster().isEmpty());
+    QVERIFY(pan()->Bibliotek().isEmpty());
+    laes([this] { felt<QPushButton>("BibKnap")->click(); });
+    QCOMPARE(pan()->Poster().size(), 5);
+    QCOMPARE(pan()->AntalLodret(), 3);
+    QCOMPARE(main().opt.GBoxL, 3);
+    // The status line tells what a button does while the pointer is over it.
+    QEvent ind(QEvent::Enter);
+    QApplication::sendEvent(felt<QPushButton>("BLknapMinus"), &ind);
+    QCOMPARE(main().statusTekst(), "Formindsk antallet af felter lodret.");
+}
+
+void BillederTest::emptyFolder()
+{
+    home->make({"tom/", "tom/tekst.txt", "tom/b.jpeg", "tom/c.png"});
+    main().EditSti()->setText(*home / "tom/tekst.txt");
+    aabn();
+    form->findChild<QAction*>("Amappe")->trigger();
+    QCOMPARE(boxes->texts(), QStringList{"For at indlæse billeder skal der være valgt en billedfil af type jpg, ico eller bmp i "
+                                         "mappe-fil-strukturen, altså struktur 2."});
+    QCOMPARE(felt<QLineEdit>("antalEdit")->text(), "0");
+    QVERIFY(form->picFilnavn.isEmpty());
+    QVERIFY(!form->findChild<QAction*>("AKopier")->isEnabled());
+}
+
+void BillederTest::colours_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QColor>("bjaelke");
+    QTest::newRow("Turkis") << 19 << QColor(255, 255, 255);
+    QTest::newRow("Hvid") << 8 << QColor(0, 128, 255);
+    QTest::newRow("Rød") << 17 << QColor(0, 255, 255);
+    QTest::newRow("Himmelblå") << 7 << QColor(89, 181, 255);
+}
+
+void BillederTest::colours()
+{
+    QFETCH(int, index);
+    aabn();
+    form->findChild<QAction*>(galFarver()[index].menu)->trigger();
+    QCOMPARE(pan()->FeltFarve(), galFarver()[index].farve);
+    QTEST(felt<TProgressCompo>("StepPan")->ColorStep, "bjaelke");
+    QCOMPARE(felt<TProgressCompo>("StepPan")->Color, galFarver()[index].farve);
+    QCOMPARE(main().opt.colIndex, index);
+    QCOMPARE(galFarve(20), QColor(Qt::transparent));
+}
+
+void BillederTest::markingAndDeleting()
+{
+    skrivBilleder("B", 3);
+    home->make({"B/a.txt"});
+    main().EditSti()->setText(*home / "B");
+    aabn();
+    laes([this] { form->loadBilleder(2, 2); });
+    // A right click selects the picture and marks it in the explorer.
+    const QRect felt1 = pan()->gitter().Felter[1].Indre;
+    QTest::mouseClick(pan(), Qt::RightButton, {}, felt1.center());
+    QCOMPARE(form->picFilnavn, *home / "B/b01.jpg");
+    QTRY_COMPARE(main().EditSti()->text(), *home / "B/b01.jpg");
+
+    // Deleting asks, then trashes exactly that picture.
+    boxes->shown.clear();
+    form->findChild<QAction*>("ADelete")->trigger();
+    QCOMPARE(boxes->texts().first(), "Filnavn:\nb01.jpg\nSkal filen slettes til papirkurven?");
+    QTRY_VERIFY(!QFileInfo::exists(*home / "B/b01.jpg"));
+    QVERIFY(QFileInfo::exists(*home / ".local/share/Trash/files/b01.jpg"));
+    for (const char* navn : {"B/b00.jpg", "B/b02.jpg", "B/a.txt"})
+        QVERIFY(QFileInfo::exists(*home / navn));
+
+    // A picture hidden meanwhile is not listed by the explorer: nothing is deleted.
+    QTest::mouseClick(pan(), Qt::LeftButton, {}, pan()->gitter().Felter[2].Indre.center());
+    QCOMPARE(form->picFilnavn, *home / "B/b02.jpg");
+    home->write("B/.hidden", "b02.jpg\n");
+    form->findChild<QAction*>("ADelete")->trigger();
+    QTest::qWait(200);
+    for (const char* navn : {"B/b00.jpg", "B/b02.jpg", "B/a.txt"})
+        QVERIFY(QFileInfo::exists(*home / navn));
+}
+
+void BillederTest::ownWindowPlace()
+{
+    main().opt.openBilleder = 1;
+    const QString fil = main().folders.OptMappe + "Gallery.txt";
+    QVERIFY(aabn()->isWindow());
+    QCOMPARE(form->geometry(), QRect(20, 40, 900, 580));
+    QCOMPARE(form->minimumWidth(), 900);
+    QCOMPARE(form->maximumWidth(), 900);
+    QVERIFY(felt("infoButton")->isVisibleTo(form));
+    form->setGeometry(100, 120, 900, 640);
+    form->findChild<QPushButton*>("ButtonLuk")->click();
+    QTRY_COMPARE(platform::readTextLines(fil).value_or(QStringList()), (QStringList{"100", "120", "640"}));
+    QTRY_VERIFY(main().findChild<QGroupBox*>("openBilleder")->isEnabled());
+    QCOMPARE(aabn()->geometry(), QRect(100, 120, 900, 640));
+}
+
+void BillederTest::closingWhileReading()
+{
+    skrivBilleder("B", 60);
+    main().EditSti()->setText(*home / "B");
+    aabn();
+    QPointer<TGalForm> vindue = form;
+    form->findChild<QAction*>("Amappe")->trigger();
+    form->findChild<QAction*>("Amappe")->trigger();
+    form->findChild<QPushButton*>("ButtonLuk")->click();
+    QTRY_VERIFY(vindue.isNull());
+    QTest::qWait(100);
+    QVERIFY(main().findChild<QGroupBox*>("openBilleder")->isEnabled());
+}
+
+QTEST_MAIN(BillederTest)
+#include "test_billeder.moc"
