@@ -115,8 +115,9 @@ void Tmainform::selectFromGal(const QString& aFilnavn, bool medDelete)
     if (!explorer)
         return;
     TStrukturCompo& compo = explorer->strukturCompo();
-    compo.SelectFil(aFilnavn);
-    if (!QFileInfo(compo.Filnavn()).isFile())
+    // Only the file itself: where the explorer does not list it (a hidden file), it selects another,
+    // which is neither shown nor deleted for it.
+    if (compo.SelectFil(aFilnavn) != aFilnavn || !QFileInfo(aFilnavn).isFile())
         return;
     explorer->gaaTilFil(compo.Filnavn());
     QApplication::processEvents();

@@ -47,7 +47,7 @@ class IndstillingsBinder;
 
 // The explorer window "Stifinder N": the folder tree and the folder-and-file tree, the path
 // tabs, back and forward over the visited folders, and the options of its own option file.
-class Twinform : public QWidget, public StifinderVindue, public StifinderKlipbord {
+class Twinform : public QWidget, public StifinderVindue, public StifinderKlipbord, public StifinderSletning {
     Q_OBJECT
 public:
     explicit Twinform(Programkontekst& main);
@@ -88,6 +88,7 @@ public:
     TPasteObjekt* PasteObj = nullptr;
     // Deletes the selected elements of the active tree, to the trash or permanently.
     void SletElementer(bool tilPapirkurv);
+    void sletTilPapirkurv() override { SletElementer(true); }
     TDeleteObjekt* DeleteObj = nullptr;
     // Shows the information window of the selected file, folder or drive.
     void InfoExecute();

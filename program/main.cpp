@@ -5,7 +5,7 @@
 #include "explorer/tlisteform.h"
 #include "explorer/twinform.h"
 #include "platform/terminationsignals.h"
-#include "tools/billeder/tgalform.h"
+#include "tools/galleri/tgalform.h"
 #include "tools/findtekst/tfindform.h"
 #include "tools/genveje/tgenvejform.h"
 #include "tools/information/informationssider.h"
@@ -60,7 +60,7 @@ int main(int argc, char** argv)
     registrerGenveje(entry->mainform());
     registrerWmi(entry->mainform());
     registrerApplets(entry->mainform());
-    registrerBilleder(entry->mainform());
+    registrerGalleri(entry->mainform());
     entry->start();
     return application.exec();
 }

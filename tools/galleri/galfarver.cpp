@@ -1,4 +1,4 @@
-#include "tools/billeder/galfarver.h"
+#include "tools/galleri/galfarver.h"
 
 const QList<GalFarve>& galFarver()
 {

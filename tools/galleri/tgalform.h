@@ -80,4 +80,4 @@ private:
     bool opstart = true;
 };
 
-void registrerBilleder(Tmainform& main);
+void registrerGalleri(Tmainform& main);

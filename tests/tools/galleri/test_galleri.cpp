@@ -7,8 +7,8 @@
 #include "platform/textfile.h"
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
-#include "tools/billeder/galfarver.h"
-#include "tools/billeder/tgalform.h"
+#include "tools/galleri/galfarver.h"
+#include "tools/galleri/tgalform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -63,7 +63,7 @@ void BillederTest::init()
     boxes = std::make_unique<ScriptedBoxes>();
     entry = std::make_unique<ProgramEntry>(QStringLiteral(QVM_CONTENT_DIR), QStringList());
     main().setStifinderFabrik([](Tmainform& m) { return new Twinform(m); });
-    registrerBilleder(main());
+    registrerGalleri(main());
     main().opt.TryedBefore = true;
     entry->start();
     main().FormActivate();
@@ -277,4 +277,4 @@ void BillederTest::closingWhileReading()
 }
 
 QTEST_MAIN(BillederTest)
-#include "test_billeder.moc"
+#include "test_galleri.moc"

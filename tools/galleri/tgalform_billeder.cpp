@@ -1,8 +1,7 @@
 // The gallery's pictures: loading a folder at a grid size, the field colour, the selected
 // picture's information and the actions on it and on the folder.
-#include "tools/billeder/tgalform.h"
+#include "tools/galleri/tgalform.h"
 
-#include "app/elementvinduer.h"
 #include "app/handlingsregler.h"
 #include "app/mainsettings.h"
 #include "app/tmainform.h"
@@ -12,7 +11,7 @@
 #include "core/beskeder.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
-#include "tools/billeder/galfarver.h"
+#include "tools/galleri/galfarver.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,8 +19,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QToolButton>
 
 namespace {
@@ -205,17 +202,7 @@ void TGalForm::slet()
         return;
     if (!erFil(fil))
         return;
-    // The explorer deletes its selected file, so only when it has selected exactly this picture:
-    // a picture it does not list (hidden, renamed) would leave another file selected.
-    main.selectFromGal(fil, false);
-    if (main.EditSti()->text() != fil)
-        return;
-    for (QMdiSubWindow* sub : main.mdi()->subWindowList(QMdiArea::CreationOrder))
-        if (sub->widget() && elementType(sub->widget()) == ElementType::Stifinder) {
-            if (QAction* papirkurv = sub->widget()->findChild<QAction*>(QStringLiteral("DeleteToPapirkurv")))
-                papirkurv->trigger();
-            return;
-        }
+    main.selectFromGal(fil, true);
 }
 
 void TGalForm::showEvent(QShowEvent* event)
@@ -259,7 +246,7 @@ void TGalForm::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-void registrerBilleder(Tmainform& main)
+void registrerGalleri(Tmainform& main)
 {
     main.registrerVaerktoej(QStringLiteral("aBilledGal"), [&main] { return new TGalForm(main, main.opt.openBilleder == 0); },
                             {QStringLiteral("Gallery.txt"), TGalForm::placering});

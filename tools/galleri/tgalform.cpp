@@ -1,4 +1,4 @@
-#include "tools/billeder/tgalform.h"
+#include "tools/galleri/tgalform.h"
 
 #include "app/handlingsregler.h"
 #include "app/kontroller.h"
@@ -10,7 +10,7 @@
 #include "controls/tprogresscompo.h"
 #include "controls/trammex.h"
 #include "controls/trulskakt.h"
-#include "tools/billeder/galfarver.h"
+#include "tools/galleri/galfarver.h"
 
 #include <QAction>
 #include <QEvent>
