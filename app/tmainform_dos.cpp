@@ -68,9 +68,11 @@ void Tmainform::byggeDosside()
     MemoDos->setObjectName(QStringLiteral("MemoDos"));
     MemoDos->setReadOnly(true);
     MemoDos->setMinimumHeight(90);
-    dosFiler->OnListeKlik = [this](const QString&, const QString& fil) {
-        MemoDos->setPlainText(platform::readTextLines(fil).value_or(QStringList()).join(u'\n'));
-    };
+    // The selected command's description, however it was selected; a click on a command whose file
+    // is gone says so (the list's own test).
+    connect(dosBoxen, &QListWidget::currentRowChanged, this, [this](int row) {
+        MemoDos->setPlainText(platform::readTextLines(dosFiler->GetFilnavn(row)).value_or(QStringList()).join(u'\n'));
+    });
 
     const auto valgt = [this] { return dosBoxen->currentRow(); };
     const auto handlingMedRegel = [this](const char* navn, const QString& tekst, const QString& hint,
@@ -86,10 +88,8 @@ void Tmainform::byggeDosside()
     QAction* aSletAltDos = handlingMedRegel(
         "aSletAltDos", QStringLiteral("Slet alt"), QStringLiteral("Sletter alle kommandoer, der er indført i listen"),
         [this] {
-            if (dosFiler->SletAlleItems()) {
-                MemoDos->clear();
+            if (dosFiler->SletAlleItems())
                 gemDosKnap->setEnabled(true);
-            }
         },
         [this] { return dosFiler->Antal() > 0; });
     QAction* aDosOp = handlingMedRegel("aDosOp", QString(), QStringLiteral("Flyt valgte op"),
@@ -216,7 +216,7 @@ void Tmainform::aInsertDosExecute()
     dosFiler->InsertItem(fil, kommando);
     if (!gemDosListe())
         return;
-    if (dosBoxen->currentRow() >= 0 && dosFiler->GetFilnavn(dosBoxen->currentRow()) == fil)
+    if (dosFiler->GetFilnavn(dosBoxen->currentRow()) == fil)
         MemoDos->setPlainText(dosMemo->toPlainText());
     dosEdit->setModified(false);
     dosMemo->document()->setModified(false);
@@ -233,7 +233,6 @@ void Tmainform::aSletDosExecute()
         return;
     dosFiler->DeleteItem(row);
     dosBoxen->setCurrentRow(std::min(row, dosFiler->Antal() - 1));
-    MemoDos->clear();
     gemDosKnap->setEnabled(true);
 }
 
