@@ -121,7 +121,9 @@ void Tmainform::selectFromGal(const QString& aFilnavn, bool medDelete)
         return;
     explorer->gaaTilFil(compo.Filnavn());
     QApplication::processEvents();
-    if (auto* sletning = dynamic_cast<StifinderSletning*>(explorer); sletning && medDelete)
+    // Input handled meanwhile may have moved the selection: only the asked-for file is deleted.
+    if (auto* sletning = dynamic_cast<StifinderSletning*>(explorer);
+        sletning && medDelete && compo.Filnavn() == aFilnavn && compo.Struktur2()->selectedItems().size() == 1)
         sletning->sletTilPapirkurv();
 }
 

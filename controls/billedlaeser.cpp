@@ -10,6 +10,7 @@
 #include <QImageReader>
 #include <QPainter>
 #include <atomic>
+#include <cstring>
 #include <turbojpeg.h>
 
 namespace {
@@ -83,11 +84,13 @@ bool jpegMiniature(const QByteArray& data, QSize maks, Miniature& m)
     if (billede.isNull())
         return true;
     ++afkodninger;
+    // A progressive file of thousands of scans would hold a worker for minutes: it stops at the
+    // decoder's limit and is a picture that cannot be read, not one for the slower reader.
     if (tjDecompress2(tj.h, buf, ulong(data.size()), billede.bits(), billede.width(), int(billede.bytesPerLine()),
-                      billede.height(), TJPF_BGRX, TJFLAG_FASTDCT | TJFLAG_FASTUPSAMPLE)
+                      billede.height(), TJPF_BGRX, TJFLAG_FASTDCT | TJFLAG_FASTUPSAMPLE | TJFLAG_LIMITSCANS)
             != 0
         && tjGetErrorCode(tj.h) != TJERR_WARNING)
-        return false;  // a truncated file is a warning: what was decoded is shown
+        return std::strstr(tjGetErrorStr2(tj.h), "scan") != nullptr;  // a truncated file is a warning: what was decoded is shown
     m.billede = retOp(formindsk(billede, maal), orientering);
     m.fejl = false;
     return true;

@@ -2,8 +2,6 @@
 
 #include <QThreadPool>
 #include <atomic>
-#include <condition_variable>
-#include <mutex>
 
 namespace {
 
@@ -18,30 +16,18 @@ struct MiniatureJob::Tilstand {
     std::function<void(int)> arbejde;
     std::atomic_int naeste = 0;
     std::atomic_bool stop = false;
-    std::mutex laas;
-    std::condition_variable slut;
-    int aktive = 0;  // workers that have begun and not ended; a worker not yet begun never will after stop
 };
 
 void MiniatureJob::arbejder(const std::shared_ptr<Tilstand>& t)
 {
-    {
-        std::lock_guard laas(t->laas);
-        if (t->stop)
-            return;
-        ++t->aktive;
-    }
     for (int i = 0; i < tur && !t->stop; ++i) {
         const int n = t->naeste++;
         if (n >= t->raekkefoelge.size())
-            break;
+            return;
         t->arbejde(t->raekkefoelge[n]);
     }
-    std::lock_guard laas(t->laas);
     if (!t->stop && t->naeste < t->raekkefoelge.size())
         QThreadPool::globalInstance()->start([t] { arbejder(t); });
-    if (--t->aktive == 0)
-        t->slut.notify_all();
 }
 
 MiniatureJob::MiniatureJob(QList<int> raekkefoelge, std::function<void(int)> arbejde) : tilstand(std::make_shared<Tilstand>())
@@ -53,20 +39,6 @@ MiniatureJob::MiniatureJob(QList<int> raekkefoelge, std::function<void(int)> arb
         QThreadPool::globalInstance()->start([t = tilstand] { arbejder(t); });
 }
 
-MiniatureJob::~MiniatureJob()
-{
-    stop();
-    vent();
-}
+MiniatureJob::~MiniatureJob() { stop(); }
 
-void MiniatureJob::stop()
-{
-    std::lock_guard laas(tilstand->laas);
-    tilstand->stop = true;
-}
-
-void MiniatureJob::vent()
-{
-    std::unique_lock laas(tilstand->laas);
-    tilstand->slut.wait(laas, [this] { return tilstand->aktive == 0; });
-}
+void MiniatureJob::stop() { tilstand->stop = true; }

@@ -7,7 +7,8 @@
 // Work on a list of items spread over the shared thread pool, one worker per core; each worker
 // takes the next items until the list is done or the job is stopped, handing its thread back to
 // the pool now and then. The stop flag is looked at between items. Destroying the job stops it
-// and waits for its workers, so that nothing they reach is destroyed under them.
+// without waiting: a worker busy with an item (a picture on a mount that no longer answers) ends
+// it on its own, so the work must own everything it reaches or guard it.
 class MiniatureJob {
 public:
     MiniatureJob(QList<int> raekkefoelge, std::function<void(int)> arbejde);
@@ -16,8 +17,6 @@ public:
     MiniatureJob& operator=(const MiniatureJob&) = delete;
 
     void stop();
-    // Waits until every worker that began has ended; after stop none begins any more.
-    void vent();
 
 private:
     struct Tilstand;

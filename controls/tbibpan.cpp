@@ -5,7 +5,9 @@
 #include "controls/tbitmapx.h"
 #include "controls/trammex.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QPointer>
 #include <QPainter>
 #include <QTimer>
 #include <numeric>
@@ -117,12 +119,20 @@ std::unique_ptr<MiniatureJob> TBibPan::startJob(QList<int> numre)
     const QSize fri = friPlads();
     const QSize maks = fri.isEmpty() ? QSize(1, 1) : fri;
     const bool cache = BrugCache;
-    return std::make_unique<MiniatureJob>(std::move(numre), [this, gen, filer, maks, cache](int nr) {
+    // The workers reach the panel only on the user-interface thread and only while it exists, so
+    // closing never waits for a picture still being read.
+    return std::make_unique<MiniatureJob>(std::move(numre), [panel = QPointer<TBibPan>(this), gen, filer, maks, cache](int nr) {
         std::optional<Miniature> m = cache ? hentFraCache(filer[nr], maks) : std::nullopt;
         const bool fraCache = m.has_value();
         if (!m)
             m = laesMiniature(filer[nr], maks);
-        QMetaObject::invokeMethod(this, [this, gen, nr, m = *m, fraCache] { modtag(gen, nr, m, fraCache); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [panel, gen, nr, m = *m, fraCache] {
+                if (panel)
+                    panel->modtag(gen, nr, m, fraCache);
+            },
+            Qt::QueuedConnection);
     });
 }
 

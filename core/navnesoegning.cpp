@@ -95,7 +95,7 @@ public:
     void koer()
     {
         std::string start = QDir::cleanPath(s.mappe).toUtf8().toStdString();
-        if (start.empty() || !laes(start)) {
+        if (start.empty() || !laes(start, true)) {
             parti.startmappeFejl = true;
             afslut();
             return;
@@ -120,10 +120,11 @@ public:
 private:
     bool stoppes() const { return s.stop->load(std::memory_order_relaxed); }
 
-    // Reads one folder's entries into a listing of their own; false when it cannot be opened.
-    bool laes(const std::string& sti)
+    // Reads one folder's entries into a listing of their own; false when it cannot be opened. Only
+    // the start folder may be a link (the user's "Dropbox" pointing elsewhere); below it none is entered.
+    bool laes(const std::string& sti, bool start = false)
     {
-        const int fd = ::open(sti.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        const int fd = ::open(sti.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | (start ? 0 : O_NOFOLLOW));
         if (fd < 0)
             return false;
         DIR* mappe = ::fdopendir(fd);

@@ -26,10 +26,10 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
-#include <QThreadPool>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <thread>
 
 namespace {
 
@@ -272,7 +272,9 @@ void Twinform::aSearchExecute()
                 vindue->modtagNavneparti(parti, mapper, filer);
         });
     };
-    QThreadPool::globalInstance()->start([s] { soegNavne(s); });
+    // A thread of its own: a search held by a mount that no longer answers keeps no thread of the
+    // shared pool from the work that needs it, and the program can end without it.
+    std::thread([s] { soegNavne(s); }).detach();
     regler->opdaterSenere();
 }
 

@@ -184,6 +184,11 @@ void NavnesoegningTest::startmappeMangler()
     const Resultat r = soeg(*home / "findes ikke", "x");
     QVERIFY(r.slut.startmappeFejl);
     QCOMPARE(r.leveringer, 1);
+    // A start folder that is a link is searched; the hits keep the path through the link.
+    QVERIFY(QFile::link(rod(), *home / "genvej"));
+    const Resultat link = soeg(*home / "genvej", "ABC");
+    QVERIFY(!link.slut.startmappeFejl);
+    QCOMPARE(link.mapper, QStringList{"Abc"});
 }
 
 QTEST_GUILESS_MAIN(NavnesoegningTest)
