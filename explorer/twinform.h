@@ -192,7 +192,7 @@ private:
     QWidget* byggeGenvejspanel(QWidget* side);
     // The user's contacts (0), OneDrive (1), camera pictures (2) or camera films (3) folder;
     // empty when it does not exist.
-    static QString getSpecialMappe(int nr);
+    QString getSpecialMappe(int nr) const;
     // The known folders that exist, in the order their outline takes them.
     QStringList kendteMapper() const;
     // An outline of the known folders in the folder tree: levels (form 0) or points (1).
@@ -298,6 +298,8 @@ private:
     QListWidget* filBoxen = nullptr;
     QLineEdit* extEdit = nullptr;
     QLineEdit* antalExtEdit = nullptr;
+    // The folder of the last search started.
+    QString soegemappe;
     // The running search's stop flag; none between searches.
     std::shared_ptr<std::atomic_bool> soegningStop;
     bool systemklipbordHarTekst = false;

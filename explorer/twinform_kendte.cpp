@@ -34,12 +34,12 @@ QString brugermappe(UserFolder mappe) { return platform::get<platform::UserFolde
 
 }  // namespace
 
-QString Twinform::getSpecialMappe(int nr)
+QString Twinform::getSpecialMappe(int nr) const
 {
     const QString stier[] = {
         brugermappe(UserFolder::Home) + QStringLiteral("/Contacts"),
         brugermappe(UserFolder::Home) + QStringLiteral("/OneDrive"),
-        brugermappe(UserFolder::Pictures) + QStringLiteral("/Camera Roll"),
+        FStrukturY->GetCameraPath(),
         brugermappe(UserFolder::Videos) + QStringLiteral("/Captures"),
     };
     const QString sti = nr >= 0 && nr < 4 ? stier[nr] : QString();
@@ -123,13 +123,13 @@ QWidget* Twinform::byggeKendteMapper()
         {"Apicdir", "Billeder", "Åben billedmappe", [] { return brugermappe(UserFolder::Pictures); }},
         {"AallUsers", "Alle brugere", "Hurtig adgang til Alle brugere", [] { return brugermappe(UserFolder::PublicShare); }},
         {"aFavoritmappe", "Favoritter", "Åben favoritmappen", [] { return brugermappe(UserFolder::Favorites); }},
-        {"aKontakter", "Kontakter", "Hurtig adgang til Kontakter", [] { return getSpecialMappe(0); }},
+        {"aKontakter", "Kontakter", "Hurtig adgang til Kontakter", [this] { return getSpecialMappe(0); }},
         {"aDownload", "Overførsler", "Hurtig adgang til Downloads", [] { return brugermappe(UserFolder::Downloads); }},
-        {"aOneDrev", "OneDrive", "Hurtig adgang til OneDrive mappen på computeren", [] { return getSpecialMappe(1); }},
+        {"aOneDrev", "OneDrive", "Hurtig adgang til OneDrive mappen på computeren", [this] { return getSpecialMappe(1); }},
         {"Aprogdir", "AppData", "Åben AppData mappen", [] { return brugermappe(UserFolder::AppData); }},
         {"aStartMappe", "Startmenu", "Åbner startmenumappen", [] { return brugermappe(UserFolder::StartMenuPrograms); }},
-        {"aKamBil", "Billeder", "Hurtig adgang til kamera billedmappe", [] { return getSpecialMappe(2); }},
-        {"aKamFilm", "Film", "Hurtig adgang til kamera filmmappe", [] { return getSpecialMappe(3); }},
+        {"aKamBil", "Billeder", "Hurtig adgang til kamera billedmappe", [this] { return getSpecialMappe(2); }},
+        {"aKamFilm", "Film", "Hurtig adgang til kamera filmmappe", [this] { return getSpecialMappe(3); }},
     };
     // The buttons go in rows as the panel's width allows, in their order.
     auto* knapper = new QWidget(side);

@@ -242,6 +242,7 @@ void Twinform::aSearchExecute()
             QStringLiteral("Der mangler en tekst!\rIndfør en tekst der skal søges efter i mappe og filnavne."));
         return;
     }
+    soegemappe = start;
     mappeLabel->setText(getLastDirectory(start));
     BarEdit->setText(QStringLiteral("Undersøger..."));
     setCursor(Qt::BusyCursor);
@@ -294,7 +295,7 @@ void Twinform::modtagNavneparti(const Navneparti& parti, const QList<TReopenRec>
     soegningSlut();
     if (parti.startmappeFejl) {
         BarEdit->setText(soegEfter);
-        main.beskeder()->sig(QStringLiteral("Søgemappen kunne ikke åbnes:\n") + main.EditSti()->text());
+        main.beskeder()->sig(QStringLiteral("Søgemappen kunne ikke åbnes:\n") + soegemappe);
         return;
     }
     if (tal.mapperUndersoegt > 0)
