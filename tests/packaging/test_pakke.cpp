@@ -37,6 +37,14 @@ QMap<QString, bool> filer(const QString& rod)
     return alle;
 }
 
+// The two programs the package installs in /usr/bin, as a test's rows.
+void deToProgrammer()
+{
+    QTest::addColumn<QString>("program");
+    QTest::newRow("qvmmirvel") << "qvmmirvel";
+    QTest::newRow("qvm-sysinfo") << "qvm-sysinfo";
+}
+
 }  // namespace
 
 // The Debian package made from the build: what it holds and needs, and the installed program
@@ -128,12 +136,7 @@ void PakkeTest::installedFilesAreValid()
     QVERIFY(koer(rod + "/usr/bin/qvm-sysinfo", {"--klasser"}).split(u'\n').contains(QStringLiteral("Win32_Processor")));
 }
 
-void PakkeTest::manualPages_data()
-{
-    QTest::addColumn<QString>("program");
-    QTest::newRow("qvmmirvel") << "qvmmirvel";
-    QTest::newRow("qvm-sysinfo") << "qvm-sysinfo";
-}
+void PakkeTest::manualPages_data() { deToProgrammer(); }
 
 // Each program's manual page, compressed as Debian does it: gzip at its best, without the name and
 // time of the file, so the package is the same from the same sources.
@@ -166,12 +169,7 @@ void PakkeTest::manualPages()
     }
 }
 
-void PakkeTest::binariesAreHardened_data()
-{
-    QTest::addColumn<QString>("program");
-    QTest::newRow("qvmmirvel") << "qvmmirvel";
-    QTest::newRow("qvm-sysinfo") << "qvm-sysinfo";
-}
+void PakkeTest::binariesAreHardened_data() { deToProgrammer(); }
 
 // Built with Debian's hardening as readelf shows it: position independent, relocations read-only
 // (relro) and bound at start (now), the stack protector; stripped of the compiler's notes. The
