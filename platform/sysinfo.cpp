@@ -310,7 +310,7 @@ namespace {
 qint64 cacheKilobytes(const SystemRoots& roots, const QStringList& cpuer, int niveau)
 {
     QSet<QString> talte;
-    qint64 sum = -1;
+    qint64 sum = 0;
     for (const QString& cpu : cpuer) {
         const QString mappe = roots.sysRoot + QStringLiteral("/devices/system/cpu/cpu") + cpu + QStringLiteral("/cache/");
         for (const QString& index : navne(mappe)) {
@@ -324,10 +324,10 @@ qint64 cacheKilobytes(const SystemRoots& roots, const QStringList& cpuer, int ni
             if (talte.contains(noegle))
                 continue;
             talte.insert(noegle);
-            sum = std::max<qint64>(sum, 0) + stoerrelse.chopped(1).toLongLong();
+            sum += stoerrelse.chopped(1).toLongLong();
         }
     }
-    return sum;
+    return talte.isEmpty() ? -1 : sum;
 }
 
 QList<Forekomst> processor(const SystemRoots& roots)
