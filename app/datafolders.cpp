@@ -3,6 +3,9 @@
 #include "app/contentinstall.h"
 #include "app/foldercopy.h"
 #include "core/pathhelpers.h"
+#include "platform/registry.h"
+#include "platform/useraccount.h"
+#include "platform/userfolders.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,6 +32,11 @@ DataFolders dataFoldersFor(const QString& home, const QString& user)
     f.mappestrukturDir = delimKon(f.BrugerMappe + QStringLiteral("/Mappestrukturer"));
     f.kopieringsDir = f.OptMappe + QStringLiteral("Kopieringer/");
     return f;
+}
+
+DataFolders brugerensDataFolders()
+{
+    return dataFoldersFor(platform::get<platform::UserFolders>().path(platform::UserFolder::Home), GetUserFromWindows());
 }
 
 namespace {

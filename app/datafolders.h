@@ -28,6 +28,8 @@ struct DataFolders {
 
 // The folder fields for user, with the data root in home.
 DataFolders dataFoldersFor(const QString& home, const QString& user);
+// The folder fields of the user running the program, in the home folder.
+DataFolders brugerensDataFolders();
 
 // Creates the data root, lays the shipped installed tree into it, and creates the user's folders,
 // copying the "Dos" and "Egenskaber" templates for a new user. Nothing that exists is

@@ -12,10 +12,7 @@
 #include "boxes/tinfform.h"
 #include "boxes/tspform.h"
 #include "core/kopijournal.h"
-#include "platform/registry.h"
 #include "platform/textfile.h"
-#include "platform/useraccount.h"
-#include "platform/userfolders.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -118,8 +115,7 @@ void Tmainform::byggeVindue()
 
 void Tmainform::CreateMapper()
 {
-    folders = dataFoldersFor(platform::get<platform::UserFolders>().path(platform::UserFolder::Home),
-                             GetUserFromWindows());
+    folders = brugerensDataFolders();
     setWindowTitle(QStringLiteral("qvmMirvel: ") + folders.Abrugernavn);
     opstartsProblemer = createDataFolders(folders, shippedProgram);
     // No place holds the shipped tree and the user has no copy of it (a copy that could not be
@@ -227,6 +223,23 @@ QString Tmainform::startMappeFraArgumenter(const QStringList& arguments)
     return QDir::cleanPath(QFileInfo(arguments.first()).absoluteFilePath());
 }
 
+void Tmainform::andenStart(const QStringList& arguments)
+{
+    const QString mappe = startMappeFraArgumenter(arguments);
+    if (opstart) {
+        // The first explorer window is not made yet: it takes the folder when it is.
+        if (!mappe.isEmpty())
+            startMappe = mappe;
+    } else if (StifinderVindue* explorer = aktivStifinder() ? aktivStifinder() : fremStifinder();
+               explorer && !mappe.isEmpty()) {
+        explorer->gaaTilMappe(mappe);
+    }
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
 bool Tmainform::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate && opstart)
@@ -278,9 +291,9 @@ void Tmainform::FormActivate()
         if (!fejl.isEmpty() && info)
             info->sig(fejl);
     // A paste that was interrupted (the program killed, the power gone) left its record: its
-    // unfinished copies are removed and the user told.
-    for (const QFileInfo& kopiering : QDir(folders.kopieringsDir).entryInfoList({QStringLiteral("*.txt")}, QDir::Files))
-        if (const QString besked = kopijournal::ryd(kopiering.filePath()); !besked.isEmpty() && info)
+    // unfinished copies are removed and the user told. A paste whose program still runs is left be.
+    for (const QString& besked : kopijournal::rydAfbrudte(folders.kopieringsDir))
+        if (info)
             info->sig(besked);
     if (auto* explorer = dynamic_cast<StifinderVindue*>(first); explorer && !startMappe.isEmpty())
         explorer->gaaTilMappe(startMappe);

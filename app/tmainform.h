@@ -205,6 +205,9 @@ public:
     // The folder to show in the first explorer window: the one argument, when it names an
     // existing folder; empty for any other argument list.
     static QString startMappeFraArgumenter(const QStringList& arguments);
+    // A later start of the program handed over its arguments: its folder is shown in the current
+    // explorer window, as at a start with a folder, and the window comes to the front.
+    void andenStart(const QStringList& arguments);
 
     bool opstart = true;
     // Closes the program as asked from outside (a termination signal), once no box is open and no

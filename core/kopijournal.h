@@ -5,7 +5,8 @@
 
 // The record of a paste in progress, kept in a file of its own in the data folder while it runs:
 // its destination, its sources and the process whose hidden temporary copies it leaves until they
-// are whole. A record that is there at start belongs to a paste that was interrupted.
+// are whole. The record belongs to that process while it runs; a record whose process is gone
+// belongs to a paste that was interrupted.
 namespace kopijournal {
 
 struct Kopiering {
@@ -14,7 +15,8 @@ struct Kopiering {
     qint64 pid = 0;
 };
 
-// Writes the record (its folder made when missing); false when it could not be written.
+// Writes the record (its folder made when missing) with the start time of its process, so a later
+// process of the same id is not taken for it; false when it could not be written.
 bool skriv(const QString& fil, const Kopiering& kopiering);
 void fjern(const QString& fil);
 
@@ -23,5 +25,9 @@ void fjern(const QString& fil);
 // followed) and the record.
 // The message for the user; empty when the record cannot be read.
 QString ryd(const QString& fil);
+
+// Cleans up after every interrupted paste recorded in mappe, leaving alone the records of pastes
+// whose process still runs; the messages for the user.
+QStringList rydAfbrudte(const QString& mappe);
 
 }  // namespace kopijournal

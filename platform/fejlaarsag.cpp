@@ -8,6 +8,9 @@ QString fejlaarsag(int fejl)
 {
     switch (fejl) {
     case SaerligFil: return QStringLiteral("Elementet er en særlig fil (FIFO, sokkel eller enhed), som ikke kopieres.");
+    case KopiForsvundet: return QStringLiteral("Kopien findes ikke længere.");
+    case UlaeseligtNavn: return QStringLiteral("Navnet kan ikke læses som tekst (det er ikke gyldig UTF-8), så elementet kan ikke nås under det.");
+    case EUCLEAN: return QStringLiteral("Filsystemet på drevet er beskadiget; lad drevet kontrollere, før det bruges igen.");
     case EACCES:
     case EPERM: return QStringLiteral("Måske mangler der rettigheder dertil.");
     case ENOSPC: return QStringLiteral("Der er ikke mere plads på drevet.");

@@ -1,3 +1,5 @@
+#include "app/datafolders.h"
+#include "app/enkeltprogram.h"
 #include "app/leveretprogram.h"
 #include "app/programentry.h"
 #include "app/tmainform.h"
@@ -34,6 +36,11 @@ int main(int argc, char** argv)
     if (qtTekster.load(QLocale(QLocale::Danish, QLocale::Denmark), QStringLiteral("qtbase"), QStringLiteral("_"),
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTekster);
+    // A second start hands its folder to the program that runs and ends before it reads or writes
+    // anything of the data folder: the running program's pastes and their records stay its own.
+    EnkeltProgram enkeltProgram(brugerensDataFolders().BrugerMappe);
+    if (!enkeltProgram.tagPladsen(QApplication::arguments().mid(1)))
+        return 0;
     std::unique_ptr<ProgramEntry> entry;
     // The signal is taken in by the event loop, so a signal that arrives while the windows are
     // being made closes them as soon as the loop runs.
@@ -61,6 +68,8 @@ int main(int argc, char** argv)
     registrerWmi(entry->mainform());
     registrerApplets(entry->mainform());
     registrerGalleri(entry->mainform());
+    QObject::connect(&enkeltProgram, &EnkeltProgram::andenStart,
+                     [&entry](const QStringList& arguments) { entry->mainform().andenStart(arguments); });
     entry->start();
     return application.exec();
 }

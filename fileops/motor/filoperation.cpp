@@ -1,14 +1,28 @@
 #include "fileops/motor/filoperation.h"
 
+#include "platform/fejlaarsag.h"
 #include "platform/filesystem.h"
 
 #include <QFile>
+#include <cerrno>
 #include <sys/stat.h>
 
 bool erMappe(const QByteArray& path)
 {
     struct stat st;
     return ::stat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+int ikkeFundet(const QString& path)
+{
+    return path.contains(QChar::ReplacementCharacter) ? platform::UlaeseligtNavn : ENOENT;
+}
+
+QString findesIkke(const QString& slags, const QString& path)
+{
+    const int fejl = ikkeFundet(path);
+    return slags + u'\r' + path + u'\r'
+        + (fejl == ENOENT ? QStringLiteral("eksisterer ikke.") : platform::fejlaarsag(fejl));
 }
 
 QByteArray kildeBytes(const QString& path)
@@ -36,7 +50,7 @@ void Filoperation::optaelSletning(const QStringList& mapper, const QStringList& 
     for (const QString& mappe : mapper) {
         MappeOptaelling optaelling;
         if (!erMappe(kildeBytes(mappe)) || !getMappeInfo(mappe, optaelling))
-            sig(QStringLiteral("Mappen\r") + mappe + u'\r' + QStringLiteral("eksisterer ikke."));
+            sig(findesIkke(QStringLiteral("Mappen"), mappe));
         mappeOptaellinger.append(optaelling);
         tal.antalFiler += int(optaelling.filer);
         tal.totalSize += optaelling.bytes;

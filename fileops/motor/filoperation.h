@@ -108,3 +108,9 @@ private:
 QByteArray kildeBytes(const QString& path);
 // True for a folder, or a link to one.
 bool erMappe(const QByteArray& path);
+// The cause of a listed path that was not found: ENOENT, or platform::UlaeseligtNavn for a name
+// that came from a file name that is not valid text (its bytes stand as U+FFFD in the path, which
+// then names nothing).
+int ikkeFundet(const QString& path);
+// The message for a listed folder or file that was not found: slags is "Mappen" or "Filen".
+QString findesIkke(const QString& slags, const QString& path);

@@ -66,7 +66,7 @@ void Kopimotor::optael(const Opgave& opgave)
     optaelling.nyMappe = [this](qint64 mapper) { fremgang.mapperOptalt(mapper); };
     for (const QString& mappe : opgave.mapper)
         if (!erMappe(kildeBytes(mappe)) || !getMappeInfo(mappe, optaelling))
-            sig(QStringLiteral("Mappen\r") + mappe + u'\r' + QStringLiteral("eksisterer ikke."));
+            sig(findesIkke(QStringLiteral("Mappen"), mappe));
     tal.antalMapper = int(optaelling.mapper);
     tal.antalFiler = int(optaelling.filer);
     tal.totalSize = optaelling.bytes;
@@ -155,28 +155,56 @@ Kopimotor::Kopiudfald Kopimotor::kopierFil(const QByteArray& source, const QByte
     };
     int fejl = 0;
     const platform::KopiResultat resultat = platform::kopierFil(source, target, erstat, filFremgang, &fejl, skjult);
-    if (resultat == platform::KopiResultat::Kopieret) {
-        if (huskAnkomne)
-            ankommet.insert(source);
+    if (resultat == platform::KopiResultat::Kopieret)
         return Kopiudfald::Kopieret;
-    }
     if (resultat == platform::KopiResultat::Fejl && fejl == EEXIST && !erstat) {
         ++ikkePastede;
         return Kopiudfald::Udeladt;
     }
-    sidsteFejl = resultat == platform::KopiResultat::IkkeKopieret ? platform::SaerligFil : fejl;
+    sidsteFejl = resultat == platform::KopiResultat::IkkeKopieret ? platform::SaerligFil
+        : fejl == ENOENT                                         ? ikkeFundet(QFile::decodeName(source))
+                                                                 : fejl;
     ++ikkeKopierede;
     return Kopiudfald::IkkeKopieret;
 }
 
-int Kopimotor::kopierTilMappe(const QByteArray& source, const QByteArray& target, bool iSkjult, bool& helt)
+namespace {
+
+// True for a folder with anything in it.
+bool harIndhold(const QByteArray& sti)
+{
+    DIR* dir = ::opendir(sti.constData());
+    if (!dir)
+        return false;
+    bool noget = false;
+    while (const dirent* entry = ::readdir(dir)) {
+        const char* navn = entry->d_name;
+        if (!(navn[0] == '.' && (navn[1] == 0 || (navn[1] == '.' && navn[2] == 0)))) {
+            noget = true;
+            break;
+        }
+    }
+    ::closedir(dir);
+    return noget;
+}
+
+}  // namespace
+
+void Kopimotor::husk(const QByteArray& source, const QByteArray& kopi)
+{
+    if (huskAnkomne)
+        ankommet.insert(source, kopi);
+}
+
+int Kopimotor::kopierTilMappe(const QByteArray& source, const QByteArray& target, const QByteArray& endelig, bool iSkjult,
+                              bool& helt)
 {
     helt = false;
     struct stat st;
     if (::lstat(target.constData(), &st) == 0) {
         if (!S_ISDIR(st.st_mode))
             return ENOTDIR;
-        helt = kopierMappe(source, target, iSkjult);
+        helt = kopierMappe(source, target, endelig, iSkjult);
         return 0;
     }
     struct stat kildeStat;
@@ -185,7 +213,7 @@ int Kopimotor::kopierTilMappe(const QByteArray& source, const QByteArray& target
     const QByteArray lav = iSkjult ? target : platform::midlertidigtNavn(target);
     if (::mkdir(lav.constData(), 0700) != 0)
         return errno;
-    helt = kopierMappe(source, lav, true);
+    helt = kopierMappe(source, lav, endelig, true);
     platform::saetMappeEgenskaber(lav, kildeStat);
     if (iSkjult || platform::renameNoReplace(lav, target))
         return 0;
@@ -193,11 +221,13 @@ int Kopimotor::kopierTilMappe(const QByteArray& source, const QByteArray& target
     // arrived, so a move deletes none of it.
     const int fejl = errno;
     helt = false;
-    ankommet.removeIf([&source](const QByteArray& sti) { return sti == source || sti.startsWith(source + '/'); });
+    ankommet.removeIf([&source](QHash<QByteArray, QByteArray>::iterator it) {
+        return it.key() == source || it.key().startsWith(source + '/');
+    });
     return fejl;
 }
 
-bool Kopimotor::kopierMappe(const QByteArray& source, const QByteArray& target, bool skjult)
+bool Kopimotor::kopierMappe(const QByteArray& source, const QByteArray& target, const QByteArray& endelig, bool skjult)
 {
     tal.aktuel = QFile::decodeName(source);
     DIR* dir = ::opendir(source.constData());
@@ -232,7 +262,7 @@ bool Kopimotor::kopierMappe(const QByteArray& source, const QByteArray& target, 
         QByteArray maal = target + '/' + indgang.navn;
         if (indgang.mappe) {
             bool delHelt = false;
-            if (const int fejl = kopierTilMappe(kilde, maal, skjult, delHelt)) {
+            if (const int fejl = kopierTilMappe(kilde, maal, endelig + '/' + indgang.navn, skjult, delHelt)) {
                 ++ikkeKopierede;
                 ikkeAnkomne.append({QFile::decodeName(kilde), fejl});
             }
@@ -245,7 +275,9 @@ bool Kopimotor::kopierMappe(const QByteArray& source, const QByteArray& target, 
         Kopiudfald udfald = Kopiudfald::Udeladt;
         if (bestemMaal(maal, erstat))
             udfald = kopierFil(kilde, maal, erstat, &stoerrelse, skjult);
-        if (udfald != Kopiudfald::Kopieret)
+        if (udfald == Kopiudfald::Kopieret)
+            husk(kilde, endelig + maal.mid(target.size()));
+        else
             helt = false;
         if (udfald == Kopiudfald::IkkeKopieret && !stoppet())
             ikkeAnkomne.append({QFile::decodeName(kilde), sidsteFejl});
@@ -254,21 +286,21 @@ bool Kopimotor::kopierMappe(const QByteArray& source, const QByteArray& target, 
             stoerrelse = ::lstat(kilde.constData(), &st) == 0 ? st.st_size : 0;
         kopiFremgang(stoerrelse);
     }
-    if (helt && huskAnkomne)
-        ankommet.insert(source);
+    if (helt)
+        husk(source, endelig);
     return helt;
 }
 
-void Kopimotor::sigIkkeAnkomne()
+void Kopimotor::sigIkkeAnkomne(const QList<IkkeAnkommet>& elementer)
 {
-    if (ikkeAnkomne.isEmpty())
+    if (elementer.isEmpty())
         return;
     constexpr int vist = 20;
     QStringList linjer{QStringLiteral("Følgende elementer blev ikke kopieret:")};
-    for (const IkkeAnkommet& element : ikkeAnkomne.mid(0, vist))
+    for (const IkkeAnkommet& element : elementer.mid(0, vist))
         linjer << element.sti + QStringLiteral(": ") + platform::fejlaarsag(element.fejl);
-    if (ikkeAnkomne.size() > vist)
-        linjer << QStringLiteral("og %1 flere").arg(ikkeAnkomne.size() - vist);
+    if (elementer.size() > vist)
+        linjer << QStringLiteral("og %1 flere").arg(elementer.size() - vist);
     sig(linjer.join(u'\r'));
 }
 
@@ -311,12 +343,12 @@ void Kopimotor::kopierListerne(const Opgave& opgave)
         if (destinationIKilden(source, opgave.dest))
             continue;
         if (!erMappe(kildeBytes(source))) {
-            sig(QStringLiteral("Mappen\r") + source + u'\r' + QStringLiteral("eksisterer ikke."));
+            sig(findesIkke(QStringLiteral("Mappen"), source));
             continue;
         }
         const QString target = stiMed(opgave.dest, getLastDirectory(QFile::decodeName(kildeBytes(source))));
         bool helt = false;
-        const int fejl = kopierTilMappe(kildeBytes(source), QFile::encodeName(target), false, helt);
+        const int fejl = kopierTilMappe(kildeBytes(source), QFile::encodeName(target), QFile::encodeName(target), false, helt);
         if (fejl)
             ++ikkeKopierede;
         if (eksistererMappe(source, target, fejl))
@@ -327,6 +359,8 @@ void Kopimotor::kopierListerne(const Opgave& opgave)
         QByteArray maal = QFile::encodeName(stiMed(opgave.dest, QFileInfo(source).fileName()));
         bool erstat = false;
         const Kopiudfald udfald = bestemMaal(maal, erstat) ? kopierFil(kildeBytes(source), maal, erstat) : Kopiudfald::Udeladt;
+        if (udfald == Kopiudfald::Kopieret)
+            husk(kildeBytes(source), maal);
         kopiFremgang(getFilensSize(source));
         if (udfald != Kopiudfald::Udeladt)
             eksistererFilen(source, QFile::decodeName(maal), udfald == Kopiudfald::Kopieret);
@@ -335,7 +369,7 @@ void Kopimotor::kopierListerne(const Opgave& opgave)
     }
     if (!journal.isEmpty())
         kopijournal::fjern(journal);
-    sigIkkeAnkomne();
+    sigIkkeAnkomne(ikkeAnkomne);
 }
 
 bool Kopimotor::sletFraLister(const Opgave& opgave)
@@ -350,8 +384,19 @@ bool Kopimotor::sletFraLister(const Opgave& opgave)
     optaelSletning(opgave.mapper, opgave.filer, QStringLiteral("Sletningen er permanent"));
     fremgang.faseBegynder(Filfremgang::Fase::Sletning);
     // Only what arrived is deleted: a file whose copy arrived whole, a folder whose copy arrived
-    // with all it held.
-    const auto behold = [this](const QByteArray& sti) { return !ankommet.contains(sti); };
+    // with all it held, and each only while its copy still stands (another program may have
+    // removed it since).
+    QList<IkkeAnkommet> forsvundne;
+    const auto behold = [this, &forsvundne](const QByteArray& sti) {
+        if (!ankommet.contains(sti))
+            return true;
+        if (kopienStaar(sti))
+            return false;
+        // A folder that still holds what was kept is named by what it holds.
+        if (!harIndhold(sti))
+            forsvundne.append({QFile::decodeName(sti), platform::KopiForsvundet});
+        return true;
+    };
     const auto slettet = [this](qint64 bytes) {
         tal.posSize += bytes;
         --tal.antalFiler;
@@ -368,7 +413,7 @@ bool Kopimotor::sletFraLister(const Opgave& opgave)
         },
         [&](const QString& fil) {
             const qint64 stoerrelse = getFilensSize(fil);
-            if (!ankommet.contains(kildeBytes(fil)))
+            if (behold(kildeBytes(fil)))
                 return Udfald::Fejl;
             if (::unlink(QFile::encodeName(fil).constData()) != 0) {
                 sletningFejlede = true;
@@ -379,5 +424,22 @@ bool Kopimotor::sletFraLister(const Opgave& opgave)
             return Udfald::Slettet;
         });
     fremgang.faseSlut(Filfremgang::Fase::Sletning);
+    if (!forsvundne.isEmpty()) {
+        sletningFejlede = true;
+        sigIkkeAnkomne(forsvundne);
+    }
     return alt;
+}
+
+bool Kopimotor::kopienStaar(const QByteArray& source) const
+{
+    const auto kopi = ankommet.constFind(source);
+    struct stat kildeStat, kopiStat;
+    if (kopi == ankommet.cend() || ::lstat(kopi->constData(), &kopiStat) != 0 || ::lstat(source.constData(), &kildeStat) != 0)
+        return false;
+    // A listed folder may be a link to one, whose copy is a folder.
+    if (S_ISLNK(kildeStat.st_mode) && !S_ISLNK(kopiStat.st_mode) && ::stat(source.constData(), &kildeStat) != 0)
+        return false;
+    return (kildeStat.st_mode & S_IFMT) == (kopiStat.st_mode & S_IFMT)
+        && (!S_ISREG(kildeStat.st_mode) || kildeStat.st_size == kopiStat.st_size);
 }

@@ -3,7 +3,7 @@
 #include "fileops/motor/filoperation.h"
 
 #include <QByteArray>
-#include <QSet>
+#include <QHash>
 
 // Copies or moves lists of folders and files into a destination folder. The sources of a move
 // that lie on the destination's file system are renamed into place; the others are copied, the
@@ -77,16 +77,23 @@ private:
     // Copies the folder source to target. An existing folder is merged into; a new one is made
     // private under a hidden name, filled, given the source's mode and times and then its name, so
     // a folder under its final name never holds a file that is not whole (inside a folder that is
-    // not visible yet, it is made under its name at once). 0 with helt telling whether all of it
+    // not visible yet, it is made under its name at once). endelig is where target will stand
+    // once every hidden folder above it has its name. 0 with helt telling whether all of it
     // arrived, or the system's error code of making or naming it.
-    int kopierTilMappe(const QByteArray& source, const QByteArray& target, bool iSkjult, bool& helt);
-    // Copies a folder's content into the existing folder target; true when all of it arrived
-    // (then source counts as arrived).
-    bool kopierMappe(const QByteArray& source, const QByteArray& target, bool skjult);
+    int kopierTilMappe(const QByteArray& source, const QByteArray& target, const QByteArray& endelig, bool iSkjult,
+                       bool& helt);
+    // Copies a folder's content into the existing folder target, which will stand at endelig;
+    // true when all of it arrived (then source counts as arrived).
+    bool kopierMappe(const QByteArray& source, const QByteArray& target, const QByteArray& endelig, bool skjult);
+    // Notes, while huskAnkomne, that the copy of source arrived whole and will stand at kopi.
+    void husk(const QByteArray& source, const QByteArray& kopi);
+    // Whether the copy of a source that arrived still stands at its final name: a folder as a
+    // folder, a link as a link, a file with the source's size.
+    bool kopienStaar(const QByteArray& source) const;
     bool eksistererFilen(const QString& source, const QString& target, bool kopieret);
     bool eksistererMappe(const QString& source, const QString& target, int fejl);
-    // The one message that names the elements inside folders that did not arrive.
-    void sigIkkeAnkomne();
+    // The one message that names the elements that did not arrive.
+    void sigIkkeAnkomne(const QList<IkkeAnkommet>& elementer);
     // A source folder that holds the destination cannot be copied into it: says so, true.
     bool destinationIKilden(const QString& source, const QString& dest);
     void kopierListerne(const Opgave& opgave);
@@ -103,8 +110,9 @@ private:
     // Puts source in the place of the existing target, which is removed only once source stands there.
     bool erstat(const QString& source, const QString& target);
 
-    // The sources whose copy arrived whole, as the file system spells them, while huskAnkomne.
-    QSet<QByteArray> ankommet;
+    // The sources whose copy arrived whole, as the file system spells them, each with the place
+    // of its copy under its final name, while huskAnkomne.
+    QHash<QByteArray, QByteArray> ankommet;
     bool huskAnkomne = false;
     bool talt = false;
     bool sletningFejlede = false;

@@ -35,8 +35,11 @@ bool Kopimotor::flyt(Opgave& opgave)
     if (andetDrev) {
         if (!kopierFraLister(opgave))
             sig(QStringLiteral("Der var mapper eller filer, der ikke blev kopierede til destinationen."));
-        if (!sletFraLister(opgave))
+        // Sources left behind make the move unfinished, whatever kept them.
+        if (!sletFraLister(opgave)) {
+            sletningFejlede = true;
             sig(QStringLiteral("Der var mapper eller filer, der ikke blev slettede."));
+        }
     }
     if (ikkePastede > 0)
         sig(QString::number(ikkePastede)
@@ -131,8 +134,7 @@ bool Kopimotor::erstat(const QString& source, const QString& target)
 bool Kopimotor::flytElement(const QString& source, bool mappe, const QString& dest)
 {
     if (!platform::entryExists(source)) {
-        sig((mappe ? QStringLiteral("Mappen") : QStringLiteral("Filen")) + u'\r' + source + u'\r'
-            + QStringLiteral("eksisterer ikke."));
+        sig(findesIkke(mappe ? QStringLiteral("Mappen") : QStringLiteral("Filen"), source));
         return true;
     }
     if (mappe && destinationIKilden(source, dest))

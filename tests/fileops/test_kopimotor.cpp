@@ -97,6 +97,9 @@ private Q_SLOTS:
     void moveToABindMountCopiesThenDeletes();
     void killedCopyLeavesNoPartialFile();
     void interruptedPasteIsCleanedUp();
+    void onlyRecordsOfEndedProcessesAreCleanedUp();
+    void moveKeepsASourceWhoseCopyIsGone();
+    void unreadableNameIsNotCalledMissing();
     void fullDestinationKeepsEveryFile_data();
     void fullDestinationKeepsEveryFile();
     void imageWithHolesFitsWhereItsLengthWouldNot();
@@ -352,6 +355,85 @@ void KopimotorTest::interruptedPasteIsCleanedUp()
     QVERIFY(!QFile::exists(home / "m/.ny" + maerke));
     QVERIFY(QFile::exists(home / "m/anden/.y" + maerke));  // not a folder of this paste
     QVERIFY(QFile::exists(home / "m/d/.z" + platform::midlertidigtMaerke(7)));  // another process's
+}
+
+void KopimotorTest::onlyRecordsOfEndedProcessesAreCleanedUp()
+{
+    // Three records: a paste whose process runs, one whose process ended, and one whose process id
+    // now belongs to another process. Only the last two are interrupted pastes.
+    TestHome home;
+    QProcess levende;
+    levende.start("sleep", {"60"});
+    QVERIFY(levende.waitForStarted());
+    QProcess endt;
+    endt.start("true", {});
+    QVERIFY(endt.waitForFinished());
+    const qint64 genbrugt = levende.processId();
+    const QString mappe = home / "Kopieringer";
+    QVERIFY(kopijournal::skriv(mappe + "/levende.txt", {home / "a", {home / "k/x"}, levende.processId()}));
+    QVERIFY(kopijournal::skriv(mappe + "/endt.txt", {home / "b", {home / "k/x"}, endt.processId()}));
+    home.write("Kopieringer/genbrugt.txt", QString("%1 1\n%2\n%3\n").arg(genbrugt).arg(home / "c", home / "k/x").toUtf8());
+    for (const auto& [dest, pid] : {std::pair{"a", levende.processId()}, {"b", endt.processId()}, {"c", genbrugt}})
+        home.write(QString("%1/.f%2").arg(dest, platform::midlertidigtMaerke(pid)), "halv");
+
+    const QStringList beskeder = kopijournal::rydAfbrudte(mappe);
+    levende.kill();
+    levende.waitForFinished();
+    QCOMPARE(beskeder.size(), 2);
+    for (const QString& besked : beskeder)
+        QVERIFY2(besked.contains("Der skulle kopieres 1 element; 1 ufærdig kopi er fjernet."), qPrintable(besked));
+    QVERIFY(QFile::exists(mappe + "/levende.txt"));
+    QVERIFY(QFile::exists(home / "a/.f" + platform::midlertidigtMaerke(genbrugt)));
+    QCOMPARE(QDir(mappe).entryList(QDir::Files), QStringList{"levende.txt"});
+    QCOMPARE(QDir(home / "b").entryList(QDir::Files | QDir::Hidden), QStringList());
+    QCOMPARE(QDir(home / "c").entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+void KopimotorTest::moveKeepsASourceWhoseCopyIsGone()
+{
+    // Between the copy and the delete pass of a move, another program removes or changes copies:
+    // their sources stay and are named, and the move is not done.
+    TestHome home;
+    home.make({"k/d/a", "k/d/b", "k/d/under/c", "k/f1", "k/f2", "m/"});
+    home.write("k/f1", "fuld");
+    Kopimotor::Opgave opgave{home / "m", {home / "k/d"}, {home / "k/f1", home / "k/f2"}, Kopimotor::SpoergAldrig,
+                             Kopimotor::OverskrivIkke};
+    Bruger bruger;
+    Kopimotor motor(bruger, bruger);
+    QVERIFY(motor.kopierFraLister(opgave));
+    QVERIFY(QFile::remove(home / "m/d/b"));
+    QVERIFY(QDir(home / "m/d/under").removeRecursively());
+    home.write("m/f1", "");
+    QVERIFY(!motor.sletFraLister(opgave));
+    QVERIFY(!motor.fuldfoert());
+    for (const char* blev : {"k/d/b", "k/d/under/c", "k/f1"})
+        QVERIFY2(QFile::exists(home / blev), blev);
+    for (const char* gik : {"k/d/a", "k/f2"})
+        QVERIFY2(!QFile::exists(home / gik), gik);
+    const QString aarsag = ": " + platform::fejlaarsag(platform::KopiForsvundet);
+    QCOMPARE(bruger.beskeder, QStringList{"Følgende elementer blev ikke kopieret:\r" + home / "k/d/b" + aarsag + u'\r'
+                                          + home / "k/d/under/c" + aarsag + u'\r' + home / "k/f1" + aarsag});
+}
+
+void KopimotorTest::unreadableNameIsNotCalledMissing()
+{
+    // A file name that is not valid UTF-8 reaches the list with U+FFFD in place of its bytes: the
+    // message says so, never that the file is missing.
+    TestHome home;
+    home.make({"m/"});
+    QDir().mkpath(home / "k");
+    const QByteArray navn = QFile::encodeName(home / "k/") + "bl\xe5b\xe6r.txt";
+    const int fd = ::open(navn.constData(), O_WRONLY | O_CREAT, 0600);
+    QVERIFY(fd >= 0);
+    ::close(fd);
+    Kopimotor::Opgave opgave{home / "m", {}, {QFile::decodeName(navn)}, Kopimotor::SpoergAldrig,
+                             Kopimotor::OverskrivIkke};
+    Bruger bruger;
+    Kopimotor motor(bruger, bruger);
+    QVERIFY(!motor.kopier(opgave));
+    QCOMPARE(bruger.beskeder.size(), 1);
+    QVERIFY2(bruger.beskeder.first().endsWith(u'\r' + platform::fejlaarsag(platform::UlaeseligtNavn)),
+             qPrintable(bruger.beskeder.first()));
 }
 
 void KopimotorTest::fullDestinationKeepsEveryFile_data()

@@ -286,7 +286,7 @@ void PasteTest::keptAndFailedCopiesAreNeverDeleted_data()
         << QStringList{"Der var mapper eller filer, der ikke blev kopierede til destinationen.",
                        "Der var mapper eller filer, der ikke blev slettede.",
                        "1 element blev ikke flyttede på grund af den valgte indstilling \"Overskriv ikke\"."}
-        << true;
+        << false;
     QTest::newRow("fejl midt i en fil")
         << int(EIO) << 1
         << QStringList{"Følgende elementer blev ikke kopieret:\r%1: Drevet kunne ikke læses eller skrives (I/O-fejl).",

@@ -1,3 +1,4 @@
+#include "platform/fejlaarsag.h"
 #include "platform/filecopy.h"
 #include "tests/common/testhome.h"
 
@@ -74,7 +75,23 @@ private Q_SLOTS:
     void acrossFileSystems();
     void keepsHoles_data();
     void keepsHoles();
+    void everyCauseHasItsOwnText();
 };
+
+void FileCopyTest::everyCauseHasItsOwnText()
+{
+    // The causes a user meets in the messages of a paste: none falls back on the unknown error, and
+    // no two read alike.
+    const QList<int> koder{platform::SaerligFil, platform::KopiForsvundet, platform::UlaeseligtNavn, ENOENT, EIO,
+                           ENOSPC, EUCLEAN, EROFS, EACCES};
+    QSet<QString> tekster;
+    for (const int kode : koder) {
+        const QString tekst = platform::fejlaarsag(kode);
+        QVERIFY2(!tekst.contains("ukendt fejl"), qPrintable(QString::number(kode)));
+        tekster.insert(tekst);
+    }
+    QCOMPARE(tekster.size(), koder.size());
+}
 
 void FileCopyTest::copiesContentModeAndTime()
 {
