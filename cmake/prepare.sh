@@ -3,9 +3,9 @@
 
 QVM_BUILD_DIR=${QVM_BUILD_DIR:-build}
 QVM_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libglib2.0-dev libturbojpeg0-dev zlib1g-dev
-  shared-mime-info dbus-daemon fonts-dejavu-core xvfb xdotool qt6-translations-l10n)
+  shared-mime-info dbus-daemon fonts-dejavu-core xvfb xdotool qt6-translations-l10n dpkg-dev)
 # What the test of the Debian package checks it with.
-QVM_TEST_PACKAGES=(dpkg-dev file desktop-file-utils appstream)
+QVM_TEST_PACKAGES=(file desktop-file-utils appstream)
 
 qvm_as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -23,7 +23,8 @@ qvm_ensure_packages() {
   qvm_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
+# Configures and builds the named targets; every target when none is named.
 qvm_build() {
   cmake -S . -B "$QVM_BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$QVM_BUILD_DIR" --parallel "$(nproc)"
+  cmake --build "$QVM_BUILD_DIR" --parallel "$(nproc)" ${1:+--target "$@"}
 }

@@ -4,7 +4,6 @@
 #include "core/ikonslots.h"
 #include "core/pathhelpers.h"
 
-#include <QFileInfo>
 
 using platform::DriveKind;
 
@@ -31,21 +30,7 @@ QString utenSlutSkraastreg(QString path)
     return path;
 }
 
-// The mounts in force: where several file systems are mounted at one place, the last one.
-QList<platform::DriveInfo> monteringer()
-{
-    QList<platform::DriveInfo> inForce;
-    for (const platform::DriveInfo& drive : platform::get<platform::Drives>().mounted()) {
-        const auto same = std::find_if(inForce.begin(), inForce.end(), [&](const platform::DriveInfo& d) {
-            return d.mountPoint == drive.mountPoint;
-        });
-        if (same != inForce.end())
-            *same = drive;
-        else
-            inForce.append(drive);
-    }
-    return inForce;
-}
+QList<platform::DriveInfo> monteringer() { return platform::mountsInForce(platform::get<platform::Drives>().mounted()); }
 
 }  // namespace
 
@@ -54,11 +39,8 @@ Monteringer::Monteringer() : liste(monteringer()) {}
 QList<TDrev> Monteringer::visteDrev() const
 {
     QList<TDrev> drev;
-    for (const platform::DriveInfo& d : liste) {
-        const bool vist = d.kind == DriveKind::Removable || d.kind == DriveKind::Fixed || d.kind == DriveKind::Optical;
-        if (vist && QFileInfo(d.mountPoint).isDir())
-            drev.append({d.mountPoint, d.kind, d.label});
-    }
+    for (const platform::DriveInfo& d : platform::userDrives(liste))
+        drev.append({d.mountPoint, d.kind, d.label});
     return drev;
 }
 

@@ -12,9 +12,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "qvmMirvel developers <noreply@qvmmirvel.inv
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "shared-mime-info, libturbojpeg0")
-# Qt's own dialogs in Danish.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# The libraries come from the shared-library scan; the MIME database is read, not linked.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "shared-mime-info")
+# Qt's own dialogs in Danish, and windows of their own on a Wayland desktop.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
 
 namespace platform {
 namespace {
@@ -180,5 +181,29 @@ QList<DriveInfo> parseMountInfo(const QByteArray& mountInfo, const DeviceFacts& 
 }
 
 std::unique_ptr<Drives> makeLinuxDrives() { return std::make_unique<LinuxDrives>(); }
+
+QList<DriveInfo> mountsInForce(const QList<DriveInfo>& mounted)
+{
+    QList<DriveInfo> inForce;
+    for (const DriveInfo& drive : mounted) {
+        const auto same = std::find_if(inForce.begin(), inForce.end(),
+                                       [&drive](const DriveInfo& d) { return d.mountPoint == drive.mountPoint; });
+        if (same != inForce.end())
+            *same = drive;
+        else
+            inForce.append(drive);
+    }
+    return inForce;
+}
+
+QList<DriveInfo> userDrives(const QList<DriveInfo>& mounted)
+{
+    QList<DriveInfo> drives = mountsInForce(mounted);
+    drives.removeIf([](const DriveInfo& d) {
+        const bool userKind = d.kind == DriveKind::Removable || d.kind == DriveKind::Fixed || d.kind == DriveKind::Optical;
+        return !userKind || !QFileInfo(d.mountPoint).isDir();
+    });
+    return drives;
+}
 
 }  // namespace platform

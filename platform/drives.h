@@ -35,6 +35,15 @@ public:
 
 std::unique_ptr<Drives> makeLinuxDrives();
 
+// The mounts in force, in mount order: where several file systems are mounted at one place, the
+// one mounted last, at the place of the first.
+QList<DriveInfo> mountsInForce(const QList<DriveInfo>& mounted);
+
+// What a user calls a drive, as the trees and the drive menu list them: of the mounts in force,
+// the removable, fixed and CD or DVD file systems whose mount point is an existing folder. RAM
+// disks, network drives and pseudo file systems are left out.
+QList<DriveInfo> userDrives(const QList<DriveInfo>& mounted);
+
 // Where the facts about block devices are read: sysRoot is "/sys" on a running system and
 // byLabelDir "/dev/disk/by-label"; tests point both into a folder of their own.
 struct DeviceFacts {

@@ -3,7 +3,9 @@
 //   qvm-sysinfo KLASSE...             the classes' instances as text
 //   qvm-sysinfo --html KLASSE...      the same as one UTF-8 HTML page
 //   qvm-sysinfo --html --oversigt     an overview page of the system
-// An unknown class: a Danish line on stderr and exit code 2, nothing printed.
+//   qvm-sysinfo --help                the usage on stdout
+// An unknown class: a Danish line on stderr; another bad argument: the usage on stderr; both with
+// exit code 2 and nothing printed.
 #include "platform/sysinfo.h"
 
 #include <QCoreApplication>
@@ -13,9 +15,18 @@
 
 namespace {
 
+constexpr const char* brugstekst =
+    "Brug: qvm-sysinfo --klasser | [--html] KLASSE... | --html --oversigt | --help\n"
+    "Systemets oplysninger som WMI-klasserne i root\\CIMV2.\n"
+    "  --klasser           klassernes navne, sorteret, ét pr. linje\n"
+    "  KLASSE...           klassernes forekomster som tekst\n"
+    "  --html KLASSE...    det samme som én HTML-side i UTF-8\n"
+    "  --html --oversigt   en oversigt over systemet som HTML-side\n"
+    "  --help              denne vejledning\n";
+
 int brug()
 {
-    std::fputs("Brug: qvm-sysinfo --klasser | [--html] KLASSE... | --html --oversigt\n", stderr);
+    std::fputs(brugstekst, stderr);
     return 2;
 }
 
@@ -32,6 +43,10 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QStringList argumenter = QCoreApplication::arguments().mid(1);
+    if (argumenter.contains(QStringLiteral("--help"))) {
+        std::fputs(brugstekst, stdout);
+        return 0;
+    }
     const bool html = argumenter.removeAll(QStringLiteral("--html")) > 0;
     const bool oversigt = argumenter.removeAll(QStringLiteral("--oversigt")) > 0;
     if (argumenter == QStringList{QStringLiteral("--klasser")} && !html && !oversigt) {
@@ -46,7 +61,7 @@ int main(int argc, char** argv)
     if (argumenter.isEmpty())
         return brug();
     for (const QString& klasse : argumenter) {
-        if (klasse.startsWith(QStringLiteral("--")))
+        if (klasse.startsWith(u'-'))
             return brug();
         if (!platform::Systemoplysninger::kendtKlasse(klasse)) {
             std::fputs(qPrintable(QStringLiteral("Ukendt klasse: %1. Se listen med qvm-sysinfo --klasser.\n").arg(klasse)), stderr);

@@ -268,8 +268,8 @@ QList<Pakke> pakker(const SystemRoots& roots)
         }
         const QString id = b.value(QStringLiteral("physical id"), QStringLiteral("0"));
         Pakke& p = efterId[id];
+        p.cpuer.append(b.value(QStringLiteral("processor")));
         if (p.logiske++ == 0) {
-            p.foersteCpu = b.value(QStringLiteral("processor"));
             p.navn = b.value(QStringLiteral("model name"), b.value(QStringLiteral("cpu model")));
             p.producent = b.value(QStringLiteral("vendor_id"));
             if (const QString arm = b.value(QStringLiteral("CPU implementer")); !arm.isEmpty()) {
@@ -305,12 +305,37 @@ QList<Pakke> pakker(const SystemRoots& roots)
 
 namespace {
 
+// The size in kilobytes of a package's caches of one level, a cache its logical processors share
+// counted once, as lscpu sums them; -1 when /sys tells none.
+qint64 cacheKilobytes(const SystemRoots& roots, const QStringList& cpuer, int niveau)
+{
+    QSet<QString> talte;
+    qint64 sum = 0;
+    for (const QString& cpu : cpuer) {
+        const QString mappe = roots.sysRoot + QStringLiteral("/devices/system/cpu/cpu") + cpu + QStringLiteral("/cache/");
+        for (const QString& index : navne(mappe)) {
+            const QString m = mappe + index + u'/';
+            const QString stoerrelse = laes(m + QStringLiteral("size"));
+            if (!index.startsWith(QStringLiteral("index")) || laes(m + QStringLiteral("level")).toInt() != niveau
+                || !stoerrelse.endsWith(u'K'))
+                continue;
+            const QString deles = laes(m + QStringLiteral("shared_cpu_list"));
+            const QString noegle = laes(m + QStringLiteral("type")) + u' ' + (deles.isEmpty() ? cpu + u'/' + index : deles);
+            if (talte.contains(noegle))
+                continue;
+            talte.insert(noegle);
+            sum += stoerrelse.chopped(1).toLongLong();
+        }
+    }
+    return talte.isEmpty() ? -1 : sum;
+}
+
 QList<Forekomst> processor(const SystemRoots& roots)
 {
     QList<Forekomst> alle;
     for (const Pakke& p : pakker(roots)) {
         Forekomst f;
-        const QString cpu = roots.sysRoot + QStringLiteral("/devices/system/cpu/cpu") + p.foersteCpu + QStringLiteral("/cpufreq/");
+        const QString cpu = roots.sysRoot + QStringLiteral("/devices/system/cpu/cpu") + p.cpuer.first() + QStringLiteral("/cpufreq/");
         f.tilfoej(QStringLiteral("DeviceID"), QStringLiteral("CPU%1").arg(alle.size()));
         f.tilfoej(QStringLiteral("Name"), p.navn);
         f.tilfoej(QStringLiteral("Manufacturer"), p.producent);
@@ -325,10 +350,9 @@ QList<Forekomst> processor(const SystemRoots& roots)
             f.tilfoej(QStringLiteral("CurrentClockSpeed"), tal(std::llround(p.mhz.toDouble())));
         else if (const qint64 nu = laes(cpu + QStringLiteral("scaling_cur_freq")).toLongLong(); nu > 0)
             f.tilfoej(QStringLiteral("CurrentClockSpeed"), tal(nu / 1000));
-        const QString l2 = laes(roots.sysRoot + QStringLiteral("/devices/system/cpu/cpu") + p.foersteCpu
-                                + QStringLiteral("/cache/index2/size"));
-        if (l2.endsWith(u'K'))
-            f.tilfoej(QStringLiteral("L2CacheSize"), l2.chopped(1));
+        // The class means the whole processor's cache, not one core's.
+        if (const qint64 l2 = cacheKilobytes(roots, p.cpuer, 2); l2 >= 0)
+            f.tilfoej(QStringLiteral("L2CacheSize"), tal(l2));
         f.tilfoej(QStringLiteral("Status"), QStringLiteral("OK"));
         alle.append(f);
     }
@@ -350,60 +374,35 @@ QList<Forekomst> dmiKlasse(const SystemRoots& roots, std::initializer_list<std::
     return {f};
 }
 
-int win32DriveType(DriveKind kind)
+// The class's drive type and description of a drive as the user sees it.
+std::pair<int, QString> drevType(DriveKind kind)
 {
     switch (kind) {
-    case DriveKind::Removable: return 2;
-    case DriveKind::Fixed: return 3;
-    case DriveKind::Network: return 4;
-    case DriveKind::Optical: return 5;
-    case DriveKind::Ram: return 6;
-    case DriveKind::Pseudo: break;
+    case DriveKind::Removable: return {2, QStringLiteral("Flytbar disk")};
+    case DriveKind::Optical: return {5, QStringLiteral("Cd-rom-disk")};
+    default: return {3, QStringLiteral("Lokal disk")};
     }
-    return 0;
 }
 
-QString drevBeskrivelse(DriveKind kind)
-{
-    switch (kind) {
-    case DriveKind::Removable: return QStringLiteral("Flytbar disk");
-    case DriveKind::Fixed: return QStringLiteral("Lokal disk");
-    case DriveKind::Network: return QStringLiteral("Netværksforbindelse");
-    case DriveKind::Optical: return QStringLiteral("Cd-rom-disk");
-    case DriveKind::Ram: return QStringLiteral("Ram-disk");
-    case DriveKind::Pseudo: break;
-    }
-    return {};
-}
-
+// The drives the explorer lists, and no other mount.
 QList<Forekomst> logicalDisk(const SystemRoots& roots)
 {
     QFile fil(roots.procRoot + QStringLiteral("/self/mountinfo"));
     if (!fil.open(QIODevice::ReadOnly))
         return {};
     const DeviceFacts facts{roots.sysRoot, roots.devRoot + QStringLiteral("/disk/by-label")};
-    // A later mount at the same place hides the earlier one.
-    QList<DriveInfo> drev;
-    for (const DriveInfo& d : parseMountInfo(fil.read(8 << 20), facts)) {
-        if (d.kind == DriveKind::Pseudo)
-            continue;
-        drev.removeIf([&d](const DriveInfo& e) { return e.mountPoint == d.mountPoint; });
-        drev.append(d);
-    }
     QList<Forekomst> alle;
-    for (const DriveInfo& d : drev) {
+    for (const DriveInfo& d : userDrives(parseMountInfo(fil.read(8 << 20), facts))) {
+        const auto [type, beskrivelse] = drevType(d.kind);
         Forekomst f;
         f.tilfoej(QStringLiteral("DeviceID"), d.mountPoint);
         f.tilfoej(QStringLiteral("Name"), d.mountPoint);
-        f.tilfoej(QStringLiteral("Description"), drevBeskrivelse(d.kind));
-        f.tilfoej(QStringLiteral("DriveType"), tal(win32DriveType(d.kind)));
+        f.tilfoej(QStringLiteral("Description"), beskrivelse);
+        f.tilfoej(QStringLiteral("DriveType"), tal(type));
         f.tilfoej(QStringLiteral("FileSystem"), d.fsType);
         f.tilfoej(QStringLiteral("VolumeName"), d.label);
-        if (d.kind == DriveKind::Network)
-            f.tilfoej(QStringLiteral("ProviderName"), d.source);
         struct statvfs s;
-        // A network file system can hang on the question; it is never asked.
-        if (roots.statvfs && d.kind != DriveKind::Network && ::statvfs(QFile::encodeName(d.mountPoint).constData(), &s) == 0) {
+        if (roots.statvfs && ::statvfs(QFile::encodeName(d.mountPoint).constData(), &s) == 0) {
             f.tilfoej(QStringLiteral("Size"), tal(qint64(s.f_blocks) * qint64(s.f_frsize)));
             f.tilfoej(QStringLiteral("FreeSpace"), tal(qint64(s.f_bavail) * qint64(s.f_frsize)));
         }

@@ -6,8 +6,8 @@
 #include <utility>
 
 // The system's facts as the WMI classes of the namespace root\CIMV2 name them: the Win32 class
-// and property names where a Linux fact exists, sizes in bytes and clocks in MHz. QtCore only;
-// what the helper program qvm-sysinfo prints.
+// and property names where a Linux fact exists, each number in the unit its class defines (bytes,
+// kilobytes, MHz, bits per second, ...). QtCore only; what the helper program qvm-sysinfo prints.
 namespace platform {
 
 // Where the facts are read: "/proc", "/sys", "/etc" on a running system; tests point them into a
@@ -24,7 +24,7 @@ struct SystemRoots {
     QString userAutostart;
     // The program asked about services (systemd); empty: none asked.
     QString systemctl = QStringLiteral("systemctl");
-    // Whether file systems are asked for their size and free space (statvfs); never a network one.
+    // Whether the drives are asked for their size and free space (statvfs).
     bool statvfs = true;
 };
 

@@ -71,7 +71,7 @@ struct Pakke {
     QString navn, producent;
     int logiske = 0;
     int kerner = 0;
-    QString foersteCpu;
+    QStringList cpuer;  // the numbers of its logical processors
     QString mhz;
     int arkitektur = -1;
     bool hypervisor = false;

@@ -13,6 +13,9 @@
 #include <ifaddrs.h>
 #include <net/if.h>
 #include <netinet/in.h>
+#include <unistd.h>
+#include <algorithm>
+#include <cmath>
 
 namespace platform::sysinfo {
 
@@ -36,11 +39,11 @@ QHash<QString, QString> osRelease(const SystemRoots& roots)
     return felter;
 }
 
-// A value of /proc/meminfo in bytes; -1 when missing.
-qint64 hukommelse(const QHash<QString, QString>& meminfo, const char* navn)
+// A value of /proc/meminfo in kilobytes, the file's own unit; -1 when missing.
+qint64 kilobytes(const QHash<QString, QString>& meminfo, const char* navn)
 {
     const QString v = meminfo.value(QLatin1String(navn));
-    return v.isEmpty() ? -1 : v.section(u' ', 0, 0).toLongLong() * 1024;
+    return v.isEmpty() ? -1 : v.section(u' ', 0, 0).toLongLong();
 }
 
 // An IPv4 or IPv6 address as text.
@@ -69,6 +72,16 @@ QStringList processer(const SystemRoots& roots)
         if (!navn.isEmpty() && navn[0].isDigit())
             alle.append(navn);
     return alle;
+}
+
+// The class's priority, 0 (lowest) to 31 (highest), of the kernel's: 0 to 39 for a normal process
+// (20 + its nice value, the lower the sooner), -2 to -100 for a real-time one (-1 - its real-time
+// priority). Normal processes get 1 to 15 around the normal 8, real-time ones 16 to 31.
+int prioritet(int kerne)
+{
+    if (kerne < 0)
+        return 16 + int(std::lround((std::clamp(-1 - kerne, 1, 99) - 1) * 15.0 / 98.0));
+    return int(std::lround(8.0 - (std::clamp(kerne, 0, 39) - 20) * 7.0 / 20.0));
 }
 
 QString systemType()
@@ -111,10 +124,11 @@ QList<Forekomst> operatingSystem(const SystemRoots& roots)
     f.tilfoej(QStringLiteral("LastBootUpTime"), tidspunkt(opstartstid(roots)));
     if (!f.egenskaber.isEmpty())
         f.tilfoej(QStringLiteral("LocalDateTime"), tidspunkt(QDateTime::currentDateTime()));
-    const qint64 total = hukommelse(meminfo, "MemTotal");
-    const qint64 fri = hukommelse(meminfo, "MemAvailable");
-    const qint64 swap = hukommelse(meminfo, "SwapTotal");
-    const qint64 swapFri = hukommelse(meminfo, "SwapFree");
+    // The class counts memory in kilobytes; free memory is what programs can have at once.
+    const qint64 total = kilobytes(meminfo, "MemTotal");
+    const qint64 fri = kilobytes(meminfo, "MemAvailable");
+    const qint64 swap = kilobytes(meminfo, "SwapTotal");
+    const qint64 swapFri = kilobytes(meminfo, "SwapFree");
     if (total >= 0)
         f.tilfoej(QStringLiteral("TotalVisibleMemorySize"), tal(total));
     if (fri >= 0)
@@ -156,8 +170,9 @@ QList<Forekomst> computerSystem(const SystemRoots& roots)
         f.tilfoej(QStringLiteral("NumberOfLogicalProcessors"), tal(logiske));
         f.tilfoej(QStringLiteral("HypervisorPresent"), sandFalsk(hypervisor));
     }
-    if (const qint64 total = hukommelse(meminfo, "MemTotal"); total >= 0)
-        f.tilfoej(QStringLiteral("TotalPhysicalMemory"), tal(total));
+    // In bytes, unlike the memory of Win32_OperatingSystem.
+    if (const qint64 total = kilobytes(meminfo, "MemTotal"); total >= 0)
+        f.tilfoej(QStringLiteral("TotalPhysicalMemory"), tal(total * 1024));
     if (f.egenskaber.isEmpty())
         return {};
     f.tilfoej(QStringLiteral("SystemType"), systemType());
@@ -189,12 +204,15 @@ QList<Forekomst> process(const SystemRoots& roots)
             f.tilfoej(QStringLiteral("CommandLine"), QString::fromUtf8(linje.replace('\0', ' ')));
         }
         f.tilfoej(QStringLiteral("ExecutablePath"), QFileInfo(m + QStringLiteral("exe")).symLinkTarget());
-        // The start in clock ticks after boot, field 22 of stat (after the name in brackets).
+        // The kernel's priority, field 18 of stat (after the name in brackets), and the start in
+        // clock ticks after boot, field 22.
         const QString stat = laes(m + QStringLiteral("stat"));
         const QStringList felter = stat.mid(stat.lastIndexOf(u')') + 2).split(u' ');
-        if (felter.size() > 19 && opstart.isValid()) {
-            f.tilfoej(QStringLiteral("Priority"), felter[15]);
-            f.tilfoej(QStringLiteral("CreationDate"), tidspunkt(opstart.addMSecs(felter[19].toLongLong() * 10)));
+        if (felter.size() > 19) {
+            f.tilfoej(QStringLiteral("Priority"), tal(prioritet(felter[15].toInt())));
+            if (opstart.isValid())
+                f.tilfoej(QStringLiteral("CreationDate"),
+                          tidspunkt(opstart.addMSecs(felter[19].toLongLong() * 1000 / ::sysconf(_SC_CLK_TCK))));
         }
         alle.append(f);
     }
@@ -303,7 +321,10 @@ QList<Forekomst> timeZone(const SystemRoots& roots)
         f.tilfoej(QStringLiteral("StandardName"), zone.displayName(QTimeZone::StandardTime, QTimeZone::LongName));
         if (zone.hasDaylightTime()) {
             f.tilfoej(QStringLiteral("DaylightName"), zone.displayName(QTimeZone::DaylightTime, QTimeZone::LongName));
-            f.tilfoej(QStringLiteral("DaylightBias"), tal(-zone.daylightTimeOffset(QDateTime::currentDateTime().addMonths(6)) / 60));
+            // Summer time is in one half of the year or the other, by the hemisphere.
+            const QDateTime nu = QDateTime::currentDateTime();
+            const int sommertid = std::max(zone.daylightTimeOffset(nu), zone.daylightTimeOffset(nu.addMonths(6)));
+            f.tilfoej(QStringLiteral("DaylightBias"), tal(-sommertid / 60));
         }
     }
     return {f};

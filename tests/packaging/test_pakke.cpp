@@ -4,6 +4,8 @@
 #include "tests/common/testhome.h"
 
 #include <QDirIterator>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -35,6 +37,14 @@ QMap<QString, bool> filer(const QString& rod)
     return alle;
 }
 
+// The two programs the package installs in /usr/bin, as a test's rows.
+void deToProgrammer()
+{
+    QTest::addColumn<QString>("program");
+    QTest::newRow("qvmmirvel") << "qvmmirvel";
+    QTest::newRow("qvm-sysinfo") << "qvm-sysinfo";
+}
+
 }  // namespace
 
 // The Debian package made from the build: what it holds and needs, and the installed program
@@ -45,6 +55,10 @@ private Q_SLOTS:
     void initTestCase();
     void packageHoldsAndNeeds();
     void installedFilesAreValid();
+    void manualPages_data();
+    void manualPages();
+    void binariesAreHardened_data();
+    void binariesAreHardened();
     void installedProgramStarts();
     void shippedTreeIsFound_data();
     void shippedTreeIsFound();
@@ -89,6 +103,15 @@ void PakkeTest::packageHoldsAndNeeds()
         ++antal;
     }
     QVERIFY(antal > 3);
+    // Each package once, the scan's finds beside the named ones.
+    QStringList navne;
+    for (const QString& afhaengighed : depends.trimmed().split(QStringLiteral(", "))) {
+        const QString navn = afhaengighed.section(u' ', 0, 0);
+        QVERIFY2(!navne.contains(navn), qPrintable(depends));
+        navne.append(navn);
+    }
+    // Qt's own dialogs speak Danish only with its translations.
+    QCOMPARE(koer("dpkg-deb", {"-f", pakke, "Recommends"}).trimmed(), QStringLiteral("qt6-translations-l10n, qt6-wayland"));
     // Only the program and what it ships, all owned by root.
     for (const QString& linje : koer("dpkg-deb", {"-c", pakke}).split(u'\n', Qt::SkipEmptyParts)) {
         QVERIFY2(linje.section(u' ', 1, 1, QString::SectionSkipEmpty) == u"root/root", qPrintable(linje));
@@ -111,6 +134,68 @@ void PakkeTest::installedFilesAreValid()
     QVERIFY(!koer("readelf", {"-d", rod + "/usr/bin/qvmmirvel"}).contains(QStringLiteral(QVM_BUILD_DIR)));
     // The system-information helper that the installed scripts find on PATH.
     QVERIFY(koer(rod + "/usr/bin/qvm-sysinfo", {"--klasser"}).split(u'\n').contains(QStringLiteral("Win32_Processor")));
+}
+
+void PakkeTest::manualPages_data() { deToProgrammer(); }
+
+// Each program's manual page, compressed as Debian does it: gzip at its best, without the name and
+// time of the file, so the package is the same from the same sources.
+void PakkeTest::manualPages()
+{
+    QFETCH(QString, program);
+    QFile side(rod + "/usr/share/man/man1/" + program + ".1.gz");
+    QVERIFY(side.open(QIODevice::ReadOnly));
+    const QByteArray gz = side.readAll();
+    QVERIFY(gz.size() > 10 && gz.startsWith("\x1f\x8b\x08"));
+    QCOMPARE(gz[3] & 0x08, 0);                     // no file name
+    QCOMPARE(gz.mid(4, 4), QByteArray(4, '\0'));   // no time
+    QCOMPARE(int(gz[8]), 2);                       // the best compression
+    QFile kilde(QStringLiteral(QVM_SOURCE_DIR "/packaging/man/") + program + ".1");
+    QVERIFY(kilde.open(QIODevice::ReadOnly));
+    const QString tekst = koer("gzip", {"-dc", side.fileName()});
+    QCOMPARE(tekst.toUtf8(), kilde.readAll());
+    QVERIFY(tekst.startsWith(".TH " + program.toUpper() + " 1 "));
+    for (const char* afsnit : {".SH OPTIONS", ".SH FILES", ".SH ENVIRONMENT", ".SH EXIT STATUS"})
+        QVERIFY2(tekst.contains(QLatin1String(afsnit)), afsnit);
+    // Every option the helper's usage names has its paragraph.
+    if (program == u"qvm-sysinfo") {
+        auto valg = QRegularExpression(QStringLiteral("--([a-z]+)")).globalMatch(koer(rod + "/usr/bin/qvm-sysinfo", {"--help"}));
+        int antal = 0;
+        for (; valg.hasNext(); ++antal) {
+            const QString navn = valg.next().captured(1);
+            QVERIFY2(tekst.contains(".B \\-\\-" + navn + u'\n'), qPrintable(navn));
+        }
+        QVERIFY(antal >= 4);
+    }
+}
+
+void PakkeTest::binariesAreHardened_data() { deToProgrammer(); }
+
+// Built with Debian's hardening as readelf shows it: position independent, relocations read-only
+// (relro) and bound at start (now), the stack protector; stripped of the compiler's notes. The
+// fortified functions show only where a call needs a check at run time, so the compiler's
+// commands tell that they were asked for.
+void PakkeTest::binariesAreHardened()
+{
+    QFETCH(QString, program);
+    const QString fil = rod + "/usr/bin/" + program;
+    QVERIFY(koer("readelf", {"-h", fil}).contains(QRegularExpression(QStringLiteral("Type:\\s+DYN"))));
+    QVERIFY(koer("readelf", {"-lW", fil}).contains(QStringLiteral("GNU_RELRO")));
+    QVERIFY(koer("readelf", {"-d", fil}).contains(QRegularExpression(QStringLiteral("\\(FLAGS\\)\\s+BIND_NOW"))));
+    QVERIFY(koer("readelf", {"--dyn-syms", "-W", fil}).contains(QStringLiteral(" __stack_chk_fail")));
+    QFile kommandoer(QStringLiteral(QVM_BUILD_DIR "/compile_commands.json"));
+    QVERIFY(kommandoer.open(QIODevice::ReadOnly));
+    const QJsonArray oversaettelser = QJsonDocument::fromJson(kommandoer.readAll()).array();
+    QVERIFY(!oversaettelser.isEmpty());
+    for (const QJsonValue& o : oversaettelser) {
+        const QString kommando = o[QLatin1String("command")].toString();
+        QVERIFY2(kommando.contains(QStringLiteral(" -D_FORTIFY_SOURCE=2 ")) && kommando.contains(QStringLiteral(" -fstack-protector-strong ")),
+                 qPrintable(kommando));
+    }
+    const QString afsnit = koer("readelf", {"-SW", fil});
+    QVERIFY(afsnit.contains(QStringLiteral(".dynsym")));
+    QVERIFY(!afsnit.contains(QStringLiteral(".comment")));
+    QVERIFY(!afsnit.contains(QStringLiteral(".symtab")));
 }
 
 // The installed program, started with a folder on a fresh home, lays its tree out and closes

@@ -1,3 +1,4 @@
+#include "platform/drives.h"
 #include "platform/sysinfo.h"
 #include "tests/common/testhome.h"
 
@@ -73,6 +74,40 @@ void ulaeselig(const QString& sti)
     f.setPermissions({});
 }
 
+// The instances of a class read from a fixture root instead of the system's: "path=content" a file
+// below the root, "path!" one that cannot be read, "path/" a folder, "path@target" a link; ROD
+// anywhere stands for the root itself.
+QList<platform::Forekomst> forekomsterPaaRod(const QString& rod, const QStringList& filer, const QString& klasse)
+{
+    for (QString fil : filer) {
+        fil.replace(QStringLiteral("ROD"), rod);
+        const qsizetype lig = fil.indexOf(u'=');
+        const qsizetype at = fil.indexOf(u'@');
+        const QString sti = rod + u'/' + fil.left(at >= 0 && (lig < 0 || at < lig) ? at : lig);
+        QDir().mkpath(QFileInfo(sti).absolutePath());
+        if (at >= 0 && (lig < 0 || at < lig)) {
+            QFile::link(fil.mid(at + 1), sti);
+        } else if (sti.endsWith(u'!')) {
+            ulaeselig(sti.chopped(1));
+        } else if (sti.endsWith(u'/')) {
+            QDir().mkpath(sti);
+        } else {
+            QFile f(sti);
+            f.open(QIODevice::WriteOnly);
+            f.write(fil.mid(lig + 1).toUtf8());
+        }
+    }
+    platform::SystemRoots roots;
+    roots.procRoot = rod + QStringLiteral("/proc");
+    roots.sysRoot = rod + QStringLiteral("/sys");
+    roots.etcRoot = rod + QStringLiteral("/etc");
+    roots.devRoot = QStringLiteral("/dev");
+    roots.idsDirs = {rod + QStringLiteral("/ids")};
+    roots.systemctl.clear();
+    roots.statvfs = false;
+    return platform::Systemoplysninger(roots).forekomster(klasse);
+}
+
 }  // namespace
 
 // The helper qvm-sysinfo and the installation's WMI and applet scripts: the facts against this
@@ -83,8 +118,12 @@ class SysinfoTest : public QObject {
 private Q_SLOTS:
     void matchesThisMachine();
     void everyClassPrints();
+    void argumentsAndExitCodes_data();
+    void argumentsAndExitCodes();
     void factsOnFixtureRoots_data();
     void factsOnFixtureRoots();
+    void unitsOfTheClasses_data();
+    void unitsOfTheClasses();
     void htmlIsEscaped();
     void scriptsRefuseNoClassNames_data();
     void scriptsRefuseNoClassNames();
@@ -103,11 +142,34 @@ private:
 
 void SysinfoTest::matchesThisMachine()
 {
-    // Processors: the logical processors of all packages are nproc's count.
+    // Processors: the logical processors of all packages are nproc's count, their L2 caches in
+    // kilobytes lscpu's sum in bytes.
     int logiske = 0;
-    for (const auto& p : helper(QStringLiteral("Win32_Processor")))
+    qint64 l2 = 0;
+    for (const auto& p : helper(QStringLiteral("Win32_Processor"))) {
         logiske += p.value(QStringLiteral("NumberOfLogicalProcessors")).toInt();
+        l2 += p.value(QStringLiteral("L2CacheSize")).toLongLong();
+    }
     QCOMPARE(logiske, koer(QStringLiteral("nproc"), {}).ud.trimmed().toInt());
+    qint64 lscpuL2 = 0;
+    for (const QString& linje : koer(QStringLiteral("lscpu"), {"-B", "-C=NAME,ALL-SIZE"}).ud.split(u'\n'))
+        if (linje.simplified().section(u' ', 0, 0) == u"L2")
+            lscpuL2 = linje.simplified().section(u' ', 1, 1).toLongLong();
+    QCOMPARE(l2 * 1024, lscpuL2);
+
+    // Memory in kilobytes as free counts it: the totals exactly, what is free within 5 % (it moves).
+    const QStringList freeUd = koer(QStringLiteral("free"), {QStringLiteral("-k")}).ud.split(u'\n');
+    const QStringList mem = freeUd.value(1).simplified().split(u' ');
+    const QStringList swap = freeUd.value(2).simplified().split(u' ');
+    QVERIFY2(mem.size() >= 7 && swap.size() >= 4, qPrintable(freeUd.join(u'\n')));
+    const auto os = helper(QStringLiteral("Win32_OperatingSystem"));
+    QCOMPARE(os.size(), 1);
+    const qint64 total = mem[1].toLongLong();
+    QCOMPARE(os[0].value(QStringLiteral("TotalVisibleMemorySize")).toLongLong(), total);
+    QCOMPARE(os[0].value(QStringLiteral("TotalVirtualMemorySize")).toLongLong(), total + swap[1].toLongLong());
+    QVERIFY(std::abs(os[0].value(QStringLiteral("FreePhysicalMemory")).toLongLong() - mem[6].toLongLong()) <= total / 20);
+    QVERIFY(std::abs(os[0].value(QStringLiteral("FreeVirtualMemory")).toLongLong() - mem[6].toLongLong() - swap[3].toLongLong())
+            <= total / 20);
 
     // "/": size and free space as df tells them, within 1 %.
     const QStringList df = koer(QStringLiteral("df"), {QStringLiteral("-B1"), QStringLiteral("/")}).ud.split(u'\n').value(1).simplified().split(u' ');
@@ -124,6 +186,18 @@ void SysinfoTest::matchesThisMachine()
         QVERIFY2(std::abs(fri - df[3].toDouble()) <= df[1].toDouble() * 0.01, qPrintable(df.join(u' ')));
     }
     QVERIFY(fundet);
+    // The drives are the explorer's, and no RAM or pseudo file system df shows is among them.
+    QStringList drev, brugerdrev;
+    for (const auto& d : helper(QStringLiteral("Win32_LogicalDisk")))
+        drev.append(d.value(QStringLiteral("DeviceID")));
+    for (const platform::DriveInfo& d : platform::userDrives(platform::makeLinuxDrives()->mounted()))
+        brugerdrev.append(d.mountPoint);
+    QCOMPARE(drev, brugerdrev);
+    for (const QString& linje : koer(QStringLiteral("df"), {QStringLiteral("--output=fstype,target")}).ud.split(u'\n').mid(1)) {
+        const QString type = linje.simplified().section(u' ', 0, 0);
+        if (type == u"tmpfs" || type == u"devtmpfs")
+            QVERIFY2(!drev.contains(linje.simplified().section(u' ', 1)), qPrintable(linje));
+    }
 
     // Disks: each size as lsblk gives it.
     QHash<QString, QString> lsblk;
@@ -141,8 +215,6 @@ void SysinfoTest::matchesThisMachine()
                 if (linje.startsWith("PRETTY_NAME="))
                     pretty = QString::fromUtf8(linje.mid(12)).remove(u'"');
     }
-    const auto os = helper(QStringLiteral("Win32_OperatingSystem"));
-    QCOMPARE(os.size(), 1);
     QCOMPARE(os[0].value(QStringLiteral("Caption")), pretty);
 }
 
@@ -167,19 +239,47 @@ void SysinfoTest::everyClassPrints()
     const Koersel oversigt = koer(QStringLiteral(QVM_SYSINFO), {QStringLiteral("--html"), QStringLiteral("--oversigt")});
     QCOMPARE(oversigt.kode, 0);
     QVERIFY(oversigt.ud.contains(QStringLiteral("<h2>Win32_Processor</h2>")));
-    // An unknown class: a Danish line and code 2, nothing printed, also beside a known one.
-    for (const QStringList& argumenter : {QStringList{"Win32_Findesikke"}, QStringList{"Win32_BIOS", "Win32_Findesikke"},
-                                          QStringList{"--html", "Win32_Findesikke"}}) {
-        const Koersel k = koer(QStringLiteral(QVM_SYSINFO), argumenter);
-        QCOMPARE(k.kode, 2);
-        QVERIFY(k.ud.isEmpty());
-        QVERIFY(k.fejl.startsWith(QStringLiteral("Ukendt klasse: Win32_Findesikke")));
-    }
+}
+
+void SysinfoTest::argumentsAndExitCodes_data()
+{
+    QTest::addColumn<QStringList>("argumenter");
+    QTest::addColumn<int>("kode");
+    QTest::addColumn<QString>("ud");    // how standard output starts
+    QTest::addColumn<QString>("fejl");  // how standard error starts
+    const QString brug = QStringLiteral("Brug: qvm-sysinfo --klasser | [--html] KLASSE... | --html --oversigt | --help\n");
+    QTest::newRow("help") << QStringList{"--help"} << 0 << brug << "";
+    QTest::newRow("help beside a class") << QStringList{"Win32_BIOS", "--help"} << 0 << brug << "";
+    QTest::newRow("nothing") << QStringList() << 2 << "" << brug;
+    QTest::newRow("unknown option") << QStringList{"--hjaelp"} << 2 << "" << brug;
+    QTest::newRow("short option") << QStringList{"-h"} << 2 << "" << brug;
+    QTest::newRow("class list with more") << QStringList{"--klasser", "Win32_BIOS"} << 2 << "" << brug;
+    QTest::newRow("overview with a class") << QStringList{"--html", "--oversigt", "Win32_BIOS"} << 2 << "" << brug;
+    // An unknown class: a Danish line, nothing printed, also beside a known one.
+    const QString ukendt = QStringLiteral("Ukendt klasse: Win32_Findesikke. Se listen med qvm-sysinfo --klasser.\n");
+    QTest::newRow("unknown class") << QStringList{"Win32_Findesikke"} << 2 << "" << ukendt;
+    QTest::newRow("unknown beside a known class") << QStringList{"Win32_BIOS", "Win32_Findesikke"} << 2 << "" << ukendt;
+    QTest::newRow("unknown class as HTML") << QStringList{"--html", "Win32_Findesikke"} << 2 << "" << ukendt;
+}
+
+// --help answers on standard output with success; any wrong call on standard error with code 2.
+void SysinfoTest::argumentsAndExitCodes()
+{
+    QFETCH(QStringList, argumenter);
+    QFETCH(int, kode);
+    QFETCH(QString, ud);
+    QFETCH(QString, fejl);
+    const Koersel k = koer(QStringLiteral(QVM_SYSINFO), argumenter);
+    QCOMPARE(k.kode, kode);
+    QVERIFY2(ud.isEmpty() ? k.ud.isEmpty() : k.ud.startsWith(ud), qPrintable(k.ud));
+    QVERIFY2(fejl.isEmpty() ? k.fejl.isEmpty() : k.fejl.startsWith(fejl), qPrintable(k.fejl));
+    if (kode == 0)
+        QVERIFY(k.ud.contains(QStringLiteral("--html --oversigt")) && k.ud.endsWith(u'\n'));
 }
 
 void SysinfoTest::factsOnFixtureRoots_data()
 {
-    QTest::addColumn<QStringList>("filer");   // "path=content" below the root; "path!" unreadable
+    QTest::addColumn<QStringList>("filer");   // as forekomsterPaaRod takes them
     QTest::addColumn<QString>("klasse");
     QTest::addColumn<int>("antal");
     QTest::addColumn<int>("nr");              // the instance checked
@@ -208,16 +308,23 @@ void SysinfoTest::factsOnFixtureRoots_data()
         << "Win32_Processor" << 2 << 1
         << QStringList{"DeviceID=CPU1", "Name=Intel(R) Xeon(R) Gold", "Architecture=9", "NumberOfLogicalProcessors=2",
                        "NumberOfCores=2", "CurrentClockSpeed=2594", "!MaxClockSpeed"};
+    // Of the mounts, only what the explorer lists as drives: no pseudo, RAM or network file system,
+    // no mount point that is not a folder, and a place mounted twice once, as mounted last.
     const QString mounts = QStringLiteral(
         "22 1 254:1 / / rw,relatime shared:1 - ext4 /dev/vda1 rw\n"
         "23 22 0:5 / /proc rw shared:2 - proc proc rw\n"
-        "24 22 8:17 / /media/min\\040stick rw shared:3 - vfat /dev/sdb1 rw\n"
-        "25 22 0:40 / /mnt/net rw shared:4 - nfs4 server:/export rw\n");
-    QTest::newRow("mount point with a blank")
-        << QStringList{"proc/self/mountinfo=" + mounts, "sys/block/sdb/removable=1\n"} << "Win32_LogicalDisk" << 3 << 1
-        << QStringList{"DeviceID=/media/min stick", "DriveType=2", "FileSystem=vfat", "!Size"};
-    QTest::newRow("network drive") << QStringList{"proc/self/mountinfo=" + mounts} << "Win32_LogicalDisk" << 3 << 2
-                                   << QStringList{"DeviceID=/mnt/net", "DriveType=4", "ProviderName=server:/export", "!FreeSpace"};
+        "24 22 0:29 / /sys/fs/cgroup rw - tmpfs tmpfs rw,mode=755\n"
+        "25 22 0:26 / ROD/sandkasse ro - tmpfs tmpfs ro,size=4k\n"
+        "26 22 8:17 / ROD/media/min\\040stick rw shared:3 - ext4 /dev/sdb1 rw\n"
+        "27 22 0:40 / ROD/net rw shared:4 - nfs4 server:/export rw\n"
+        "28 22 8:33 / ROD/findes/ikke rw - ext4 /dev/sdc1 rw\n"
+        "29 26 8:17 / ROD/media/min\\040stick rw shared:5 - vfat /dev/sdb1 rw\n");
+    const QStringList mapper{"sandkasse/", "media/min stick/", "net/"};
+    QTest::newRow("drives as the explorer lists them")
+        << QStringList{"proc/self/mountinfo=" + mounts, "sys/block/sdb/removable=1\n"} + mapper << "Win32_LogicalDisk" << 2 << 1
+        << QStringList{"DeviceID=ROD/media/min stick", "DriveType=2", "Description=Flytbar disk", "FileSystem=vfat", "!Size"};
+    QTest::newRow("the root file system") << QStringList{"proc/self/mountinfo=" + mounts} + mapper << "Win32_LogicalDisk" << 2 << 0
+                                          << QStringList{"DeviceID=/", "DriveType=3", "Description=Lokal disk", "FileSystem=ext4"};
     QTest::newRow("no battery") << QStringList{"sys/class/power_supply/AC/type=Mains\n"} << "Win32_Battery" << 0 << 0 << QStringList();
     QTest::newRow("a battery")
         << QStringList{"sys/class/power_supply/AC/type=Mains\n", "sys/class/power_supply/BAT0/type=Battery\n",
@@ -251,8 +358,8 @@ void SysinfoTest::factsOnFixtureRoots_data()
         << QStringList{"etc/os-release=NAME=\"Debian GNU/Linux\"\nPRETTY_NAME=\"Debian <12> & \\\"co\\\"\"\nVERSION_ID=\"12\"\n",
                        "proc/sys/kernel/osrelease=6.1.0-18-amd64\n", "proc/meminfo=MemTotal:       1000 kB\nMemAvailable:    500 kB\n"}
         << "Win32_OperatingSystem" << 1 << 0
-        << QStringList{"Caption=Debian <12> & \"co\"", "Version=12", "BuildNumber=6.1.0-18-amd64", "TotalVisibleMemorySize=1024000",
-                       "FreePhysicalMemory=512000", "!TotalVirtualMemorySize"};
+        << QStringList{"Caption=Debian <12> & \"co\"", "Version=12", "BuildNumber=6.1.0-18-amd64", "TotalVisibleMemorySize=1000",
+                       "FreePhysicalMemory=500", "!TotalVirtualMemorySize"};
     QTest::newRow("users") << QStringList{"etc/passwd=root:x:0:0:root:/root:/bin/bash\nbin:x:2:2:bin:/bin:/usr/sbin/nologin\n"
                                           "eva:x:1000:1000:Eva Hansen,,,:/home/eva:/bin/bash\n",
                                           "proc/sys/kernel/hostname=pc\n"}
@@ -274,28 +381,7 @@ void SysinfoTest::factsOnFixtureRoots()
     QFETCH(int, nr);
     QFETCH(QStringList, forventet);
     QTemporaryDir rod;
-    for (const QString& fil : filer) {
-        const QString sti = rod.path() + u'/' + fil.section(u'=', 0, 0);
-        if (sti.endsWith(u'!')) {
-            ulaeselig(sti.chopped(1));
-        } else if (sti.endsWith(u'/')) {
-            QDir().mkpath(sti);
-        } else {
-            QDir().mkpath(QFileInfo(sti).absolutePath());
-            QFile f(sti);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(fil.section(u'=', 1).toUtf8());
-        }
-    }
-    platform::SystemRoots roots;
-    roots.procRoot = rod.path() + QStringLiteral("/proc");
-    roots.sysRoot = rod.path() + QStringLiteral("/sys");
-    roots.etcRoot = rod.path() + QStringLiteral("/etc");
-    roots.devRoot = QStringLiteral("/dev");
-    roots.idsDirs = {rod.path() + QStringLiteral("/ids")};
-    roots.systemctl.clear();
-    roots.statvfs = false;
-    const QList<platform::Forekomst> alle = platform::Systemoplysninger(roots).forekomster(klasse);
+    const QList<platform::Forekomst> alle = forekomsterPaaRod(rod.path(), filer, klasse);
     QCOMPARE(alle.size(), antal);
     if (antal == 0) {
         QCOMPARE(platform::somTekst({{klasse, alle}}), klasse + u'\n' + QString(klasse.size(), u'=') + QStringLiteral("\n\nIngen forekomster.\n\n"));
@@ -308,9 +394,123 @@ void SysinfoTest::factsOnFixtureRoots()
             for (const auto& [navn, vaerdi] : f.egenskaber)
                 QVERIFY(!vaerdi.isEmpty());
         } else {
-            QCOMPARE(egenskab.section(u'=', 0, 0) + u'=' + f.vaerdi(egenskab.section(u'=', 0, 0)), egenskab);
+            QCOMPARE(egenskab.section(u'=', 0, 0) + u'=' + f.vaerdi(egenskab.section(u'=', 0, 0)),
+                     QString(egenskab).replace(QStringLiteral("ROD"), rod.path()));
         }
     }
+}
+
+void SysinfoTest::unitsOfTheClasses_data()
+{
+    QTest::addColumn<QStringList>("filer");  // as forekomsterPaaRod takes them
+    QTest::addColumn<QString>("klasse");
+    QTest::addColumn<QString>("egenskab");
+    QTest::addColumn<QString>("forventet");  // the value of the first instance
+
+    // Each number in its class's unit, from the kernel's: meminfo counts kilobytes, cpufreq
+    // kilohertz, a block device 512-byte sectors, a network card megabits per second, a battery
+    // microwatt-hours, and a process's priority runs on a scale of the kernel's own.
+    const QString meminfo = QStringLiteral("proc/meminfo=MemTotal:       24683612 kB\nMemFree:        23512424 kB\n"
+                                           "MemAvailable:   23844584 kB\nSwapTotal:       2097148 kB\nSwapFree:        1048576 kB\n");
+    QTest::newRow("OperatingSystem.TotalVisibleMemorySize KB") << QStringList{meminfo} << "Win32_OperatingSystem"
+                                                               << "TotalVisibleMemorySize" << "24683612";
+    QTest::newRow("OperatingSystem.FreePhysicalMemory KB") << QStringList{meminfo} << "Win32_OperatingSystem"
+                                                           << "FreePhysicalMemory" << "23844584";
+    QTest::newRow("OperatingSystem.TotalVirtualMemorySize KB") << QStringList{meminfo} << "Win32_OperatingSystem"
+                                                               << "TotalVirtualMemorySize" << "26780760";
+    QTest::newRow("OperatingSystem.FreeVirtualMemory KB") << QStringList{meminfo} << "Win32_OperatingSystem"
+                                                          << "FreeVirtualMemory" << "24893160";
+    QTest::newRow("ComputerSystem.TotalPhysicalMemory bytes") << QStringList{meminfo} << "Win32_ComputerSystem"
+                                                              << "TotalPhysicalMemory" << "25276018688";
+
+    const QString cpu = QStringLiteral("processor\t: %1\nvendor_id\t: AuthenticAMD\nmodel name\t: AMD EPYC\n%2"
+                                       "physical id\t: 0\ncore id\t\t: %1\nflags\t\t: fpu lm\n\n");
+    const QString toKerner = "proc/cpuinfo=" + cpu.arg(0).arg("cpu MHz\t\t: 2595.124\n") + cpu.arg(1).arg("cpu MHz\t\t: 2595.124\n");
+    // A level's cache of a logical processor: "cpuN/indexM=level,type,size,shared".
+    const auto cache = [](const QString& plads, const QString& felter) {
+        const QString m = "sys/devices/system/cpu/" + plads.section(u'/', 0, 0) + "/cache/" + plads.section(u'/', 1) + u'/';
+        const QStringList f = felter.split(u',');
+        return QStringList{m + "level=" + f[0] + u'\n', m + "type=" + f[1] + u'\n', m + "size=" + f[2] + u'\n',
+                           m + "shared_cpu_list=" + f[3] + u'\n'};
+    };
+    QTest::newRow("Processor.CurrentClockSpeed MHz") << QStringList{toKerner} << "Win32_Processor" << "CurrentClockSpeed" << "2595";
+    QTest::newRow("Processor.MaxClockSpeed MHz of kHz")
+        << QStringList{toKerner, "sys/devices/system/cpu/cpu0/cpufreq/cpuinfo_max_freq=3501000\n"} << "Win32_Processor"
+        << "MaxClockSpeed" << "3501";
+    QTest::newRow("Processor.CurrentClockSpeed MHz of kHz")
+        << QStringList{"proc/cpuinfo=processor\t: 0\nCPU implementer\t: 0x41\nCPU part\t: 0xd08\n\n",
+                       "sys/devices/system/cpu/cpu0/cpufreq/scaling_cur_freq=1500000\n"}
+        << "Win32_Processor" << "CurrentClockSpeed" << "1500";
+    QTest::newRow("Processor.L2CacheSize KB, a cache per core")
+        << QStringList{toKerner} + cache("cpu0/index0", "1,Data,32K,0") + cache("cpu0/index2", "2,Unified,1024K,0")
+               + cache("cpu0/index3", "3,Unified,32768K,0-1") + cache("cpu1/index2", "2,Unified,1024K,1")
+               + cache("cpu1/index3", "3,Unified,32768K,0-1")
+        << "Win32_Processor" << "L2CacheSize" << "2048";
+    QTest::newRow("Processor.L2CacheSize KB, a cache shared by two")
+        << QStringList{"proc/cpuinfo=" + cpu.arg(0).arg("") + cpu.arg(1).arg("") + cpu.arg(2).arg("") + cpu.arg(3).arg("")}
+               + cache("cpu0/index2", "2,Unified,512K,0-1") + cache("cpu1/index2", "2,Unified,512K,0-1")
+               + cache("cpu2/index2", "2,Unified,512K,2-3") + cache("cpu3/index2", "2,Unified,512K,2-3")
+        << "Win32_Processor" << "L2CacheSize" << "1024";
+
+    const QStringList disk{"sys/block/sda/device/", "sys/block/sda/size=3907029168\n", "sys/block/sda/queue/logical_block_size=512\n",
+                           "sys/block/sda/sda1/partition=1\n", "sys/block/sda/sda1/start=2048\n", "sys/block/sda/sda1/size=1048576\n"};
+    QTest::newRow("DiskDrive.Size bytes") << disk << "Win32_DiskDrive" << "Size" << "2000398934016";
+    QTest::newRow("DiskDrive.BytesPerSector bytes") << disk << "Win32_DiskDrive" << "BytesPerSector" << "512";
+    QTest::newRow("DiskPartition.Size bytes") << disk << "Win32_DiskPartition" << "Size" << "536870912";
+    QTest::newRow("DiskPartition.StartingOffset bytes") << disk << "Win32_DiskPartition" << "StartingOffset" << "1048576";
+
+    const QStringList net{"sys/class/net/eth0/ifindex=2\n", "sys/class/net/eth0/speed=2500\n", "sys/class/net/eth0/mtu=9000\n"};
+    QTest::newRow("NetworkAdapter.Speed bits/s") << net << "Win32_NetworkAdapter" << "Speed" << "2500000000";
+    QTest::newRow("NetworkAdapterConfiguration.MTU bytes") << net << "Win32_NetworkAdapterConfiguration" << "MTU" << "9000";
+
+    const QStringList video{"sys/bus/pci/devices/0000:00:02.0/vendor=0x8086\n", "sys/bus/pci/devices/0000:00:02.0/device=0x46a6\n",
+                            "sys/bus/pci/devices/0000:00:02.0/class=0x030000\n",
+                            "sys/class/drm/card0-HDMI-A-1/device@ROD/sys/bus/pci/devices/0000:00:02.0",
+                            "sys/class/drm/card0-HDMI-A-1/status=connected\n",
+                            "sys/class/drm/card0-HDMI-A-1/modes=2560x1440\n1920x1080\n"};
+    QTest::newRow("VideoController.CurrentHorizontalResolution pixels") << video << "Win32_VideoController"
+                                                                        << "CurrentHorizontalResolution" << "2560";
+    QTest::newRow("VideoController.CurrentVerticalResolution pixels") << video << "Win32_VideoController"
+                                                                      << "CurrentVerticalResolution" << "1440";
+
+    const QStringList batteri{"sys/class/power_supply/BAT0/type=Battery\n", "sys/class/power_supply/BAT0/capacity=87\n",
+                              "sys/class/power_supply/BAT0/energy_full_design=57020000\n",
+                              "sys/class/power_supply/BAT0/energy_full=51300000\n"};
+    QTest::newRow("Battery.EstimatedChargeRemaining percent") << batteri << "Win32_Battery" << "EstimatedChargeRemaining" << "87";
+    QTest::newRow("Battery.DesignCapacity mWh") << batteri << "Win32_Battery" << "DesignCapacity" << "57020";
+    QTest::newRow("Battery.FullChargeCapacity mWh") << batteri << "Win32_Battery" << "FullChargeCapacity" << "51300";
+
+    // Field 18 of stat is the kernel's priority: 20 + nice for a normal process, -1 - the
+    // real-time priority for a real-time one.
+    const auto proces = [](const QString& prioritet) {
+        return QStringList{"proc/stat=btime 1700000000\n", "proc/4242/status=Name:\tsky\nPPid:\t1\nThreads:\t3\nVmRSS:\t    2048 kB\n",
+                           "proc/4242/stat=4242 (sky (x)) S 1 4242 4242 0 -1 4194560 100 0 0 0 5 3 0 0 " + prioritet
+                               + " 0 3 0 12345 1000000 300 18446744073709551615\n"};
+    };
+    QTest::newRow("Process.WorkingSetSize bytes") << proces("20") << "Win32_Process" << "WorkingSetSize" << "2097152";
+    QTest::newRow("Process.Priority normal") << proces("20") << "Win32_Process" << "Priority" << "8";
+    QTest::newRow("Process.Priority nice 19") << proces("39") << "Win32_Process" << "Priority" << "1";
+    QTest::newRow("Process.Priority nice -20") << proces("0") << "Win32_Process" << "Priority" << "15";
+    QTest::newRow("Process.Priority real-time 1") << proces("-2") << "Win32_Process" << "Priority" << "16";
+    QTest::newRow("Process.Priority real-time 99") << proces("-100") << "Win32_Process" << "Priority" << "31";
+
+    QTest::newRow("TimeZone.Bias minutes") << QStringList{"etc/timezone=America/New_York\n"} << "Win32_TimeZone" << "Bias" << "-300";
+    QTest::newRow("TimeZone.DaylightBias minutes") << QStringList{"etc/timezone=Europe/Copenhagen\n"} << "Win32_TimeZone"
+                                                   << "DaylightBias" << "-60";
+    QTest::newRow("TimeZone.DaylightBias minutes, south") << QStringList{"etc/timezone=Australia/Sydney\n"} << "Win32_TimeZone"
+                                                          << "DaylightBias" << "-60";
+}
+
+void SysinfoTest::unitsOfTheClasses()
+{
+    QFETCH(QStringList, filer);
+    QFETCH(QString, klasse);
+    QFETCH(QString, egenskab);
+    QFETCH(QString, forventet);
+    QTemporaryDir rod;
+    const QList<platform::Forekomst> alle = forekomsterPaaRod(rod.path(), filer, klasse);
+    QVERIFY(!alle.isEmpty());
+    QCOMPARE(alle[0].vaerdi(egenskab), forventet);
 }
 
 void SysinfoTest::htmlIsEscaped()
