@@ -20,6 +20,10 @@ QString errorTekst(int Nr)
         {31, QStringLiteral("Der er ikke associeret noget program til givne filefternavn.\n"
                             "Der er muligvist valgt: For redigering.\nDer skal muligvist vælges: For kørsel.")},
         {32, QStringLiteral("Det specificerede \"dynamic-link library (DLL)\" blev ikke fundet.")},
+        {20, QStringLiteral("Der er ingen terminal at køre i. Installer en terminal, for eksempel pakken xterm, "
+                            "eller sæt miljøvariablen TERMINAL til den terminal, der skal bruges.")},
+        {21, QStringLiteral("Der er ingen webbrowser til at åbne adressen. Installer en webbrowser.")},
+        {22, QStringLiteral("Programmet blev fundet, men kunne ikke startes.")},
     };
     return tekster.value(Nr, QStringLiteral("Meningsløs operation eller ukendt fejl."));
 }

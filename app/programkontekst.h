@@ -49,9 +49,10 @@ public:
     // The window that dialogs are centred on and owned by.
     virtual QWidget* hovedvindue() = 0;
     virtual Beskeder* beskeder() const = 0;
-    // The status line's message panel; the desktop's notification centre.
+    // The status line's message panel; the desktop's notification centre (false when no
+    // notification service took the message).
     virtual void UdskrivInfo(const QString& S) = 0;
-    virtual void makeInfo(const QString& overskrift, const QString& tekst) = 0;
+    virtual bool makeInfo(const QString& overskrift, const QString& tekst) = 0;
     // The help page (a name with ".html").
     virtual void InfoHelp(const QString& S) = 0;
     // Counts a long operation starting (+1) or ending (-1).

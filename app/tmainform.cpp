@@ -4,6 +4,7 @@
 #include "app/handlingsregler.h"
 #include "app/leveretprogram.h"
 #include "app/hintfilter.h"
+#include "app/returnknap.h"
 #include "app/indstillingsbinder.h"
 #include "app/tmainform.h"
 #include "app/treopenfiler.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QStyle>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -45,6 +47,7 @@ Tmainform::Tmainform(const QString& shippedProgram, const QStringList& arguments
     setObjectName(QStringLiteral("mainform"));
     hints = new HintFilter(this);
     qApp->installEventFilter(hints);
+    qApp->installEventFilter(new ReturnKnap(this));
     byggeVindue();
     CreateMapper();
     HentOpt();
@@ -143,9 +146,15 @@ bool Tmainform::GemOpt()
     hentVinduesTilstand();
     if (platform::writeTextLines(folders.optFilnavn, mainSettingsLines(opt)))
         return true;
+    const QString besked = QStringLiteral("Indstillingerne kunne ikke gemmes i filen:\n") + folders.optFilnavn;
+    qWarning("%s", qUtf8Printable(besked));
+    // Nobody sees a box at a close on a signal: the next start tells.
+    if (lukkerEfterSignal)
+        platform::writeTextLines(ikkeGemtFil(), {QDateTime::currentDateTime().toString(QStringLiteral("d. MMMM yyyy 'kl.' HH:mm")),
+                                                 folders.optFilnavn});
     // A data folder that could not be made was reported at start; say nothing twice.
-    if (info && opstartsProblemer.isEmpty())
-        info->sig(QStringLiteral("Indstillingerne kunne ikke gemmes i filen:\n") + folders.optFilnavn);
+    else if (info && opstartsProblemer.isEmpty())
+        info->sig(besked);
     return false;
 }
 
@@ -290,6 +299,12 @@ void Tmainform::FormActivate()
     for (const QString& fejl : {indholdsfejl, indstillingsfejl, programlistefejl})
         if (!fejl.isEmpty() && info)
             info->sig(fejl);
+    if (const auto ikkeGemt = platform::readTextLines(ikkeGemtFil()); ikkeGemt && ikkeGemt->size() == 2) {
+        QFile::remove(ikkeGemtFil());
+        if (info)
+            info->sig(QStringLiteral("Indstillingerne blev ikke gemt, da programmet blev lukket af systemet ")
+                      + ikkeGemt->value(0) + QStringLiteral(".\nDe kunne ikke skrives i filen:\n") + ikkeGemt->value(1));
+    }
     // A paste that was interrupted (the program killed, the power gone) left its record: its
     // unfinished copies are removed and the user told. A paste whose program still runs is left be.
     for (const QString& besked : kopijournal::rydAfbrudte(folders.kopieringsDir))
@@ -310,7 +325,8 @@ void Tmainform::FormActivate()
 
 void Tmainform::closeEvent(QCloseEvent* event)
 {
-    if (!maaLukke()) {
+    // Closing on a signal asks nobody: no one may be there to answer.
+    if (!lukkerEfterSignal && !maaLukke()) {
         event->ignore();
         return;
     }

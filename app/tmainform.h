@@ -97,7 +97,7 @@ public:
     void UdskrivInfo(const QString& S) override;
     QString statusTekst() const;
     // Posts a notification to the desktop's notification centre.
-    void makeInfo(const QString& overskrift, const QString& tekst) override;
+    bool makeInfo(const QString& overskrift, const QString& tekst) override;
     // Opens the desktop's browser on the service's search for the text ("Der mangler et søgeord"
     // when it is empty); a failure through ErrorInfo.
     void soegPaaNettet(Soegetjeneste tjeneste, const QString& tekst);
@@ -213,6 +213,10 @@ public:
     // Closes the program as asked from outside (a termination signal), once no box is open and no
     // long operation runs: the code after them still uses what closing deletes.
     void lukNaarMuligt();
+    // Closes the program on a termination signal, when nobody may be there to answer: every open
+    // box ends as if closed, a running paste or delete stops as Stop does, and the program closes
+    // without asking, its settings saved (a failure to save is told at the next start).
+    void lukEfterSignal();
     // Counts a long operation starting (+1) or ending (-1); the close action follows.
     void aendrProcessCount(int aendring) override;
     // A window shows its hints only while an operation runs and "Vis hints" is on.
@@ -323,6 +327,9 @@ private:
     QStringList opstartsProblemer;
     QString indstillingsfejl;  // said once at start: the settings file could not be read whole
     bool lukVenter = false;     // a close from outside waits for a box or an operation to end
+    bool lukkerEfterSignal = false;
+    // Beside the settings file: why the settings could not be saved at a close nobody saw.
+    QString ikkeGemtFil() const { return folders.optFilnavn + QStringLiteral(".ikke-gemt"); }
     Tinfform* info = nullptr;
     Tspform* spoergsmaal = nullptr;
     std::unique_ptr<BoksBeskeder> boksBeskeder;

@@ -6,6 +6,7 @@
 #include "app/handlingsregler.h"
 #include "app/hintfilter.h"
 #include "app/tmainform.h"
+#include "fileops/motor/filoperation.h"
 #include "core/pathhelpers.h"
 
 #include "core/optionlinjer.h"
@@ -287,6 +288,14 @@ void Tmainform::aendrProcessCount(int aendring)
     }
 }
 
+void Tmainform::lukEfterSignal()
+{
+    lukkerEfterSignal = true;
+    Filoperation::stopAlle();
+    modalseam::afslutAlle();
+    lukNaarMuligt();
+}
+
 void Tmainform::lukNaarMuligt()
 {
     if (lukVenter)
@@ -306,6 +315,9 @@ void Tmainform::lukNaarMuligt()
         return;
     }
     close();
+    // A tool window of its own that would not close must not keep the program from ending.
+    if (lukkerEfterSignal)
+        QCoreApplication::quit();
 }
 
 void Tmainform::anvendHints(QWidget* vindue) { hints->saet(vindue, processCount > 0 && opt.vhaFunkCheck); }

@@ -154,7 +154,8 @@ StifinderVindue* Tmainform::fremStifinder()
 void Tmainform::visKalMappe(const QString& aMappe)
 {
     if (!QFileInfo(aMappe).isDir()) {
-        info->sig(QStringLiteral("Der opstod en fejl.\nVigtige mapper er muligvist blevet slettet."));
+        info->sig(QStringLiteral("Der opstod en fejl.\nVigtige mapper er muligvist blevet slettet.\nMappen findes ikke: ")
+                  + aMappe);
         return;
     }
     // A new explorer window goes to the folder as well as one brought forward.

@@ -1,5 +1,6 @@
 // Opening and running files, consoles, the system's file manager, and the bars that show the
 // current element and program.
+#include "app/elementvinduer.h"
 #include "app/tmainform.h"
 
 #include "app/errorinfo.h"
@@ -125,7 +126,7 @@ void Tmainform::rapporter(int resultat)
 void Tmainform::runFilname(const QString& aFilename, int fileRunNumber)
 {
     const QFileInfo fil(aFilename);
-    // A link runs its target: a folder opens as a folder does; a shortcut "<name>.lnk" runs its
+    // A link runs its target: a folder opens in an explorer window; a shortcut "<name>.lnk" runs its
     // target file, as the desktop knows no ".lnk" files; any other link to a file runs as itself,
     // keeping the name it was started by.
     if (fil.isSymLink()) {
@@ -135,7 +136,8 @@ void Tmainform::runFilname(const QString& aFilename, int fileRunNumber)
             return;
         }
         if (QFileInfo(maal).isDir()) {
-            rapporter(shell().open(maal, {}, maal));
+            if (StifinderVindue* explorer = fremStifinder())
+                explorer->gaaTilMappe(maal);
             return;
         }
         if (sammeTekst(filExt(aFilename), QStringLiteral(".lnk"))) {
@@ -185,7 +187,7 @@ void Tmainform::SpeedButton81Click()
 {
     const QString pwsh = QStandardPaths::findExecutable(QStringLiteral("pwsh"));
     if (pwsh.isEmpty()) {
-        ErrorInfo(platform::shellFilIkkeFundet);
+        info->sig(QStringLiteral("PowerShell er ikke installeret (programmet pwsh blev ikke fundet)."));
         return;
     }
     rapporter(shell().console(platform::get<platform::UserFolders>().path(platform::UserFolder::Home),
@@ -209,8 +211,8 @@ void Tmainform::aOpenStifinderExecute()
         UdskrivInfo(QStringLiteral("Mappen blev ikke fundet."));
 }
 
-void Tmainform::makeInfo(const QString& overskrift, const QString& tekst)
+bool Tmainform::makeInfo(const QString& overskrift, const QString& tekst)
 {
     ++ncNumber;
-    platform::postNotification(QStringLiteral("qvm Mirvel %1").arg(ncNumber), overskrift, tekst, folders.lydFil);
+    return platform::postNotification(QStringLiteral("qvm Mirvel %1").arg(ncNumber), overskrift, tekst, folders.lydFil);
 }

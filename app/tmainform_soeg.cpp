@@ -2,6 +2,7 @@
 #include "app/handlingsregler.h"
 #include "app/kontroller.h"
 #include "app/tmainform.h"
+#include "boxes/tinfform.h"
 #include "core/soegeadresse.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
@@ -122,7 +123,10 @@ void Tmainform::byggeSoegeside()
         bcEditTekst->clear();
         bcEdit->setFocus();
     });
-    connect(bcButton, &QPushButton::clicked, this, [this, bcEdit, bcEditTekst] { makeInfo(bcEdit->text(), bcEditTekst->text()); });
+    connect(bcButton, &QPushButton::clicked, this, [this, bcEdit, bcEditTekst] {
+        if (!makeInfo(bcEdit->text(), bcEditTekst->text()))
+            info->sig(QStringLiteral("Beskeden blev ikke sendt: ingen notifikationstjeneste svarede."));
+    });
     beskedLayout->addWidget(bcEdit, 0, 0, 1, 2);
     beskedLayout->addWidget(bcEditTekst, 1, 0, 1, 2);
     beskedLayout->addWidget(bcNyButton, 2, 0);

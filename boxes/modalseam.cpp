@@ -1,6 +1,7 @@
 #include "boxes/modalseam.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <utility>
 #include <vector>
 
@@ -14,6 +15,13 @@ Script& current()
 }
 
 int dybde = 0;
+bool afsluttet = false;
+
+std::vector<QPointer<QDialog>>& aabneBokse()
+{
+    static std::vector<QPointer<QDialog>> bokse;
+    return bokse;
+}
 
 std::vector<std::function<void()>>& ventende()
 {
@@ -27,8 +35,12 @@ void install(Script script) { current() = std::move(script); }
 
 int exec(QDialog& box)
 {
+    if (afsluttet)
+        return QDialog::Rejected;
     ++dybde;
+    aabneBokse().push_back(&box);
     const int resultat = current() ? current()(box) : box.exec();
+    aabneBokse().pop_back();
     if (--dybde == 0)
         for (const auto& efter : std::exchange(ventende(), {}))
             efter();
@@ -36,6 +48,14 @@ int exec(QDialog& box)
 }
 
 int aabne() { return dybde; }
+
+void afslutAlle()
+{
+    afsluttet = true;
+    for (const QPointer<QDialog>& box : aabneBokse())
+        if (box)
+            box->reject();
+}
 
 void naarIngenAaben(std::function<void()> efter)
 {

@@ -20,5 +20,8 @@ int exec(QDialog& box);
 int aabne();
 // Runs efter once no box is open any more: at once when none is.
 void naarIngenAaben(std::function<void()> efter);
+// Nobody is there to answer any more (the program closes on a termination signal): every open
+// box ends as if closed with its close button, and every later box returns that at once, unseen.
+void afslutAlle();
 
 }  // namespace modalseam

@@ -280,7 +280,6 @@ void Twinform::udskrivSti(const QString& sti)
     }
     mappenavnFelt->setText(getLastDirectory(compo.Mappenavn()));
     filnavnFelt->setText(QFileInfo(compo.Filnavn()).fileName());
-    mappeLabel->setText(mappenavnFelt->text());
 }
 
 QString Twinform::getStien(int index) const

@@ -33,6 +33,12 @@
 
 namespace {
 
+// The folder a search from the current element covers: the element, or a file's folder.
+QString soegemappeFor(const QString& element)
+{
+    return QFileInfo(element).isFile() ? QFileInfo(element).absolutePath() : element;
+}
+
 const QString soegEfter = QStringLiteral("Søg efter");
 
 }  // namespace
@@ -60,6 +66,11 @@ QWidget* Twinform::byggeSoegeside()
         return l;
     };
     mappeLabel = label("mappeLabel", QStringLiteral("Søgemappe: Aktuelle element"));
+    // The label names the folder the next search covers, however the current element changed.
+    connect(main.EditSti(), &QLineEdit::textChanged, this, [this](const QString& element) {
+        if (!soegningStop)
+            mappeLabel->setText(getLastDirectory(soegemappeFor(element)));
+    });
     BarEdit = new QLineEdit(soegEfter, side);
     BarEdit->setObjectName(QStringLiteral("BarEdit"));
     BarEdit->setReadOnly(true);
@@ -234,8 +245,7 @@ void Twinform::aSearchExecute()
         return;
     ClearAlt();
     mappeLabel->clear();
-    const QString element = main.EditSti()->text();
-    const QString start = QFileInfo(element).isFile() ? QFileInfo(element).absolutePath() : element;
+    const QString start = soegemappeFor(main.EditSti()->text());
     const QString tekst = findTekstEdit->text();
     if (tekst.isEmpty()) {
         main.beskeder()->sig(
@@ -245,6 +255,7 @@ void Twinform::aSearchExecute()
     soegemappe = start;
     mappeLabel->setText(getLastDirectory(start));
     BarEdit->setText(QStringLiteral("Undersøger..."));
+    main.UdskrivInfo(QString());
     setCursor(Qt::BusyCursor);
     findTekstKnap->setText(QStringLiteral("Stop"));
     findTekstKnap->setToolTip(QStringLiteral("Stop søgningen"));
@@ -304,10 +315,17 @@ void Twinform::modtagNavneparti(const Navneparti& parti, const QList<TReopenRec>
     if (tal.filerUndersoegt > 0)
         filerOverskrift->setText(
             QStringLiteral("Der er undersøgt %1:%2 filnavne").arg(tal.filerUndersoegt).arg(tal.filerFundet));
-    if (parti.stoppet)
-        BarEdit->setText(QStringLiteral("Søgningen blev stoppet."));
+    // Every search ends with its own status; none is left from an earlier one.
     if (parti.stoppetVedMaks)
         main.UdskrivInfo(QStringLiteral("Søgningen stoppede ved maksimum antal (%1).").arg(main.opt.maxElementer));
+    else if (parti.stoppet)
+        main.UdskrivInfo(QStringLiteral("Søgningen blev stoppet."));
+    else
+        main.UdskrivInfo(QStringLiteral("Søgningen er færdig: %1 mapper og %2 filer fundet.")
+                             .arg(tal.mapperFundet)
+                             .arg(tal.filerFundet));
+    if (parti.stoppet)
+        BarEdit->setText(QStringLiteral("Søgningen blev stoppet."));
     if (parti.fejl)
         main.beskeder()->sig(QStringLiteral("Information:\nDer opstod en ukendt fejl."));
 }

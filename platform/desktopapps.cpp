@@ -84,12 +84,12 @@ void goToFolder(gpointer folder)
 // terminal runs through terminal. Takes the application.
 int start(GDesktopAppInfo* app, const QStringList& files, const QString& folder, const TerminalStart& terminal)
 {
-    int code = shellUkendtFejl;
+    int code = shellStartFejlede;
     if (g_desktop_app_info_get_boolean(app, "Terminal")) {
         // GIO looks for a terminal of its own and finds none where the user's is only known by
         // $TERMINAL or x-terminal-emulator: the application runs in the user's terminal instead.
         const QStringList command = commandFor(app, files);
-        code = command.isEmpty() ? shellUkendtFejl : terminal(command);
+        code = command.isEmpty() ? shellStartFejlede : terminal(command);
     } else {
         GList* uris = nullptr;
         for (const QString& path : files) {
@@ -230,15 +230,16 @@ int launchDefaultForUri(const QString& uri)
     const QByteArray adresse = uri.toUtf8();
     gchar* scheme = g_uri_parse_scheme(adresse.constData());
     GAppInfo* app = scheme ? g_app_info_get_default_for_uri_scheme(scheme) : nullptr;
+    const bool webadresse = scheme && (qstrcmp(scheme, "http") == 0 || qstrcmp(scheme, "https") == 0);
     g_free(scheme);
     if (!app)
-        return shellIngenTilknytning;
+        return webadresse ? shellIngenBrowser : shellIngenTilknytning;
     g_object_unref(app);
     GError* error = nullptr;
     const bool startet = g_app_info_launch_default_for_uri(adresse.constData(), nullptr, &error);
     if (error)
         g_error_free(error);
-    return startet ? shellStartet : shellUkendtFejl;
+    return startet ? shellStartet : shellStartFejlede;
 }
 
 bool erProgrampost(const QString& path)

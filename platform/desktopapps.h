@@ -19,12 +19,14 @@ bool isTextType(const QString& contentType);
 using TerminalStart = std::function<int(const QStringList& command)>;
 
 // Starts the default application for contentType on path, in the path's folder; one that needs a
-// terminal runs through terminal with its command line. A shell code (shellStartet, or
-// shellIngenTilknytning when the type has no application).
+// terminal runs through terminal with its command line. A shell code (shellStartet;
+// shellIngenTilknytning when the type has no application, shellStartFejlede when it could not
+// be started, or the terminal's code).
 int launchDefault(const QString& contentType, const QString& path, const TerminalStart& terminal);
 
 // Starts the default handler of the address's scheme with the address. A shell code
-// (shellStartet; shellIngenTilknytning when the scheme has no handler).
+// (shellStartet; shellIngenBrowser for a web address with no browser, shellIngenTilknytning for
+// another scheme with no handler).
 int launchDefaultForUri(const QString& uri);
 
 // A desktop entry that starts an application (Type=Application, not hidden or broken): its name

@@ -42,11 +42,14 @@ QString somMarkup(QString tekst)
 
 }  // namespace
 
-void postNotification(const QString& appName, const QString& title, const QString& body, const QString& soundFile)
+bool postNotification(const QString& appName, const QString& title, const QString& body, const QString& soundFile)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
-        return;
+        return false;
+    QDBusConnectionInterface* busInfo = bus.interface();
+    if (!busInfo->isServiceRegistered(tjeneste).value() && !busInfo->activatableServiceNames().value().contains(tjeneste))
+        return false;
     QDBusMessage call = QDBusMessage::createMethodCall(tjeneste, QStringLiteral("/org/freedesktop/Notifications"),
                                                        tjeneste, QStringLiteral("Notify"));
     QVariantMap hints;
@@ -54,7 +57,7 @@ void postNotification(const QString& appName, const QString& title, const QStrin
     hints.insert(QStringLiteral("desktop-entry"), applikationsId);
     call << appName << uint(0) << QString() << title << (laeserMarkup(bus) ? somMarkup(body) : body) << QStringList()
          << hints << int(-1);
-    bus.call(call, QDBus::NoBlock);
+    return bus.send(call);
 }
 
 }  // namespace platform

@@ -108,7 +108,7 @@ int startDetached(const QString& program, const QStringList& arguments, const QS
     process.setArguments(arguments);
     process.setWorkingDirectory(workingFolder);
     process.setStandardInputFile(QProcess::nullDevice());
-    return process.startDetached() ? shellStartet : shellUkendtFejl;
+    return process.startDetached() ? shellStartet : shellStartFejlede;
 }
 
 // The user's terminal: $TERMINAL, the system's choice x-terminal-emulator, or a known terminal.
@@ -188,7 +188,7 @@ public:
     {
         const QString terminal = findTerminal();
         if (terminal.isEmpty())
-            return shellFilIkkeFundet;
+            return shellIngenTerminal;
         const QStringList arguments = command.isEmpty() ? QStringList() : commandOption(terminal) + command;
         return startDetached(terminal, arguments, folder);
     }

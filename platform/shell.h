@@ -14,6 +14,10 @@ enum ShellCode {
     shellStiIkkeFundet = 3,
     shellAdgangNaegtet = 5,
     shellUgyldigProgram = 11,
+    // Codes of this system's own, where the Windows shell has none for the cause.
+    shellIngenTerminal = 20,  // a terminal is needed and none is installed
+    shellIngenBrowser = 21,   // a web address and no browser to open it
+    shellStartFejlede = 22,   // the application was found but could not be started
     shellIngenTilknytning = 31,
     shellStartet = 33,
 };

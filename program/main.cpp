@@ -46,7 +46,7 @@ int main(int argc, char** argv)
     // being made closes them as soon as the loop runs.
     platform::installTerminationHandler([&entry] {
         if (entry)
-            entry->mainform().lukNaarMuligt();
+            entry->mainform().lukEfterSignal();
     });
     // The desktop shows the program's launcher and icon for its windows and notifications.
     QGuiApplication::setDesktopFileName(applikationsId);

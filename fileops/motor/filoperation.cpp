@@ -33,6 +33,31 @@ QByteArray kildeBytes(const QString& path)
     return bytes;
 }
 
+namespace {
+
+// Every operation that exists, for stopAlle; all live on the user-interface thread.
+QList<Filoperation*>& alleOperationer()
+{
+    static QList<Filoperation*> operationer;
+    return operationer;
+}
+
+}  // namespace
+
+Filoperation::Filoperation(Filspoergsmaal& spoergsmaal, Filfremgang& fremgang)
+    : spoergsmaal(spoergsmaal), fremgang(fremgang)
+{
+    alleOperationer().append(this);
+}
+
+Filoperation::~Filoperation() { alleOperationer().removeOne(this); }
+
+void Filoperation::stopAlle()
+{
+    for (Filoperation* operation : std::as_const(alleOperationer()))
+        operation->stop();
+}
+
 int Filoperation::sletProcent() const { return tal.totalSize <= 0 ? 0 : int(tal.posSize * 100 / tal.totalSize); }
 
 void Filoperation::nulstil()

@@ -69,12 +69,16 @@ public:
         QString aktuel;       // the folder or listed file in hand
     };
 
-    Filoperation(Filspoergsmaal& spoergsmaal, Filfremgang& fremgang) : spoergsmaal(spoergsmaal), fremgang(fremgang) {}
-    virtual ~Filoperation() = default;
+    Filoperation(Filspoergsmaal& spoergsmaal, Filfremgang& fremgang);
+    virtual ~Filoperation();
+    Filoperation(const Filoperation&) = delete;
+    Filoperation& operator=(const Filoperation&) = delete;
 
     Tal tal;
     // Asks the operation to stop at its next step.
     void stop() { stopAnmodet = true; }
+    // Stops every operation of the program, as Stop does (the program closes on a signal).
+    static void stopAlle();
     bool stoppet() const { return stopAnmodet; }
     // The deletion's percentage of bytes done.
     int sletProcent() const;

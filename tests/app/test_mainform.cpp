@@ -59,7 +59,7 @@ int sigtermInABoxAsChild()
     std::unique_ptr<ProgramEntry> entry;
     platform::installTerminationHandler([&entry] {
         if (entry)
-            entry->mainform().lukNaarMuligt();
+            entry->mainform().lukEfterSignal();
     });
     entry = std::make_unique<ProgramEntry>(shipped, QStringList());
     Tmainform& main = entry->mainform();
@@ -100,6 +100,7 @@ private Q_SLOTS:
     void startFolderArgument();
     void sigtermClosesThroughTheClosingRules();
     void sigtermWhileABoxIsOpenWaitsForIt();
+    void sigtermEndsARealBoxAndTellsUnsavedSettingsNextTime();
     void unwritableHomeOrUnreadableSettings_data();
     void unwritableHomeOrUnreadableSettings();
 };
@@ -277,6 +278,36 @@ void MainformTest::sigtermWhileABoxIsOpenWaitsForIt()
     QVERIFY2(output.contains(QStringLiteral("i boksen 1, efter boksen 1, lukket 1")), qPrintable(output));
     // Closed as always: the settings were saved.
     QCOMPARE(platform::readTextLines(settingsPath(home)).value_or(QStringList()).size(), 45);
+}
+
+void MainformTest::sigtermEndsARealBoxAndTellsUnsavedSettingsNextTime()
+{
+    // The settings file is a folder: the start says in a box that it cannot be read, and nothing
+    // can be saved. A signal with nobody at the box ends the program at once all the same.
+    TestHome home;
+    QVERIFY(QDir().mkpath(settingsPath(home)));
+    QProcess program;
+    program.setProgram(QStringLiteral(QVM_EXECUTABLE));
+    program.start();
+    QVERIFY(program.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(settingsPath(home)).dir().exists(), 20000);
+    QTest::qWait(1500);  // the box is open
+    QElapsedTimer lukning;
+    lukning.start();
+    program.terminate();
+    QVERIFY(program.waitForFinished(10000));
+    QVERIFY2(lukning.elapsed() < 2000, qPrintable(QString::number(lukning.elapsed())));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(QString::fromUtf8(program.readAllStandardError()).contains("Indstillingerne kunne ikke gemmes i filen"));
+
+    ScriptedBoxes boxes;
+    ProgramEntry entry(shipped, QStringList());
+    entry.mainform().opt.TryedBefore = true;
+    entry.mainform().FormActivate();
+    QVERIFY2(boxes.texts().join('|').contains("Indstillingerne blev ikke gemt, da programmet blev lukket af systemet "),
+             qPrintable(boxes.texts().join('|')));
+    QVERIFY(!QFile::exists(settingsPath(home) + ".ikke-gemt"));
 }
 
 void MainformTest::unwritableHomeOrUnreadableSettings_data()

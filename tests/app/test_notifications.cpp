@@ -1,5 +1,6 @@
 #include "app/programentry.h"
 #include "app/tmainform.h"
+#include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
 
 #include <QDBusConnection>
@@ -18,6 +19,7 @@ private Q_SLOTS:
     void titleBodyNameAndSoundArrive();
     void messageCentreSendsText_data();
     void messageCentreSendsText();
+    void messageCentreWithoutServiceSaysSo();
 
 private:
     // Starts the recording service anew, answering GetCapabilities with these.
@@ -98,8 +100,22 @@ void NotificationsTest::messageCentreSendsText()
     Tmainform& main = entry.mainform();
     main.findChild<QLineEdit*>(QStringLiteral("bcEdit"))->setText(QStringLiteral("Kat & mus"));
     main.findChild<QLineEdit*>(QStringLiteral("bcEditTekst"))->setText(QStringLiteral("Tom & <Jerry>"));
-    main.findChild<QPushButton*>(QStringLiteral("bcButton"))->click();
+    // Return on the button sends, as Space and a click do.
+    QTest::keyClick(main.findChild<QPushButton*>(QStringLiteral("bcButton")), Qt::Key_Return);
     QCOMPARE(recorded().mid(1, 2), QStringList({"Kat & mus", body}));
+}
+
+void NotificationsTest::messageCentreWithoutServiceSaysSo()
+{
+    service.kill();
+    service.waitForFinished();
+    QTRY_VERIFY_WITH_TIMEOUT(!QDBusConnection::sessionBus().interface()->isServiceRegistered(
+                                 QStringLiteral("org.freedesktop.Notifications")),
+                             10000);
+    ScriptedBoxes boxes;
+    ProgramEntry entry(QStringLiteral(QVM_CONTENT_DIR), {});
+    entry.mainform().findChild<QPushButton*>(QStringLiteral("bcButton"))->click();
+    QCOMPARE(boxes.texts(), QStringList{"Beskeden blev ikke sendt: ingen notifikationstjeneste svarede."});
 }
 
 QTEST_MAIN(NotificationsTest)

@@ -28,6 +28,8 @@ private Q_SLOTS:
     void openAndEditWithDefaultApplications();
     void failuresAreReported_data();
     void failuresAreReported();
+    void missingTerminalOrBrokenProgramIsNamed_data();
+    void missingTerminalOrBrokenProgramIsNamed();
     void programWithParameterText();
     void folderInFileManager();
     void consolesAndBatchFiles();
@@ -121,6 +123,10 @@ void OpeningTest::errorTable_data()
     QTest::newRow("31") << 31 << "Der er ikke associeret noget program til givne filefternavn.\nDer er muligvist "
                                  "valgt: For redigering.\nDer skal muligvist vælges: For kørsel.";
     QTest::newRow("32") << 32 << "Det specificerede \"dynamic-link library (DLL)\" blev ikke fundet.";
+    QTest::newRow("no terminal") << 20 << "Der er ingen terminal at køre i. Installer en terminal, for eksempel pakken "
+                                          "xterm, eller sæt miljøvariablen TERMINAL til den terminal, der skal bruges.";
+    QTest::newRow("no browser") << 21 << "Der er ingen webbrowser til at åbne adressen. Installer en webbrowser.";
+    QTest::newRow("cannot start") << 22 << "Programmet blev fundet, men kunne ikke startes.";
     QTest::newRow("any other") << 42 << "Meningsløs operation eller ukendt fejl.";
     QTest::newRow("negative") << -1 << "Meningsløs operation eller ukendt fejl.";
 }
@@ -206,6 +212,42 @@ void OpeningTest::failuresAreReported()
     home->write("files/data.qvmtest", QByteArray("\x00\x01\x02", 3));
     home->write("files/brudt.desktop", "ikke en programpost\n");
     entry->mainform().OpenFilen(*home / file, edit);
+    QCOMPARE(boxes->texts(), QStringList{errorTekst(code) + "\n"});
+    QVERIFY(!QFileInfo::exists(record));
+}
+
+void OpeningTest::missingTerminalOrBrokenProgramIsNamed_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("code");
+    // As a text file on a machine whose only editor runs in a terminal.
+    QTest::newRow("a type whose application runs in a terminal") << "open x.qvmterm" << int(platform::shellIngenTerminal);
+    QTest::newRow("Konsol") << "konsol" << int(platform::shellIngenTerminal);
+    QTest::newRow("a program whose interpreter is missing") << "open brudt.sh" << int(platform::shellStartFejlede);
+}
+
+void OpeningTest::missingTerminalOrBrokenProgramIsNamed()
+{
+    // A machine without a terminal: none in PATH and TERMINAL unset.
+    QFETCH(QString, action);
+    QFETCH(int, code);
+    home->write("files/x.qvmterm", "tekst");
+    home->write("files/brudt.sh", "#!/findes/ikke/sh\necho hej\n");
+    QFile::setPermissions(*home / "files/brudt.sh", QFile::permissions(*home / "files/brudt.sh") | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    const QByteArray terminal = qgetenv("TERMINAL");
+    qputenv("PATH", QFile::encodeName(*home / "files"));
+    qunsetenv("TERMINAL");
+    Tmainform& main = entry->mainform();
+    const QStringList ord = action.split(u' ');
+    if (ord.first() == "konsol") {
+        main.EditSti()->setText(*home / "files");
+        main.dosKnapClick();
+    } else {
+        main.OpenFilen(*home / ("files/" + ord.last()), false);
+    }
+    qputenv("PATH", path);
+    qputenv("TERMINAL", terminal);
     QCOMPARE(boxes->texts(), QStringList{errorTekst(code) + "\n"});
     QVERIFY(!QFileInfo::exists(record));
 }

@@ -29,7 +29,7 @@ private Q_SLOTS:
     void regler_data();
     void regler();
     void valgetGaarTilSitFelt();
-    void ingenBrowserSigesMedKode31();
+    void ingenBrowserNaevnesSomAarsagen();
     void rigtigBrowserFaarAdressen();
 
 private:
@@ -204,14 +204,17 @@ void SoegTest::valgetGaarTilSitFelt()
     }
 }
 
-void SoegTest::ingenBrowserSigesMedKode31()
+void SoegTest::ingenBrowserNaevnesSomAarsagen()
 {
-    shell->uriSvar = platform::shellIngenTilknytning;
+    shell->uriSvar = platform::shellIngenBrowser;
     udfyld(QStringLiteral("x"), {}, {}, QStringLiteral("Find"));
     entry->mainform().hovedhandling("bingUrl")->trigger();
-    QCOMPARE(boxes->texts(), QStringList{errorTekst(31) + "\n"});
-    // The desktop's own answer for a scheme nobody handles.
+    QCOMPARE(boxes->texts(), QStringList{errorTekst(platform::shellIngenBrowser) + "\n"});
+    // The desktop's own answers: a web address nobody handles (this desktop has a browser for
+    // https alone) wants a browser; another scheme has no program.
     platform::install<platform::Shell>(nullptr);
+    QCOMPARE(platform::get<platform::Shell>().openUri(QStringLiteral("http://eksempel.dk/")),
+             int(platform::shellIngenBrowser));
     QCOMPARE(platform::get<platform::Shell>().openUri(QStringLiteral("qvm-ingen-kender-mig:x")),
              int(platform::shellIngenTilknytning));
     QVERIFY(!QFile::exists(browserRecord()));

@@ -266,10 +266,13 @@ void Tfindform::FindSD()
         soegning->stop();
         return;
     }
-    if (!QFileInfo(Mappe).isDir())
-        return;
+    // Hits of an earlier search never stand under a new word.
     fund->ryd();
     countdis->setText(QStringLiteral("0"));
+    if (!QFileInfo(Mappe).isDir()) {
+        main.beskeder()->sig(QStringLiteral("Mappen findes ikke længere:\n") + Mappe);
+        return;
+    }
     FTekst = EditFind->currentText();
     if (FTekst.isEmpty())
         return;

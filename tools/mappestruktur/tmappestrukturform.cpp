@@ -305,11 +305,10 @@ void Tmappestrukturform::aDeleteExecute()
         return;
     main.MsRedigeret = false;
     const QString fil = main.folders.mappestrukturDir + navn + QStringLiteral(".txt");
-    if (!QFileInfo::exists(fil)) {
+    // A structure whose file is already gone leaves the list as one that is deleted does.
+    if (!QFileInfo::exists(fil))
         main.beskeder()->sig(QStringLiteral("Filen blev ikke fundet."));
-        return;
-    }
-    if (!QFile::remove(fil)) {
+    else if (!QFile::remove(fil)) {
         main.beskeder()->sig(QStringLiteral("Strukturen kunne ikke slettes:\n") + fil);
         return;
     }

@@ -401,7 +401,7 @@ void KalenderTest::calendarFolder()
     QCOMPARE(main().EditSti()->text(), *home / "arkiv");
     QDir(*home / "arkiv").removeRecursively();
     klik("visDatomappe");
-    QCOMPARE(boxes->texts().last(), "Der opstod en fejl.\nVigtige mapper er muligvist blevet slettet.");
+    QCOMPARE(boxes->texts().last(), "Der opstod en fejl.\nVigtige mapper er muligvist blevet slettet.\nMappen findes ikke: " + *home / "arkiv");
     klik("ButtonOpretMappe");
     QCOMPARE(boxes->texts().last(), "Mappen kunne ikke oprettes:\n" + *home / "arkiv/2021");
     QVERIFY(!QFileInfo::exists(*home / "arkiv"));
