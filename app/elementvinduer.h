@@ -115,6 +115,8 @@ public:
     virtual ~Hjaelpesider() = default;
     // Shows a page file (a name with ".html"), with its node selected in the information tree.
     virtual void InfoHelp(const QString& side) = 0;
+    // Shows an HTML file from anywhere, such as a page the program wrote.
+    virtual void visHtmlFil(const QString& sti) = 0;
     // Loads the information tree, at the main window's first activation.
     virtual void LoadStruktur() = 0;
 };

@@ -186,6 +186,9 @@ public:
     // The help pages, once registered: a page file (a name with ".html"); the page of the active
     // child window (F1). The left panel's page 5 is theirs to fill.
     void setHjaelpesider(Hjaelpesider* sider) { hjaelpesider = sider; }
+    // Opens an HTML file the program wrote in the desktop's browser; with none, in the
+    // information window.
+    void visHtmlSide(const QString& sti);
     void InfoHelp(const QString& S) override;
     void aInfoExecute();
     void informationsKnappenClick();

@@ -7,9 +7,12 @@
 #include "app/tmainform.h"
 #include "boxes/tinfform.h"
 #include "core/beskeder.h"
+#include "platform/registry.h"
+#include "platform/shell.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -36,6 +39,14 @@ void Tmainform::InfoHelp(const QString& S)
 {
     if (hjaelpesider)
         hjaelpesider->InfoHelp(S);
+}
+
+void Tmainform::visHtmlSide(const QString& sti)
+{
+    if (platform::get<platform::Shell>().open(sti, {}, QFileInfo(sti).absolutePath()) > 32)
+        return;
+    if (hjaelpesider)
+        hjaelpesider->visHtmlFil(sti);
 }
 
 void Tmainform::aInfoExecute()

@@ -19,7 +19,8 @@
 
 namespace {
 
-constexpr int tjekGraense = 3000;  // ms the script may take to say whether it can open its page
+constexpr int tjekGraense = 3000;    // ms the script may take to say whether it can open its page
+constexpr int skrivGraense = 30000;  // ms the script may take to write a page of the program's own
 constexpr int mindsteBredde = 940;
 
 }  // namespace
@@ -50,11 +51,26 @@ void runApplets(Tmainform& main, const QString& name)
         main.infform()->sig(QStringLiteral("Siden kunne ikke åbnes: \"%1\" svarede ikke.").arg(name));
         return;
     }
+    const QString svar = QString::fromUtf8(tjek.readAllStandardOutput()).trimmed();
     if (tjek.exitStatus() != QProcess::NormalExit || tjek.exitCode() != 0) {
-        QString besked = QString::fromUtf8(tjek.readAllStandardOutput()).trimmed();
-        if (besked.isEmpty())
-            besked = QStringLiteral("Der er intet program på denne computer, der kan åbne siden.");
-        main.infform()->sig(besked);
+        main.infform()->sig(svar.isEmpty() ? QStringLiteral("Der er intet program på denne computer, der kan åbne siden.")
+                                           : svar);
+        return;
+    }
+    // A page of the program's own (the system's facts): the script writes it and names it, and
+    // the program shows it, in the browser or in its information window.
+    if (svar == QStringLiteral("side")) {
+        QProcess skriv;
+        skriv.start(sti, {QStringLiteral("--skriv")});
+        const bool skrevet = skriv.waitForFinished(skrivGraense) && skriv.exitStatus() == QProcess::NormalExit
+            && skriv.exitCode() == 0;
+        const QString side = QString::fromUtf8(skriv.readAllStandardOutput()).trimmed();
+        if (!skrevet || !QFileInfo(side).isFile()) {
+            skriv.kill();
+            main.infform()->sig(QStringLiteral("Siden \"%1\" kunne ikke skrives.").arg(name));
+            return;
+        }
+        main.visHtmlSide(side);
         return;
     }
     const int resultat = platform::get<platform::Shell>().open(sti, {}, QString());

@@ -150,6 +150,12 @@ void Informationssider::InfoHelp(const QString& S)
     }
 }
 
+void Informationssider::visHtmlFil(const QString& sti)
+{
+    if (Tinfoform* infoform = visInfoform())
+        infoform->visFil(sti);
+}
+
 void Informationssider::FindInfoTekst(const QString& tekst)
 {
     findis->clear();

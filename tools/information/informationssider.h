@@ -24,6 +24,7 @@ public:
     // A page file (a name with ".html") in the information window, with the first node whose text
     // is the name without extension (case ignored) selected, unfolded and its own page opened.
     void InfoHelp(const QString& S) override;
+    void visHtmlFil(const QString& sti) override;
     void LoadStruktur() override;
     // The selected node's page; a page with a text for the status line.
     void StrukturClick();

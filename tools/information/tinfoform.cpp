@@ -258,6 +258,12 @@ void Tinfoform::LoadHjemmeside(const QString& side)
         WebBrowser1->setSource(QUrl::fromLocalFile(Hjemmeside));
 }
 
+void Tinfoform::visFil(const QString& sti)
+{
+    Hjemmeside = sti;
+    WebBrowser1->setSource(QUrl::fromLocalFile(sti));
+}
+
 void Tinfoform::vaelgLinje(int linje)
 {
     if (linje >= 0 && linje < urlListe()->count())

@@ -24,6 +24,8 @@ public:
 
     // Shows the page file side (a name with ".html") of the pages' folder, when it exists.
     void LoadHjemmeside(const QString& side);
+    // Shows an HTML file from anywhere.
+    void visFil(const QString& sti);
     // Keeps the history list when the browser has gone to page S.
     void UrlLister(const QString& S);
     // Goes to line n of the history list.

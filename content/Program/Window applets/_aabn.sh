@@ -9,13 +9,17 @@
 #   prog:PROGRAM     the program, when installed
 #   software:MODE    gnome-software --mode=MODE
 #   discover:MODE    plasma-discover --mode MODE
-#   side:ARGUMENTER  our own page: "qvm-sysinfo --html ARGUMENTER" in ~/.cache/qvmMirvel, opened
+#   side:ARGUMENTER  our own page: "qvm-sysinfo --html ARGUMENTER" in ~/.cache/qvmMirvel, opened;
+#                    when checking it says "side", and with --skriv the page is written and its
+#                    path printed for the program to show
 #   odbc:            ~/.odbc.ini or /etc/odbc.ini in the text editor
 # With --tjek nothing is started: exit 0 when something here can open the page, else exit 1 and
 # a Danish message on stdout naming the page and a tool to install.
 
 qvm_tjek=0
+qvm_skriv=0
 [ "${1-}" = --tjek ] && qvm_tjek=1
+[ "${1-}" = --skriv ] && qvm_skriv=1
 
 qvm_har() { command -v "$1" >/dev/null 2>&1; }
 
@@ -78,8 +82,10 @@ qvm_proev() {
     ;;
   side)
     qvm_har qvm-sysinfo || return 1
-    qvm_har gio || qvm_har xdg-open || return 1
-    [ $qvm_tjek = 1 ] && exit 0
+    if [ $qvm_tjek = 1 ]; then
+      echo side
+      exit 0
+    fi
     qvm_mappe="${XDG_CACHE_HOME:-$HOME/.cache}/qvmMirvel"
     qvm_navn=${0##*/}
     qvm_side="$qvm_mappe/${qvm_navn%.vbs}.html"
@@ -91,7 +97,12 @@ qvm_proev() {
       return 1
     fi
     chmod 644 "$qvm_tmp"
-    mv -f -- "$qvm_tmp" "$qvm_side" && qvm_aabn_fil "$qvm_side"
+    mv -f -- "$qvm_tmp" "$qvm_side" || return 1
+    if [ $qvm_skriv = 1 ]; then
+      printf '%s\n' "$qvm_side"
+      exit 0
+    fi
+    qvm_aabn_fil "$qvm_side"
     ;;
   odbc)
     for qvm_fil in "$HOME/.odbc.ini" /etc/odbc.ini; do

@@ -6,6 +6,7 @@
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
 #include "tools/applets/twaform.h"
+#include "tools/information/informationssider.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -27,6 +28,8 @@ private Q_SLOTS:
     void eachButtonStartsItsScript();
     void missingScriptAndFailedCheck_data();
     void missingScriptAndFailedCheck();
+    void ownPageShowsInBrowserOrInformationWindow_data();
+    void ownPageShowsInBrowserOrInformationWindow();
 
 private:
     Tmainform& main() { return entry->mainform(); }
@@ -48,6 +51,7 @@ void AppletsTest::init()
     platform::install<platform::Shell>(std::make_unique<OptagendeShell>(&kald));
     entry = std::make_unique<ProgramEntry>(QStringLiteral(QVM_CONTENT_DIR), QStringList());
     registrerApplets(entry->mainform());
+    registrerInformation(entry->mainform());
     entry->mainform().opt.TryedBefore = true;
     entry->start();
     entry->mainform().FormActivate();
@@ -162,6 +166,30 @@ void AppletsTest::missingScriptAndFailedCheck()
     QCOMPARE(boxes->texts(), QStringList{besked});
     QVERIFY(kald.isEmpty());
     QVERIFY(!QFile::exists(main().folders.appletsDir + "lyd.vbs.startet"));
+}
+
+void AppletsTest::ownPageShowsInBrowserOrInformationWindow_data()
+{
+    QTest::addColumn<int>("browser");  // what opening the page in the desktop's browser gives
+    QTest::newRow("a browser") << int(platform::shellStartet);
+    QTest::newRow("no browser") << int(platform::shellIngenTilknytning);
+}
+
+void AppletsTest::ownPageShowsInBrowserOrInformationWindow()
+{
+    // The page of the system's facts is written by the script and shown by the program.
+    QFETCH(int, browser);
+    static_cast<OptagendeShell&>(platform::get<platform::Shell>()).openSvar = browser;
+    script("systemoplysninger.vbs", "#!/bin/sh\n[ \"$1\" = --tjek ] && { echo side; exit 0; }\n"
+                                    "[ \"$1\" = --skriv ] || exit 1\n"
+                                    "printf '<html><body>Systemets dele</body></html>' > \"$0.html\"\necho \"$0.html\"\n");
+    aabn()->findChild<QPushButton*>("winApp17")->click();
+    const QString side = main().folders.appletsDir + "systemoplysninger.vbs.html";
+    QCOMPARE(kald.size(), 1);
+    QCOMPARE(kald.first().sti, side);
+    QVERIFY(boxes->texts().isEmpty());
+    auto* vist = main().findChild<QTextBrowser*>("WebBrowser1");
+    QCOMPARE(vist && vist->source() == QUrl::fromLocalFile(side), browser != platform::shellStartet);
 }
 
 QTEST_MAIN(AppletsTest)
