@@ -109,6 +109,8 @@ public:
     // Makes denneSti the current element: the main window's path field, the history, and with
     // medSti the path tabs.
     void mappeKontrol(const QString& denneSti, bool medSti);
+    // The folder chosen in the folder tree shown in the folder-and-file tree and as the current element.
+    void mappeIStruktur1Valgt();
     void udskrivSti(const QString& sti);
     QString getStien(int index) const;
     void mirvelChange(int index);

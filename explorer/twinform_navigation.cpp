@@ -142,11 +142,7 @@ void Twinform::byggeRegler()
 
 void Twinform::forbindTraeer()
 {
-    connect(MappeStruktur, &QTreeWidget::itemClicked, this, [this] {
-        aktivStruktur(1);
-        FStrukturY->setFilnavn(QString());
-        mappeKontrol(FStrukturY->getDirectory(), true);
-    });
+    connect(MappeStruktur, &QTreeWidget::itemClicked, this, &Twinform::mappeIStruktur1Valgt);
     connect(MappeStruktur, &QTreeWidget::itemDoubleClicked, this, [this] {
         aktivStruktur(1);
         FStrukturY->udfoldDirectory();
@@ -223,6 +219,13 @@ bool Twinform::eventFilter(QObject* watched, QEvent* event)
             FStrukturY->getFileDirectory(true);
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Twinform::mappeIStruktur1Valgt()
+{
+    aktivStruktur(1);
+    FStrukturY->setFilnavn(QString());
+    mappeKontrol(FStrukturY->getDirectory(), true);
 }
 
 void Twinform::aktivStruktur(int struktur) { FStrukturY->setAktiveStruktur(struktur); }
