@@ -11,8 +11,8 @@
 #include <QPainter>
 #include <algorithm>
 #include <atomic>
-#include <initializer_list>
 #include <cstring>
+#include <initializer_list>
 #include <turbojpeg.h>
 
 namespace {
@@ -157,10 +157,6 @@ void qtMiniature(QByteArray data, QSize maks, Miniature& m)
     m.fejl = false;
 }
 
-}  // namespace
-
-namespace {
-
 struct Billedtype {
     const char* navn;
     TFilType type;  // ftBegge: shown only when every kind is asked for
@@ -200,7 +196,9 @@ QStringList billedtyper()
 QString billedtyperTekst()
 {
     const QStringList navne = billedtyper();
-    return navne.size() < 2 ? navne.join(QString()) : navne.mid(0, navne.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" eller ") + navne.last();
+    if (navne.size() < 2)
+        return navne.join(QString());
+    return navne.mid(0, navne.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" eller ") + navne.last();
 }
 
 QStringList billedfiler(const QString& mappe, TFilType FilType)
@@ -214,7 +212,8 @@ QStringList billedfiler(const QString& mappe, TFilType FilType)
             continue;
         for (const StrukturEntry& fil : indhold.filer) {
             const QString ext = filExt(fil.rec.filnavn);
-            if (std::any_of(type->endelser.begin(), type->endelser.end(), [&ext](const char* e) { return sammeTekst(ext, QLatin1String(e)); }))
+            const auto sammeEndelse = [&ext](const char* endelse) { return sammeTekst(ext, QLatin1String(endelse)); };
+            if (std::any_of(type->endelser.begin(), type->endelser.end(), sammeEndelse))
                 filer.append(fil.rec.filnavn);
         }
     }
