@@ -51,7 +51,8 @@ public:
     virtual void beregnKlipbordStoerrelse() = 0;
 };
 
-// An explorer window's deletion of its current element to the trash.
+// An explorer window's deletion of its current element to the trash, which the user has already
+// agreed to elsewhere: the explorer asks no question of its own.
 class StifinderSletning {
 public:
     virtual ~StifinderSletning() = default;

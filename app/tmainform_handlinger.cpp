@@ -168,8 +168,7 @@ void Tmainform::byggeHandlinger()
     for (const char* navn : {"visKalender", "aWmi", "winApp"})
         PuProgrammer->addAction(handlinger.value(QLatin1String(navn)));
     PuProgrammer->addSeparator();
-    QMenu* mProgrammer = PuProgrammer->addMenu(QStringLiteral("Programmer"));
-    mProgrammer->setObjectName(QStringLiteral("mProgrammer"));
+    PuProgrammer->addAction(QStringLiteral("Programmer"));  // the program list gives it its submenu
     // The program button only drops the menu down, just below itself.
     auto* programmerAction = new QAction(QStringLiteral("Programmer"), this);
     programmerAction->setObjectName(QStringLiteral("programmerAction"));

@@ -65,7 +65,7 @@ void Tmainform::byggeProgramliste()
 
     MenuExe = new TMenuExeFiler(this);
     MenuExe->Itemfile = folders.OptMappe + QStringLiteral("ProgItem.txt");
-    MenuExe->MainItem = findChild<QMenu*>(QStringLiteral("mProgrammer"));
+    MenuExe->MainItem = PuProgrammer->actions().constLast();
     // The three slots below the programs' icons.
     MenuExe->IconList = {style()->standardIcon(QStyle::SP_ComputerIcon), style()->standardIcon(QStyle::SP_DesktopIcon),
                          style()->standardIcon(QStyle::SP_FileIcon)};

@@ -73,15 +73,15 @@ QString TMenuExeFiler::HentProgrammer()
     Prog.clear();
     IconList = IconList.mid(0, IconStartNr);
     const std::optional<QStringList> linjer = platform::readTextLines(Itemfile);
-    if (!linjer)
-        return {};
-    const Indlaest indlaest = fortolk(*linjer);
-    ikoner = std::make_unique<Programikoner>();
+    const Indlaest indlaest = linjer ? fortolk(*linjer) : Indlaest{};
+    if (linjer)
+        ikoner = std::make_unique<Programikoner>();
     for (const TProgRec& rec : indlaest.programmer) {
         Prog.append(rec);
-        IconList.append(ikoner->ikon(rec.Filnavn));
+        IconList.append(programikoner().ikon(rec.Filnavn));
     }
     MakeMenu();
+    Q_EMIT listeAendret();
     if (indlaest.helt)
         return {};
     return QStringLiteral("Programlisten kunne ikke læses helt.\rEn kopi af filen er gemt som ")
@@ -111,15 +111,21 @@ void TMenuExeFiler::MakeMenu()
 {
     if (!MainItem)
         return;
-    MainItem->clear();
+    if (QMenu* gammel = MainItem->menu()) {
+        gammel->setObjectName(QString());
+        gammel->deleteLater();  // its item may be the one being chosen
+    }
+    auto* menu = new QMenu(qobject_cast<QWidget*>(MainItem->parent()));
+    menu->setObjectName(QStringLiteral("mProgrammer"));
+    MainItem->setMenu(menu);
     int punkter = 0;
     for (int i = 0; i < Filantal(); ++i) {
         if (!QFileInfo(Prog[i].Filnavn).isFile())
             continue;
         // A menu cannot start a new column on demand: a separator starts the next group.
         if (i > 0 && BreakNr > 0 && punkter > 0 && punkter % BreakNr == 0)
-            MainItem->addSeparator();
-        QAction* item = MainItem->addAction(ikon(i), Prog[i].Caption);
+            menu->addSeparator();
+        QAction* item = menu->addAction(ikon(i), Prog[i].Caption);
         item->setData(i);
         connect(item, &QAction::triggered, this, [this, i, item] { vaelg(i, item); });
         ++punkter;
@@ -154,6 +160,7 @@ bool TMenuExeFiler::InsertItem(const QString& Filnavn, const QString& Caption, c
     Prog.append({udenLinjeskift(Caption), Filnavn, Parameter, ShowType});
     IconList.append(programikoner().ikon(Filnavn));
     MakeMenu();
+    Q_EMIT listeAendret();
     return true;
 }
 
@@ -165,6 +172,7 @@ void TMenuExeFiler::DeleteItem(int nr)
     }
     GemProgrammer();
     MakeMenu();
+    Q_EMIT listeAendret();
     if (OnKlik)
         OnKlik(nullptr, QString(), true);
 }

@@ -23,7 +23,7 @@ struct TProgRec {
 
 // The user's list of programs: its file "ProgItem.txt" (a count, then four lines per program:
 // caption, path, parameter, show mode 0-255), the programs' icons and the submenu that starts them.
-// Program i has the icon IconList[IconStartNr + i].
+// Program i has the icon IconList[IconStartNr + i]. Every change of the list is told by listeAendret.
 class TMenuExeFiler : public QObject {
     Q_OBJECT
 public:
@@ -32,7 +32,9 @@ public:
 
     QList<TProgRec> Prog;
     QString Itemfile;
-    QMenu* MainItem = nullptr;
+    // The menu item whose submenu the programs fill; the submenu, named "mProgrammer", is made anew
+    // at each rebuild, as a menu once shown empty is never shown again by the window system.
+    QAction* MainItem = nullptr;
     QList<QIcon> IconList;
     int IconStartNr = 3;
     int BreakNr = 16;  // every BreakNr-th item of the submenu starts a new group behind a separator
@@ -65,6 +67,10 @@ public:
     void setAktuelleProgram(const QString& program) { AktuelleProgram = program; }
     // The caption of the first program whose path is the current one (A-Z folded); empty when none.
     QString getAktuelleCaption() const;
+
+Q_SIGNALS:
+    // After a program was added or removed, or the list loaded again.
+    void listeAendret();
 
 private:
     void vaelg(int nr, QAction* item);

@@ -9,8 +9,10 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QPainter>
+#include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <initializer_list>
 #include <turbojpeg.h>
 
 namespace {
@@ -155,7 +157,49 @@ void qtMiniature(QByteArray data, QSize maks, Miniature& m)
     m.fejl = false;
 }
 
+struct Billedtype {
+    const char* navn;
+    TFilType type;  // ftBegge: shown only when every kind is asked for
+    std::initializer_list<const char*> endelser;
+    bool vedLaeser;  // shown only where one of Qt's image readers reads the kind
+};
+
+// The kinds whose pictures can be read here, in the order of their groups.
+const QList<const Billedtype*>& laesbareTyper()
+{
+    static const Billedtype alle[] = {
+        {"bmp", ftBmp, {".bmp"}, false},   {"jpg", ftJpg, {".jpg", ".jpeg", ".jpe"}, false},
+        {"ico", ftIco, {".ico"}, false},   {"png", ftBegge, {".png"}, true},
+        {"gif", ftBegge, {".gif"}, true},  {"webp", ftBegge, {".webp"}, true},
+    };
+    static const QList<const Billedtype*> laesbare = [] {
+        const QList<QByteArray> formater = QImageReader::supportedImageFormats();
+        QList<const Billedtype*> typer;
+        for (const Billedtype& type : alle)
+            if (!type.vedLaeser || formater.contains(type.navn))
+                typer.append(&type);
+        return typer;
+    }();
+    return laesbare;
+}
+
 }  // namespace
+
+QStringList billedtyper()
+{
+    QStringList navne;
+    for (const Billedtype* type : laesbareTyper())
+        navne.append(QLatin1String(type->navn));
+    return navne;
+}
+
+QString billedtyperTekst()
+{
+    const QStringList navne = billedtyper();
+    if (navne.size() < 2)
+        return navne.join(QString());
+    return navne.mid(0, navne.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" eller ") + navne.last();
+}
 
 QStringList billedfiler(const QString& mappe, TFilType FilType)
 {
@@ -163,13 +207,15 @@ QStringList billedfiler(const QString& mappe, TFilType FilType)
     valg.medFiler = true;
     const MappeIndhold indhold = laesMappe(mappe, valg);
     QStringList filer;
-    const std::pair<TFilType, const char*> grupper[] = {{ftBmp, ".bmp"}, {ftJpg, ".jpg"}, {ftIco, ".ico"}};
-    for (const auto& [type, ext] : grupper) {
-        if (FilType != ftBegge && FilType != type)
+    for (const Billedtype* type : laesbareTyper()) {
+        if (FilType != ftBegge && FilType != type->type)
             continue;
-        for (const StrukturEntry& fil : indhold.filer)
-            if (sammeTekst(filExt(fil.rec.filnavn), QLatin1String(ext)))
+        for (const StrukturEntry& fil : indhold.filer) {
+            const QString ext = filExt(fil.rec.filnavn);
+            const auto sammeEndelse = [&ext](const char* endelse) { return sammeTekst(ext, QLatin1String(endelse)); };
+            if (std::any_of(type->endelser.begin(), type->endelser.end(), sammeEndelse))
                 filer.append(fil.rec.filnavn);
+        }
     }
     return filer;
 }

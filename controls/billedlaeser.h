@@ -7,10 +7,16 @@
 // Which pictures a panel reads.
 enum TFilType { ftBmp, ftJpg, ftIco, ftBegge };
 
-// The pictures of a folder in the order the panel shows them: the bmp files, then the jpg files,
-// then the ico files, each group in the folder reader's order of names. Extensions compare
-// without regard to case (cameras write ".JPG"); ".jpeg" and other kinds are not read. Hidden
-// files are left out as in the explorer.
+// The kinds of picture a panel shows, in the order of their groups: bmp, jpg (".jpg", ".jpeg",
+// ".jpe"), ico, and then png, gif (its first frame) and webp where Qt's image readers read them.
+QStringList billedtyper();
+// The kinds as a Danish enumeration: "bmp, jpg, ico, png eller gif".
+QString billedtyperTekst();
+
+// The pictures of a folder in the order the panel shows them: one group per kind, in the order of
+// billedtyper(), each in the folder reader's order of names. FilType ftBmp, ftJpg or ftIco takes
+// that group alone, ftBegge every group. Extensions compare without regard to case (cameras write
+// ".JPG"). Hidden files are left out as in the explorer.
 QStringList billedfiler(const QString& mappe, TFilType FilType);
 
 // One picture made small: the picture itself fitted into the box asked for (never enlarged,

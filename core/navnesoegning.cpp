@@ -73,19 +73,56 @@ bool gyldigUtf8(std::string_view s)
     return true;
 }
 
-char foldet(char c) { return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c; }
-
-std::string foldA_Z(std::string_view s)
+void tilfoejUtf8(std::string& ud, char32_t kode)
 {
-    std::string ud(s);
-    for (char& c : ud)
-        c = foldet(c);
+    if (kode < 0x80) {
+        ud += char(kode);
+    } else if (kode < 0x800) {
+        ud += char(0xC0 | (kode >> 6));
+        ud += char(0x80 | (kode & 0x3F));
+    } else if (kode < 0x10000) {
+        ud += char(0xE0 | (kode >> 12));
+        ud += char(0x80 | ((kode >> 6) & 0x3F));
+        ud += char(0x80 | (kode & 0x3F));
+    } else {
+        ud += char(0xF0 | (kode >> 18));
+        ud += char(0x80 | ((kode >> 12) & 0x3F));
+        ud += char(0x80 | ((kode >> 6) & 0x3F));
+        ud += char(0x80 | (kode & 0x3F));
+    }
+}
+
+// Valid UTF-8 folded by Unicode simple case folding, into ud. A folded character may take more or
+// fewer bytes than the character itself; a run of ASCII stays one byte a letter.
+void fold(std::string_view s, std::string& ud)
+{
+    ud.clear();
+    for (size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (c < 0x80) {
+            ud += c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : char(c);
+            ++i;
+            continue;
+        }
+        const size_t n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+        char32_t kode = c & (0x7F >> n);
+        for (size_t k = 1; k < n; ++k)
+            kode = (kode << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        tilfoejUtf8(ud, QChar::toCaseFolded(kode));
+        i += n;
+    }
+}
+
+std::string foldet(const QString& tekst)
+{
+    std::string ud;
+    fold(tekst.toUtf8().toStdString(), ud);
     return ud;
 }
 
 class Soegning {
 public:
-    explicit Soegning(const Navnesoegning& s) : s(s), noegle(foldA_Z(s.tekst.toUtf8().toStdString()))
+    explicit Soegning(const Navnesoegning& s) : s(s), noegle(foldet(s.tekst))
     {
         for (const QString& sti : s.udeladte)
             udeladte.insert(QDir::cleanPath(sti).toUtf8());
@@ -264,13 +301,11 @@ private:
         }
     }
 
+    // Folded, a hit of the folded text starts at a character of the name: a UTF-8 lead byte never
+    // equals a continuation byte.
     bool passer(std::string_view navnet)
     {
-        if (navnet.size() < noegle.size())
-            return false;
-        foldetNavn.assign(navnet);
-        for (char& c : foldetNavn)
-            c = foldet(c);
+        fold(navnet, foldetNavn);
         return ::memmem(foldetNavn.data(), foldetNavn.size(), noegle.data(), noegle.size()) != nullptr;
     }
 

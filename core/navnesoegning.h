@@ -44,8 +44,8 @@ struct Navneparti {
 
 struct Navnesoegning {
     QString mappe;
-    // A name is a hit when it holds the text, the letters A to Z compared without regard to case
-    // and every other character exactly; "*" and "?" are characters like any other.
+    // A name is a hit when it holds the text, compared without regard to case by Unicode simple
+    // case folding ("ÆBLE" finds "æble"); "*" and "?" are characters like any other.
     QString tekst;
     qint64 maksElementer = 0;
     // Folders that are not entered (the mount points of file systems that hold no user files).

@@ -87,8 +87,9 @@ public:
     void klipbordsGendannelse();
     TPasteObjekt* PasteObj = nullptr;
     // Deletes the selected elements of the active tree, to the trash or permanently.
-    void SletElementer(bool tilPapirkurv);
-    void sletTilPapirkurv() override { SletElementer(true); }
+    // bekraeftet: the user has agreed to this deletion already, the confirmation window is not shown.
+    void SletElementer(bool tilPapirkurv, bool bekraeftet = false);
+    void sletTilPapirkurv() override { SletElementer(true, true); }
     TDeleteObjekt* DeleteObj = nullptr;
     // Shows the information window of the selected file, folder or drive.
     void InfoExecute();
@@ -109,6 +110,8 @@ public:
     // Makes denneSti the current element: the main window's path field, the history, and with
     // medSti the path tabs.
     void mappeKontrol(const QString& denneSti, bool medSti);
+    // The folder chosen in the folder tree shown in the folder-and-file tree and as the current element.
+    void mappeIStruktur1Valgt();
     void udskrivSti(const QString& sti);
     QString getStien(int index) const;
     void mirvelChange(int index);
@@ -240,7 +243,7 @@ private:
     bool traekHaendelse(QObject* watched, QEvent* event);
     // While another operation runs and "Informer" is on, asks first; true to go on.
     bool maaFortsaette(const QString& spoergsmaal);
-    void DeleteElementer(bool tilPapirkurv);
+    void DeleteElementer(bool tilPapirkurv, bool bekraeftet);
     // Runs arbejde as a long operation: counted in the main window and here; art 1 reports a
     // finished paste, 2 a finished delete.
     void langOperation(int art, const std::function<void()>& arbejde);

@@ -92,11 +92,10 @@ void Twinform::openMappeStruktur(const QString& mappe)
         aktivStruktur(2);
         mappeKontrol(FStrukturY->makeStruktur2(mappe), true);
     } else {
-        // The folder tree unfolded down to the folder, which is selected.
-        aktivStruktur(1);
+        // The folder tree unfolded down to the folder, which is selected as by a click.
         FStrukturY->udfoldMappe(mappe);
         vaelgSti(MappeStruktur, QDir::cleanPath(mappe));
-        visAktivStruktur();
+        mappeIStruktur1Valgt();
     }
 }
 

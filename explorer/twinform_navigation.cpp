@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
@@ -141,11 +142,7 @@ void Twinform::byggeRegler()
 
 void Twinform::forbindTraeer()
 {
-    connect(MappeStruktur, &QTreeWidget::itemClicked, this, [this] {
-        aktivStruktur(1);
-        FStrukturY->setFilnavn(QString());
-        mappeKontrol(FStrukturY->getDirectory(), true);
-    });
+    connect(MappeStruktur, &QTreeWidget::itemClicked, this, &Twinform::mappeIStruktur1Valgt);
     connect(MappeStruktur, &QTreeWidget::itemDoubleClicked, this, [this] {
         aktivStruktur(1);
         FStrukturY->udfoldDirectory();
@@ -222,6 +219,13 @@ bool Twinform::eventFilter(QObject* watched, QEvent* event)
             FStrukturY->getFileDirectory(true);
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Twinform::mappeIStruktur1Valgt()
+{
+    aktivStruktur(1);
+    FStrukturY->setFilnavn(QString());
+    mappeKontrol(FStrukturY->getDirectory(), true);
 }
 
 void Twinform::aktivStruktur(int struktur) { FStrukturY->setAktiveStruktur(struktur); }
@@ -411,6 +415,13 @@ QString nodeSti(QTreeWidgetItem* item)
     return node->rec.ID == idFil ? node->rec.filnavn : node->rec.mappe;
 }
 
+// The folder whose content a tree lists: the folder of its first entry; empty for an empty tree.
+QString listetMappe(const QTreeWidget* tree)
+{
+    const QString foerste = nodeSti(tree->topLevelItem(0));
+    return foerste.isEmpty() ? QString() : QFileInfo(QDir::cleanPath(foerste)).path();
+}
+
 }  // namespace
 
 Twinform::Valg Twinform::valgtElement() const
@@ -427,6 +438,12 @@ void Twinform::opfriskEfterOmdoebning(QTimer* timer)
             udsatteOpfriskninger.append(timer);
         return;
     }
+    // Nor is a click cut in two, its press on the old tree and its release on the new one: the
+    // refresh waits until the buttons are up.
+    if (QApplication::mouseButtons() != Qt::NoButton) {
+        QTimer::singleShot(50, timer, [this, timer] { opfriskEfterOmdoebning(timer); });
+        return;
+    }
     TStrukturCompo& compo = *FStrukturY;
     const Valg nu = valgtElement();
     if (nu == omdoebt.value(timer)) {
@@ -441,7 +458,8 @@ void Twinform::opfriskEfterOmdoebning(QTimer* timer)
         return;
     }
     // The user has chosen another entry since the rename: the tree is read again where it stands,
-    // and the choice, the folder and the file in hand stay as the user left them.
+    // and the choice, the folder and the file in hand stay as the user left them. A folder chosen
+    // in the folder-and-file tree is the folder in hand, not the one the tree lists.
     const QString mappenavn = compo.Mappenavn();
     const QString filnavn = compo.Filnavn();
     const QString traeEtsSti = nodeSti((timer == Timer ? MappeStruktur : FilStruktur)->currentItem());
@@ -449,7 +467,8 @@ void Twinform::opfriskEfterOmdoebning(QTimer* timer)
         if (!traeEtsSti.isEmpty())
             compo.udfoldStruktur1(traeEtsSti, opt.RadioOpstart != 1);
     } else {
-        compo.makeStruktur2(mappenavn);
+        const QString listet = listetMappe(FilStruktur);
+        compo.makeStruktur2(listet.isEmpty() ? mappenavn : listet);
         vaelgSti(FilStruktur, traeEtsSti);
     }
     compo.setMappenavn(mappenavn);

@@ -24,17 +24,17 @@ void Twinform::byggeSletning()
     permanent->setText(QStringLiteral("Slet"));
 }
 
-void Twinform::SletElementer(bool tilPapirkurv)
+void Twinform::SletElementer(bool tilPapirkurv, bool bekraeftet)
 {
     if (!maaFortsaette(QStringLiteral("Skal der slettes alligevel?")))
         return;
-    langOperation(2, [this, tilPapirkurv] { DeleteElementer(tilPapirkurv); });
+    langOperation(2, [this, tilPapirkurv, bekraeftet] { DeleteElementer(tilPapirkurv, bekraeftet); });
     FStrukturY->setFilnavn(QString());
 }
 
-void Twinform::DeleteElementer(bool tilPapirkurv)
+void Twinform::DeleteElementer(bool tilPapirkurv, bool bekraeftet)
 {
-    DeleteObj->IntSpm = opt.spmBox;
+    DeleteObj->IntSpm = bekraeftet ? TDeleteCompo::SpoergAldrig : opt.spmBox;
     DeleteObj->CloseBoxAfter = opt.LukCheck;
     QStringList mapper, filer;
     if (FStrukturY->loadLister(mapper, filer) == 0) {

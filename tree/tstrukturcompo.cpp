@@ -222,7 +222,7 @@ int TStrukturCompo::fremvisFiltype(QString aExt)
     int marked = 0;
     for (QTreeWidgetItemIterator it(FStruktur2); *it; ++it) {
         auto* node = TStrukturNode::af(*it);
-        if (node && !node->rec.filnavn.isEmpty() && sammeTekst(filExt(node->rec.filnavn), aExt)) {
+        if (node && !node->rec.filnavn.isEmpty() && filExt(node->rec.filnavn).compare(aExt, Qt::CaseInsensitive) == 0) {
             node->ikon = ikoner::fremvist;
             node->setIcon(0, ikoner::filIkon(ikoner::fremvist));
             ++marked;

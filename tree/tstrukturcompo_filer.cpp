@@ -92,7 +92,7 @@ int TStrukturCompo::makeStrukturFil(QString aExt)
     for (StrukturEntry& entry : indhold.filer) {
         if (!QFileInfo(entry.rec.filnavn).isFile())
             continue;
-        if (!aExt.isEmpty() && !sammeTekst(filExt(entry.caption), aExt))
+        if (!aExt.isEmpty() && filExt(entry.caption).compare(aExt, Qt::CaseInsensitive) != 0)
             continue;
         entry.rec.mappe = FMappenavn;
         SLfil.append(entry);

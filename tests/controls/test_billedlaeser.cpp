@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QCryptographicHash>
+#include <QImageReader>
 #include <QUrl>
 #include <QtTest>
 #include <sys/stat.h>
@@ -106,14 +107,19 @@ void BilledlaeserTest::cleanup() { home.reset(); }
 
 void BilledlaeserTest::listing()
 {
-    home->make({"b/a.jpg", "b/c.ico", "b/b.bmp", "b/D.JPG", "b/e.Bmp", "b/f.jpeg", "b/g.png", "b/.h.jpg", "b/i.txt", "b/mappe.jpg/"});
+    home->make({"b/a.jpg", "b/c.ico", "b/b.bmp", "b/D.JPG", "b/e.Bmp", "b/f.jpeg", "b/g.png", "b/.h.jpg", "b/i.txt",
+                "b/mappe.jpg/", "b/j.GIF", "b/k.jpe", "b/l.webp", "b/m.tif"});
     const QStringList filer = billedfiler(*home / "b", ftBegge);
     QStringList navne;
     for (const QString& fil : filer)
         navne << QFileInfo(fil).fileName();
-    QCOMPARE(navne, (QStringList{"b.bmp", "e.Bmp", "a.jpg", "D.JPG", "c.ico"}));
+    // WebP only where a reader for it is installed.
+    const bool webp = QImageReader::supportedImageFormats().contains("webp");
+    QCOMPARE(navne, (QStringList{"b.bmp", "e.Bmp", "a.jpg", "D.JPG", "f.jpeg", "k.jpe", "c.ico", "g.png", "j.GIF"}
+                     + (webp ? QStringList{"l.webp"} : QStringList{})));
+    QCOMPARE(billedtyperTekst(), webp ? "bmp, jpg, ico, png, gif eller webp" : "bmp, jpg, ico, png eller gif");
     QCOMPARE(filer.first(), *home / "b/b.bmp");
-    QCOMPARE(billedfiler(*home / "b", ftJpg).size(), 2);
+    QCOMPARE(billedfiler(*home / "b", ftJpg).size(), 4);
     QCOMPARE(billedfiler(*home / "b", ftIco).size(), 1);
     QVERIFY(billedfiler(*home / "ingen", ftBegge).isEmpty());
 }
@@ -137,6 +143,14 @@ void BilledlaeserTest::badInput_data()
     QTest::newRow("broken bmp") << "a.bmp" << billede(QSize(50, 40), "BMP").left(40) << true << QSize();
     QTest::newRow("truncated bmp: what was read") << "a.bmp" << billede(QSize(50, 40), "BMP").left(600) << false << QSize(50, 40);
     QTest::newRow("ico") << "a.ico" << billede(QSize(32, 32), "ICO") << false << QSize(32, 32);
+    QTest::newRow("jpeg") << "a.jpeg" << god << false << QSize(320, 240);
+    QTest::newRow("png") << "a.png" << billede(QSize(30, 20), "PNG") << false << QSize(30, 20);
+    // One pixel in two frames: red, then blue.
+    const QByteArray gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\xff"
+                         "\x21\xf9\x04\x00\x0a\x00\x00\x00\x2c\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00"
+                         "\x21\xf9\x04\x00\x0a\x00\x00\x00\x2c\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x4c\x01\x00\x3b",
+                         66);
+    QTest::newRow("gif: its first frame") << "a.gif" << gif << false << QSize(1, 1);
 }
 
 void BilledlaeserTest::badInput()
@@ -155,6 +169,8 @@ void BilledlaeserTest::badInput()
         QCOMPARE(m.billede.pixelColor(16, 16), QColor(192, 192, 128));
         QCOMPARE(m.billede.pixelColor(16, 0), QColor(Qt::red));
     }
+    if (navn.endsWith(".gif"))
+        QCOMPARE(m.billede.pixelColor(0, 0), QColor(Qt::red));
 }
 
 void BilledlaeserTest::exifOrientation()

@@ -58,6 +58,8 @@ private Q_SLOTS:
     void cleanup() { home.reset(); }
     void hits_data();
     void hits();
+    void unicodeCase_data();
+    void unicodeCase();
     void mappeFoerIndhold();
     void taelling();
     void links();
@@ -85,7 +87,6 @@ void NavnesoegningTest::hits_data()
     QTest::addColumn<QStringList>("filer");
     QTest::newRow("A-Z folded") << "ABC" << QStringList{"Abc"}
                                 << QStringList{".skjult abc", "Abc/indre abc.md", "xabcx.txt"};
-    QTest::newRow("æ is not Æ") << "æble" << QStringList{} << QStringList{"æble.txt"};
     QTest::newRow("* is a character") << "a*" << QStringList{} << QStringList{"a*b.txt"};
     QTest::newRow("two names apart in case") << "rapport" << QStringList{}
                                              << QStringList{"Rapport.txt", "dyb/er/mere/Årsrapport.pdf", "rapport.txt"};
@@ -101,6 +102,35 @@ void NavnesoegningTest::hits()
     QCOMPARE(r.mapper, mapper);
     QCOMPARE(r.filer, filer);
     QVERIFY(!r.slut.stoppet && !r.slut.stoppetVedMaks && !r.slut.fejl);
+}
+
+void NavnesoegningTest::unicodeCase_data()
+{
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QStringList>("fundne");  // folders and files, sorted
+    const QStringList aebler{"ÆBLEMOST.txt", "æble.txt"};
+    QTest::newRow("ÆBLE") << "ÆBLE" << aebler;
+    QTest::newRow("æble") << "æble" << aebler;
+    QTest::newRow("Æble") << "Æble" << aebler;
+    QTest::newRow("øL finds a folder") << "øL" << QStringList{"Øl"};
+    QTest::newRow("BLÅBÆR") << "BLÅBÆR" << QStringList{"blÅbær.md"};
+    QTest::newRow("MÜSLI") << "MÜSLI" << QStringList{"müsli.txt"};
+    QTest::newRow("é is not e") << "CAFÉ" << QStringList{"Café.txt"};
+    QTest::newRow("a folding one byte longer") << "Ⱥ" << QStringList{"ⱥx.txt"};
+    QTest::newRow("a folding two bytes shorter") << "k" << QStringList{QChar(0x212A) + QString("elvin.txt")};
+}
+
+// Case is ignored over the whole of Unicode, as "ÆBLE", "æble" and "Æble" find the same.
+void NavnesoegningTest::unicodeCase()
+{
+    QFETCH(QString, tekst);
+    QFETCH(QStringList, fundne);
+    home->make({"u/æble.txt", "u/ÆBLEMOST.txt", "u/Øl/", "u/blÅbær.md", "u/müsli.txt", "u/Café.txt", "u/cafe.txt",
+                "u/ⱥx.txt", QString("u/") + QChar(0x212A) + "elvin.txt"});
+    const Resultat r = soeg(*home / "u", tekst);
+    QStringList alle = r.mapper + r.filer;
+    alle.sort();
+    QCOMPARE(alle, fundne);
 }
 
 void NavnesoegningTest::mappeFoerIndhold()

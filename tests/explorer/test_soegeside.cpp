@@ -262,6 +262,7 @@ void SoegesideTest::kendteMapper_data()
     QTest::newRow("documents, file tree") << "Adokudir" << 1 << "Dokumenter" << "";
     QTest::newRow("documents, folder tree") << "Adokudir" << 0 << "Dokumenter" << "";
     QTest::newRow("contacts") << "aKontakter" << 1 << "Contacts" << "";
+    QTest::newRow("contacts, folder tree") << "aKontakter" << 0 << "Contacts" << "";
     QTest::newRow("OneDrive missing") << "aOneDrev" << 1 << "" << ikkeFundet;
     QTest::newRow("public share missing") << "AallUsers" << 1 << "" << ikkeFundet;
     QTest::newRow("start-up folder missing") << "startProgButton" << 1 << "" << "Mappen kunne ikke findes.\r";
@@ -285,10 +286,10 @@ void SoegesideTest::kendteMapper()
         return;
     }
     QVERIFY(boxes->shown.isEmpty());
-    if (mappeBox == 1) {
-        QCOMPARE(entry->mainform().EditSti()->text(), *home / mappe);
-        QCOMPARE(felt<QTreeWidget>("FilStruktur")->topLevelItemCount(), mappe == "Dokumenter" ? 1 : 0);
-    } else {
+    // In both modes the folder-and-file tree and the current element follow the folder.
+    QCOMPARE(entry->mainform().EditSti()->text(), *home / mappe);
+    QCOMPARE(felt<QTreeWidget>("FilStruktur")->topLevelItemCount(), mappe == "Dokumenter" ? 1 : 0);
+    if (mappeBox == 0) {
         const QTreeWidgetItem* valgt = felt<QTreeWidget>("MappeStruktur")->currentItem();
         QVERIFY(valgt);
         QCOMPARE(valgt->text(0), mappe);

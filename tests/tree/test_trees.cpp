@@ -234,13 +234,15 @@ void TreesTest::selectFile()
 void TreesTest::markFileType()
 {
     EngineFixture f;
-    f.home.make({"m/a.txt", "m/b.TXT", "m/c.doc", "m/d.txt/"});
+    f.home.make({"m/a.txt", "m/b.TXT", "m/c.doc", "m/d.txt/", "m/e.æøå", "m/f.ÆøÅ", "m/g.aoa"});
     f.compo.makeStruktur2(f.home / "m");
     QCOMPARE(f.compo.fremvisFiltype("txt"), 2);
     int marked = 0;
     for (int i = 0; i < f.struktur2.topLevelItemCount(); ++i)
         marked += f.node(f.struktur2.topLevelItem(i))->ikon == ikoner::fremvist;
     QCOMPARE(marked, 2);
+    // Case is ignored over the whole of Unicode.
+    QCOMPARE(f.compo.fremvisFiltype("ÆØÅ"), 2);
 }
 
 void TreesTest::unfoldDownToAFolder_data()

@@ -10,7 +10,7 @@
 
 namespace {
 
-char16_t foldAZ(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c; }
+char16_t foldet(QChar c) { return c.toCaseFolded().unicode(); }
 
 // Wildcards by the usual greedy walk: a "*" remembers where it stood, and a mismatch later
 // lets it take one character more.
@@ -22,7 +22,7 @@ bool passer(QStringView navn, QStringView moenster)
             stjerne = m++;
             efterStjerne = n;
         } else if (m < moenster.size()
-                   && (moenster[m] == u'?' || foldAZ(moenster[m].unicode()) == foldAZ(navn[n].unicode()))) {
+                   && (moenster[m] == u'?' || foldet(moenster[m]) == foldet(navn[n]))) {
             ++m;
             ++n;
         } else if (stjerne >= 0) {

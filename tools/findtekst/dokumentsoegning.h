@@ -9,8 +9,8 @@
 #include <atomic>
 #include <functional>
 
-// A name against a file pattern: "*" any run of characters, "?" one character, the letters A to Z
-// folded; "*.*" matches every name.
+// A name against a file pattern: "*" any run of characters, "?" one character, case ignored by
+// Unicode simple case folding; "*.*" matches every name.
 bool passerMoenster(QStringView navn, QStringView moenster);
 
 // The regular files (links followed) of one folder whose names match the pattern, as paths in

@@ -5,6 +5,7 @@
 #include "app/handlingsregler.h"
 #include "app/mainsettings.h"
 #include "app/tmainform.h"
+#include "controls/billedlaeser.h"
 #include "controls/tbibpan.h"
 #include "controls/tprogresscompo.h"
 #include "controls/trulskakt.h"
@@ -120,8 +121,8 @@ void TGalForm::loadBilleder(int columns, int rows)
     regler->opdaterSenere();
     if (BibPan->Poster().isEmpty()) {
         BibInfo(-1, false);
-        main.beskeder()->sig(QStringLiteral("For at indlæse billeder skal der være valgt en billedfil af type jpg, ico eller bmp i "
-                                            "mappe-fil-strukturen, altså struktur 2."));
+        main.beskeder()->sig(QStringLiteral("For at indlæse billeder skal der være valgt en billedfil af type ") + billedtyperTekst()
+                             + QStringLiteral(" i mappe-fil-strukturen, altså struktur 2."));
         return;
     }
     BibPan->setFocus();

@@ -75,6 +75,7 @@ QWidget* TProgform::byggeVenstre()
     programListe = new QListWidget(panel);
     programListe->setObjectName(QStringLiteral("programListe"));
     connect(programListe, &QListWidget::currentRowChanged, this, &TProgform::vaelg);
+    connect(main.MenuExe, &TMenuExeFiler::listeAendret, this, &TProgform::visProgrammer);  // the list follows every change
     layout->addWidget(programListe, 1);
     auto* raekke = new QHBoxLayout;
     const auto handling = [&](const char* navn, const QString& tekst, const QString& hint, std::function<void()> udfoer,
@@ -366,7 +367,6 @@ void TProgform::AGem()
     if (const QString fejl = main.MenuExe->HentProgrammer(); !fejl.isEmpty())
         main.beskeder()->sig(fejl);
     main.loadProgramBox();
-    visProgrammer();
     placeringEdit->clear();
 }
 
@@ -387,7 +387,6 @@ void TProgform::fjern(bool ja)
     if (ja) {
         main.MenuExe->DeleteItem(SletNr);
         main.MenuExe->GemProgrammer();
-        visProgrammer();
         placeringEdit->clear();
         if (main.MenuExe->Filantal() == 0)
             progInfLabel->setText(QStringLiteral("Indførte programmer"));

@@ -17,6 +17,8 @@ class FindtekstMotorTest : public QObject {
 private Q_SLOTS:
     void hits_data();
     void hits();
+    void unicodeCase_data();
+    void unicodeCase();
     void utf8AsQtReadsIt_data();
     void utf8AsQtReadsIt();
     void linesLaidOut();
@@ -121,6 +123,31 @@ void FindtekstMotorTest::hits()
     QCOMPARE(soeg(indhold, soegeord, valg), forventet);
 }
 
+void FindtekstMotorTest::unicodeCase_data()
+{
+    QTest::addColumn<QString>("soegeord");
+    QTest::addColumn<QList<qsizetype>>("positioner");
+    const QList<qsizetype> aebler{0, 5, 10};
+    QTest::newRow("ÆBLE") << "ÆBLE" << aebler;
+    QTest::newRow("æble") << "æble" << aebler;
+    QTest::newRow("Æble") << "Æble" << aebler;
+    QTest::newRow("BLÅBÆR") << "BLÅBÆR" << QList<qsizetype>{15};
+    QTest::newRow("øL") << "øL" << QList<qsizetype>{22};
+    QTest::newRow("MÜLLER") << "MÜLLER" << QList<qsizetype>{25};
+    QTest::newRow("é is not e") << "café" << QList<qsizetype>{32};
+}
+
+// Case is ignored over the whole of Unicode, as "ÆBLE", "æble" and "Æble" find the same.
+void FindtekstMotorTest::unicodeCase()
+{
+    QFETCH(QString, soegeord);
+    QList<qsizetype> fundne;
+    for (const auto& [position, linje] : soeg(QString("æble Æble ÆBLE blåbær Øl müller CAFÉ cafe").toUtf8(), soegeord,
+                                              valg(false, false)))
+        fundne << position;
+    QTEST(fundne, "positioner");
+}
+
 void FindtekstMotorTest::utf8AsQtReadsIt_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -188,6 +215,9 @@ void FindtekstMotorTest::walk()
     QCOMPARE(navne("?.md"), QStringList{"c.md"});
     QCOMPARE(navne("*.rtf"), QStringList{});
     QCOMPARE(dokumenterIMappe(home / "none", "*.*"), QStringList{});
+    // The pattern ignores case over the whole of Unicode.
+    QVERIFY(passerMoenster(u"æbler på CAFÉ.md", u"ÆBLER PÅ café.MD"));
+    QVERIFY(!passerMoenster(u"cafe.md", u"CAFÉ.*"));
 }
 
 void FindtekstMotorTest::unreadableAreNamed()

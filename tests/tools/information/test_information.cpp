@@ -58,6 +58,8 @@ private Q_SLOTS:
     void cleanup();
     void treeAndDataFiles();
     void searchFindsWholeWords();
+    void searchIgnoresCase_data();
+    void searchIgnoresCase();
     void helpSelectsTheNodeAndOpensItsPage();
     void historyList();
     void newWindowLinkStaysInTheWindow();
@@ -149,6 +151,29 @@ void InformationTest::searchFindsWholeWords()
     QCOMPARE(findInfoTekst(*home / "sider", "sæt IND"), QStringList{"Sæt ind"});
     QCOMPARE(findInfoTekst(*home / "sider", "opier"), QStringList());
     QCOMPARE(findInfoTekst(*home / "mangler", "kopier"), QStringList());
+}
+
+void InformationTest::searchIgnoresCase_data()
+{
+    QTest::addColumn<QString>("ord");
+    QTest::addColumn<QStringList>("sider");
+    QTest::newRow("ÆBLER") << "ÆBLER" << QStringList{"Frugt", "Æbler"};
+    QTest::newRow("æbler") << "æbler" << QStringList{"Frugt", "Æbler"};
+    QTest::newRow("Æbler") << "Æbler" << QStringList{"Frugt", "Æbler"};
+    QTest::newRow("BLÅBÆR") << "BLÅBÆR" << QStringList{"Frugt"};
+    QTest::newRow("øl") << "øl" << QStringList{"Øl"};
+    QTest::newRow("müller") << "müller" << QStringList{"Øl"};
+    QTest::newRow("é is not e") << "CAFÉ" << QStringList{"Frugt"};
+}
+
+// Case is ignored over the whole of Unicode, as "ÆBLER", "æbler" and "Æbler" find the same.
+void InformationTest::searchIgnoresCase()
+{
+    home->write("sider/Æbler.html", "<p>ÆBLER</p>");
+    home->write("sider/Frugt.html", "<p>æbler og blåbær på café</p>");
+    home->write("sider/Øl.html", "<p>ØL hos MÜLLER, cafe</p>");
+    QFETCH(QString, ord);
+    QTEST(findInfoTekst(*home / "sider", ord), "sider");
 }
 
 void InformationTest::helpSelectsTheNodeAndOpensItsPage()

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 
@@ -26,6 +27,7 @@ private Q_SLOTS:
     void theCurrentElementIsOffered();
     void wellKnownPrograms();
     void orderAndRemoval();
+    void theListAndTheSubmenuFollowEveryChange();
     void placeOfItsOwnWindow();
 
 private:
@@ -198,6 +200,73 @@ void ProgrammerTest::orderAndRemoval()
     QVERIFY(main.opt.exeProgram.isEmpty());
     QVERIFY(main.MenuExe->AktuelleProgram.isEmpty());
     QCOMPARE(platform::readTextLines(main.MenuExe->Itemfile)->value(0), QStringLiteral("2"));
+}
+
+namespace {
+
+// Drops the main window's menu "Programmer" down and opens its submenu "Programmer" by the key
+// Right, as the user does; the submenu then, its items' texts in `tekster`.
+QMenu* aabnUndermenu(Tmainform& main, QStringList& tekster)
+{
+    auto* menu = main.findChild<QMenu*>("PuProgrammer");
+    menu->popup(main.mapToGlobal(QPoint(10, 10)));
+    menu->setActiveAction(main.MenuExe->MainItem);
+    QTest::keyClick(menu, Qt::Key_Right);
+    QMenu* under = main.MenuExe->MainItem->menu();
+    QTest::qWait(50);
+    for (QAction* punkt : under->actions())
+        tekster << punkt->text();
+    return under;
+}
+
+void lukMenu(Tmainform& main)
+{
+    main.findChild<QMenu*>("PuProgrammer")->hide();
+    QTest::qWait(20);
+}
+
+}  // namespace
+
+// A new user's list is empty: its submenu is opened empty once, and from then on every program
+// added or removed shows at once in the register's list, its count and the submenu.
+void ProgrammerTest::theListAndTheSubmenuFollowEveryChange()
+{
+    Tmainform& main = entry->mainform();
+    QStringList tekster;
+    QVERIFY(aabnUndermenu(main, tekster)->isVisible());
+    QCOMPARE(tekster, QStringList{});
+    lukMenu(main);
+
+    TProgform* form = aabn();
+    auto* liste = form->findChild<QListWidget*>("programListe");
+    auto* antal = form->findChild<QLabel*>("progInfLabel");
+    for (const char* navn : {"Skriv", "Tegn"}) {
+        form->findChild<QLineEdit*>("filEdit")->setText(program(QString::fromLatin1(navn)));
+        form->findChild<QLineEdit*>("CapEdit")->setText(QString::fromLatin1(navn));
+        form->aInsertProgram();
+    }
+    QCOMPARE(liste->count(), 2);
+    QCOMPARE(liste->item(1)->text(), QStringLiteral("Tegn"));
+    QCOMPARE(antal->text(), QStringLiteral("2 programmer"));
+
+    // A menu once shown empty is never shown by the window system again: the submenu is a new one.
+    tekster.clear();
+    QMenu* under = aabnUndermenu(main, tekster);
+    QVERIFY(under->isVisible());
+    QVERIFY(!under->testAttribute(Qt::WA_OutsideWSRange));
+    QCOMPARE(tekster, (QStringList{"Skriv", "Tegn"}));
+
+    // Choosing a program whose file is gone removes it from the list.
+    QFile::remove(*home / "Skriv");
+    under->actions().value(0)->trigger();
+    lukMenu(main);
+    QCOMPARE(liste->count(), 1);
+    QCOMPARE(liste->item(0)->text(), QStringLiteral("Tegn"));
+    QCOMPARE(antal->text(), QStringLiteral("1 programmer"));
+    tekster.clear();
+    QVERIFY(aabnUndermenu(main, tekster)->isVisible());
+    QCOMPARE(tekster, QStringList{"Tegn"});
+    lukMenu(main);
 }
 
 void ProgrammerTest::placeOfItsOwnWindow()
