@@ -134,8 +134,12 @@ void Tmainform::RegisterEleFromGal(const QString& aEleNavn)
         return;
     }
     aktiverWinform(false, QString());
-    if (auto* explorer = dynamic_cast<StifinderKlipbord*>(stifindere().value(0)))
+    if (auto* explorer = dynamic_cast<StifinderKlipbord*>(stifindere().value(0))) {
         explorer->registrerElement(aEleNavn);
+        // The status line tells this action, not one before it.
+        UdskrivInfo(QFileInfo(aEleNavn).isDir() ? QStringLiteral("Mappen er lagt i klipbordet.")
+                                                : QStringLiteral("Billedet er lagt i klipbordet."));
+    }
 }
 
 StifinderVindue* Tmainform::fremStifinder()

@@ -23,7 +23,9 @@ public:
     TGalForm(Tmainform& main, bool internt);
     ~TGalForm() override;
 
+    // Reads the pictures of the current element's folder, or of mappe, in columns × rows fields.
     void loadBilleder(int columns, int rows);
+    void visMappe(const QString& mappe, int columns, int rows);
     void setBgFarve(int index);
     void BibInfo(int item, bool show);
 

@@ -94,11 +94,16 @@ void TGalForm::forbindPanel()
 
 void TGalForm::loadBilleder(int columns, int rows)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    Navnfelt->clear();
     QString mappe = main.EditSti()->text();
     if (erFil(mappe))
         mappe = QFileInfo(mappe).absolutePath();
+    visMappe(mappe, columns, rows);
+}
+
+void TGalForm::visMappe(const QString& mappe, int columns, int rows)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Navnfelt->clear();
     mappeFelt->setText(mappe);
     AntalV = std::max(columns, 1);
     AntalL = std::max(rows, 1);
@@ -201,8 +206,12 @@ void TGalForm::slet()
                       Beskeder::AlleCheck::Skjul)
              .ja)
         return;
-    if (!erFil(fil))
+    // A picture removed meanwhile by another program: said, and the pictures read anew.
+    if (!erFil(fil)) {
+        main.beskeder()->sig(QStringLiteral("Filen blev ikke fundet."));
+        visMappe(BibPan->Bibliotek(), AntalV, AntalL);
         return;
+    }
     main.selectFromGal(fil, true);
 }
 

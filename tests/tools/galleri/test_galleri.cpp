@@ -248,6 +248,16 @@ void BillederTest::markingAndDeleting()
     QTest::qWait(200);
     for (const char* navn : {"B/b00.jpg", "B/b02.jpg", "B/a.txt"})
         QVERIFY(QFileInfo::exists(*home / navn));
+
+    // A picture another program removed meanwhile is said to be gone, not met with silence.
+    QTest::mouseClick(pan(), Qt::LeftButton, {}, pan()->gitter().Felter[0].Indre.center());
+    QCOMPARE(form->picFilnavn, *home / "B/b00.jpg");
+    QVERIFY(QFile::remove(*home / "B/b00.jpg"));
+    boxes->shown.clear();
+    form->findChild<QAction*>("ADelete")->trigger();
+    // Read anew, the folder has no picture left to show (one trashed, one hidden, one gone).
+    QCOMPARE(boxes->texts().value(1), QStringLiteral("Filen blev ikke fundet."));
+    QVERIFY(pan()->Poster().isEmpty());
 }
 
 void BillederTest::ownWindowPlace()
