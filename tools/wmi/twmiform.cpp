@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
+#include <utility>
 #include <QVBoxLayout>
 #include <exception>
 
@@ -31,7 +32,8 @@ namespace {
 
 constexpr int eksternBredde = 570;
 constexpr int eksternHoejde = 576;
-constexpr int ventetid = 1000;  // ms between the looks for the written script
+constexpr int ventetid = 1000;      // ms between the looks for the written script and its output
+constexpr int outputForsoegMax = 60;  // looks for the output before the script counts as failed
 const QString vaelgKlasse = QStringLiteral("Vælg en wmi class");
 
 QLabel* fedLabel(const QString& tekst, QWidget* parent)
@@ -228,13 +230,16 @@ void TwmiForm::AmakeFileExecute(bool html)
         const QString klasse = wmiBox->currentText();
         wmiTimer->stop();
         vbsFile = wmiMappe + u'/' + klasse + (html ? QStringLiteral("_Html.vbs") : QStringLiteral(".vbs"));
-        if (QFileInfo::exists(vbsFile))
-            QFile::remove(vbsFile);
+        outputFil = wmiMappe + u'/' + klasse + (html ? QStringLiteral(".html") : QStringLiteral(".txt"));
+        for (const QString& gammel : {vbsFile, outputFil})
+            QFile::remove(gammel);
         // The class name is the script's one argument; the script refuses a name that is no class.
-        if (goScript(html ? udskrivFileHTML : udskrivFile, {klasse}, wmiMappe))
+        if (goScript(html ? udskrivFileHTML : udskrivFile, {klasse}, wmiMappe)) {
             wmiTimer->start();
-        else
+        } else {
             vbsFile.clear();
+            outputFil.clear();
+        }
     } catch (const std::exception&) {
         ukendtFejl();
     }
@@ -242,19 +247,34 @@ void TwmiForm::AmakeFileExecute(bool html)
 
 void TwmiForm::wmiTimerTimer()
 {
-    if (vbsFile.isEmpty() || !QFileInfo::exists(vbsFile))
+    if (!vbsFile.isEmpty()) {
+        if (!QFileInfo::exists(vbsFile))
+            return;
+        const QString fil = std::exchange(vbsFile, QString());
+        outputForsoeg = 0;
+        // ExecuteFile: a name without extension is not opened.
+        const int resultat = filExt(fil).isEmpty() ? platform::shellStartet
+                                                   : platform::get<platform::Shell>().open(fil, {}, wmiMappe);
+        if (resultat <= 32) {
+            main.ErrorInfo(resultat);
+            outputFil.clear();
+        }
+        if (!outputFil.isEmpty())
+            return;  // the timer goes on, now for the script's output
+    }
+    if (!outputFil.isEmpty() && !QFileInfo::exists(outputFil) && ++outputForsoeg < outputForsoegMax)
         return;
     wmiTimer->stop();
-    const QString fil = vbsFile;
-    vbsFile.clear();
-    // ExecuteFile: a name without extension is not opened.
-    if (!filExt(fil).isEmpty()) {
-        const int resultat = platform::get<platform::Shell>().open(fil, {}, wmiMappe);
-        if (resultat <= 32)
-            main.ErrorInfo(resultat);
-    }
-    // An explorer shows the folder: the one brought forward, or a new one.
+    const QString output = std::exchange(outputFil, QString());
+    // An explorer shows the folder, the one brought forward or a new one, with the output in it.
     main.visKalMappe(wmiMappe);
+    if (output.isEmpty())
+        return;
+    if (!QFileInfo::exists(output)) {
+        main.infform()->sig(QStringLiteral("Scriptet skrev ikke sit output:\n") + output);
+        return;
+    }
+    main.selectFromGal(output, false);
 }
 
 void TwmiForm::googleUrlenExecute()
@@ -270,6 +290,7 @@ void TwmiForm::closeEvent(QCloseEvent* event)
     // Nothing runs after the window has gone.
     wmiTimer->stop();
     vbsFile.clear();
+    outputFil.clear();
     QWidget::closeEvent(event);
 }
 

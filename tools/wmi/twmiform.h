@@ -41,6 +41,9 @@ public:
     const QString wmiMappe;
     const QString classFile;
     QString vbsFile;
+    // The output the started script writes, shown in an explorer window once it is there.
+    QString outputFil;
+    int outputForsoeg = 0;
     bool namespaceDone = false;
     bool wmiDone = false;
     QTimer* wmiTimer = nullptr;

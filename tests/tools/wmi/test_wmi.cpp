@@ -179,14 +179,16 @@ void WmiTest::writingAndRunningAClassScript_data()
 {
     QTest::addColumn<bool>("html");
     QTest::addColumn<QString>("skrevet");
-    QTest::newRow("text") << false << "Win32_BIOS.vbs";
-    QTest::newRow("HTML") << true << "Win32_BIOS_Html.vbs";
+    QTest::addColumn<QString>("output");
+    QTest::newRow("text") << false << "Win32_BIOS.vbs" << "Win32_BIOS.txt";
+    QTest::newRow("HTML") << true << "Win32_BIOS_Html.vbs" << "Win32_BIOS.html";
 }
 
 void WmiTest::writingAndRunningAClassScript()
 {
     QFETCH(bool, html);
     QFETCH(QString, skrevet);
+    QFETCH(QString, output);
     TwmiForm* form = aabn();
     vaelg(form, QStringLiteral("Win32_BIOS"));
     const QString vbs = form->wmiMappe + u'/' + skrevet;
@@ -202,16 +204,20 @@ void WmiTest::writingAndRunningAClassScript()
     QVERIFY(form->wmiTimer->isActive());
     QTest::qWait(1200);
     QVERIFY(startet(vbs).isEmpty());
-    // The script appears: it runs once, and an explorer shows the folder.
+    // The script appears: it runs once, and the window waits for what it writes.
     QVERIFY(platform::writeTextLines(vbs, {"#!/bin/sh"}));
     QTRY_COMPARE_WITH_TIMEOUT(startet(vbs).size(), 1, 3000);
     QCOMPARE(mapper.last(), form->wmiMappe);
-    QVERIFY(!form->wmiTimer->isActive());
+    QVERIFY(form->wmiTimer->isActive());
     QTest::qWait(1200);
     QCOMPARE(startet(vbs).size(), 1);
+    // Its output appears: an explorer shows the folder with the output selected in it.
+    QVERIFY(platform::writeTextLines(form->wmiMappe + u'/' + output, {"Win32_BIOS"}));
+    QTRY_VERIFY_WITH_TIMEOUT(!form->wmiTimer->isActive(), 3000);
     auto* stifinder = qobject_cast<Twinform*>(main().getWinform(QStringLiteral("Stifinder 1")));
     QVERIFY(stifinder);
     QCOMPARE(stifinder->strukturCompo().Mappenavn(), form->wmiMappe);
+    QCOMPARE(main().EditSti()->text(), form->wmiMappe + u'/' + output);
     QVERIFY(boxes->texts().isEmpty());
 }
 
