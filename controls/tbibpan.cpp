@@ -152,6 +152,7 @@ void TBibPan::LoadListe()
     }
     felter.setAntalIalt(int(stier.size()), Klient());
     update();
+    Q_EMIT OnListet(int(stier.size()));
     if (stier.isEmpty()) {
         Q_EMIT OnAntalIalt(0);
         return;

@@ -52,6 +52,8 @@ public:
 Q_SIGNALS:
     void OnProgress(int procent);
     void OnAntalIalt(int antal);
+    // The folder's pictures are listed, before any is read.
+    void OnListet(int antal);
     // A picture has been read for the first time: its size is known.
     void OnBilledLaest(int item);
 

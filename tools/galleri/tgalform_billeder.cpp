@@ -77,6 +77,8 @@ void TGalForm::forbindPanel()
         antalEdit->setText(QString::number(antal));
         regler->opdaterSenere();
     });
+    // The count is known before the pictures are read, and they are shown while they are.
+    connect(BibPan, &TBibPan::OnListet, antalEdit, [this](int antal) { antalEdit->setText(QString::number(antal)); });
     connect(BibPan, &TBibPan::OnStartNr, BibRul, &TRulskakt::NyPosition);
     connect(BibRul, &TRulskakt::OnPosition, BibPan, [this](int position) { BibPan->NytStartNr(position, false); });
     connect(BibPan, &TBibPan::OnNewDown, this, [this](int item) { BibInfo(item, true); });

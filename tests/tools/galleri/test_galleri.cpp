@@ -116,7 +116,10 @@ void BillederTest::loadsTheFolderOfTheCurrentFile()
     QVERIFY(!main().findChild<QGroupBox*>("openBilleder")->isEnabled());
     QVERIFY(qobject_cast<QMdiSubWindow*>(form->parentWidget())->isMaximized());
     QVERIFY(!felt("infoButton")->isVisibleTo(form));
-    laes([this] { felt<QToolButton>("Button7")->click(); });
+    felt<QToolButton>("Button7")->click();
+    // The count stands while the pictures are read, not only once all are.
+    QCOMPARE(felt<QLineEdit>("antalEdit")->text(), "30");
+    laes([] {});
     QCOMPARE(felt<QLineEdit>("mappeFelt")->text(), *home / "Billeder");
     QCOMPARE(pan()->AntalVandret() * pan()->AntalLodret(), 24);
     QCOMPARE(felt<QLineEdit>("BVedit")->text(), "4");
