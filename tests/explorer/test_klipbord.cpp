@@ -8,6 +8,7 @@
 #include "fileops/tmetodecompo.h"
 #include "platform/filecopy.h"
 #include "platform/textfile.h"
+#include "platform/terminationsignals.h"
 #include "tests/common/medstifindere.h"
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
@@ -24,7 +25,11 @@
 #include <QThreadPool>
 #include <QToolButton>
 #include <QToolTip>
+#include <QProcess>
 #include <QtTest>
+#include <unistd.h>
+#include <csignal>
+#include <QElapsedTimer>
 #include <sys/stat.h>
 
 namespace {
@@ -78,6 +83,7 @@ private Q_SLOTS:
     void sharedClipboardOutlivesItsOwner();
     void pasteThroughTheExplorer();
     void closingDuringAPasteWaitsForItsEnd();
+    void terminationSignalDuringAPasteStopsItAndCloses();
     void hintsOnlyWhileAnOperationRuns();
     void deleteThroughTheExplorer();
     void quietAfterPasteAndDelete();
@@ -411,6 +417,56 @@ void KlipbordTest::closingDuringAPasteWaitsForItsEnd()
     QCOMPARE(entry->mainform().NewCount, 0);
     QCOMPARE(entry->mainform().processCount, 0);
     QVERIFY(!QFile::exists(*home / "maal/stor.bin"));  // stopped, and nothing half copied
+}
+
+void KlipbordTest::terminationSignalDuringAPasteStopsItAndCloses()
+{
+    // A logout's signal in the middle of a file: nobody is asked, the paste stops as Stop does,
+    // and the program closes at once with its settings saved and nothing half copied. The signal
+    // ends its program for good, so the case runs in a test process of its own.
+    if (!qEnvironmentVariableIsSet("QVM_SIGNAL_BARN")) {
+        QProcess barn;
+        QProcessEnvironment miljoe = QProcessEnvironment::systemEnvironment();
+        miljoe.insert("QVM_SIGNAL_BARN", "1");
+        barn.setProcessEnvironment(miljoe);
+        barn.start(QCoreApplication::applicationFilePath(), {"terminationSignalDuringAPasteStopsItAndCloses"});
+        QVERIFY(barn.waitForFinished(60000));
+        QVERIFY2(barn.exitStatus() == QProcess::NormalExit && barn.exitCode() == 0, barn.readAllStandardOutput().constData());
+        return;
+    }
+    home->write("kilde/stor.bin", QByteArray(20 * 1024 * 1024, 's'));
+    Twinform* explorer = start();
+    platform::installTerminationHandler([this] {
+        if (entry)
+            entry->mainform().lukEfterSignal();
+    });
+    explorer->opt.spmBox = 2;
+    explorer->gaaTilMappe(*home / "kilde");
+    vaelg(explorer->strukturCompo().Struktur2(), {"stor.bin", "a.txt"});
+    explorer->KopierElementer(false);
+    explorer->gaaTilMappe(*home / "maal");
+    explorer->strukturCompo().Struktur2()->clearSelection();
+    bool sendt = false;
+    platform::installKopiFejl([&](const QString& kilde, qint64 offset) {
+        if (kilde.endsWith("stor.bin") && offset > 0 && !sendt) {
+            sendt = true;
+            ::kill(::getpid(), SIGTERM);
+        }
+        // A slow disk: the signal arrives while the file is still being written.
+        QThread::usleep(5000);
+        return 0;
+    });
+    QElapsedTimer tid;
+    tid.start();
+    explorer->PasteExecute();
+    platform::installKopiFejl({});
+    QVERIFY(sendt);
+    QTRY_VERIFY_WITH_TIMEOUT(!entry->mainform().isVisible(), 2000);
+    QVERIFY2(tid.elapsed() < 2000, qPrintable(QString::number(tid.elapsed())));
+    QVERIFY(!QFile::exists(*home / "maal/stor.bin"));
+    QCOMPARE(QFileInfo(*home / "kilde/stor.bin").size(), 20 * 1024 * 1024);
+    QCOMPARE(platform::readTextLines(entry->mainform().folders.optFilnavn).value_or(QStringList()).size(), 45);
+    QVERIFY(boxes->texts().isEmpty());
 }
 
 void KlipbordTest::hintsOnlyWhileAnOperationRuns()
