@@ -253,6 +253,9 @@ void MappestrukturTest::deleting()
              "En struktur er ikke gemt! Ændringerne vil gå tabt, hvis der slettes.\nSkal elementet \"To\" slettes permanent?");
     QCOMPARE(sidsteBesked(), "Filen blev ikke fundet.");
     QVERIFY(!main().MsRedigeret);
+    // and leaves the list as a deleted structure does.
+    QCOMPARE(strukturer->count(), 0);
+    QCOMPARE(menu(), QStringList{});
 }
 
 void MappestrukturTest::unsavedEditsKeepTheProgram_data()
