@@ -91,6 +91,9 @@ private Q_SLOTS:
 
 private:
     Twinform* start(bool faelles = true);
+    // The program started, a 20 MB file and a small one copied into the clipboard, and the
+    // explorer in the destination, ready to paste without asking.
+    Twinform* klarTilStorIndsaetning();
 
     std::unique_ptr<TestHome> home;
     std::unique_ptr<ScriptedBoxes> boxes;
@@ -120,6 +123,19 @@ Twinform* KlipbordTest::start(bool faelles)
     entry->start();
     entry->mainform().FormActivate();
     return dynamic_cast<Twinform*>(entry->mainform().getWinform("Stifinder 1"));
+}
+
+Twinform* KlipbordTest::klarTilStorIndsaetning()
+{
+    home->write("kilde/stor.bin", QByteArray(20 * 1024 * 1024, 's'));
+    Twinform* explorer = start();
+    explorer->opt.spmBox = 2;
+    explorer->gaaTilMappe(*home / "kilde");
+    vaelg(explorer->strukturCompo().Struktur2(), {"stor.bin", "a.txt"});
+    explorer->KopierElementer(false);
+    explorer->gaaTilMappe(*home / "maal");
+    explorer->strukturCompo().Struktur2()->clearSelection();
+    return explorer;
 }
 
 void KlipbordTest::roadOfOneRequest()
@@ -392,15 +408,8 @@ void KlipbordTest::pasteThroughTheExplorer()
 
 void KlipbordTest::closingDuringAPasteWaitsForItsEnd()
 {
-    home->write("kilde/stor.bin", QByteArray(20 * 1024 * 1024, 's'));
-    Twinform* explorer = start();
+    Twinform* explorer = klarTilStorIndsaetning();
     QPointer<Twinform> vindue = explorer;
-    explorer->opt.spmBox = 2;
-    explorer->gaaTilMappe(*home / "kilde");
-    vaelg(explorer->strukturCompo().Struktur2(), {"stor.bin", "a.txt"});
-    explorer->KopierElementer(false);
-    explorer->gaaTilMappe(*home / "maal");
-    explorer->strukturCompo().Struktur2()->clearSelection();
     bool lukket = false;
     platform::installKopiFejl([&](const QString& kilde, qint64 offset) {
         if (kilde.endsWith("stor.bin") && offset > 0 && !lukket) {
@@ -434,18 +443,11 @@ void KlipbordTest::terminationSignalDuringAPasteStopsItAndCloses()
         QVERIFY2(barn.exitStatus() == QProcess::NormalExit && barn.exitCode() == 0, barn.readAllStandardOutput().constData());
         return;
     }
-    home->write("kilde/stor.bin", QByteArray(20 * 1024 * 1024, 's'));
-    Twinform* explorer = start();
+    Twinform* explorer = klarTilStorIndsaetning();
     platform::installTerminationHandler([this] {
         if (entry)
             entry->mainform().lukEfterSignal();
     });
-    explorer->opt.spmBox = 2;
-    explorer->gaaTilMappe(*home / "kilde");
-    vaelg(explorer->strukturCompo().Struktur2(), {"stor.bin", "a.txt"});
-    explorer->KopierElementer(false);
-    explorer->gaaTilMappe(*home / "maal");
-    explorer->strukturCompo().Struktur2()->clearSelection();
     bool sendt = false;
     platform::installKopiFejl([&](const QString& kilde, qint64 offset) {
         if (kilde.endsWith("stor.bin") && offset > 0 && !sendt) {
