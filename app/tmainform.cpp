@@ -66,9 +66,13 @@ Tmainform::Tmainform(const QString& shippedProgram, const QStringList& arguments
 
 Tmainform::~Tmainform()
 {
-    // Child windows that outlive the frame's parts must not report back to them.
+    // Child windows that outlive the frame's parts must not report back to them, and no part of
+    // the frame reaches it while its widgets close (the MDI area tells of the window it activates
+    // as its windows go): the frame is no Tmainform any more by then.
     for (const QMetaObject::Connection& forbindelse : std::as_const(elementForbindelser))
         disconnect(forbindelse);
+    for (QObject* del : findChildren<QObject*>())
+        disconnect(del, nullptr, this, nullptr);
     // Tool windows of their own ("Externt") have no parent to take them along.
     for (const Vaerktoej& vaerktoej : std::as_const(vaerktoejer))
         if (vaerktoej.vindue && !vaerktoej.vindue->parent())

@@ -192,8 +192,12 @@ void Tmainform::fokusTab(const QString& aName)
 
 void Tmainform::CloseTab(const QString& aCapNavn)
 {
-    if (const int i = tabMed(aCapNavn); i >= 0)
+    // The tab of a window that is going: the tab that becomes current activates nothing, for the
+    // MDI area activates the next window itself and the going one is no sub-window any more.
+    if (const int i = tabMed(aCapNavn); i >= 0) {
+        const QSignalBlocker quiet(elementTabs);
         elementTabs->removeTab(i);
+    }
     if (elementTabs->count() == 0)
         NewCount = 0;
 }

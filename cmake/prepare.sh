@@ -24,7 +24,8 @@ qvm_ensure_packages() {
 }
 
 # Configures and builds the named targets; every target when none is named.
+# QVM_CMAKE_OPTIONS: further options of the configuration (an array), such as -DQVM_SANITIZE=ON.
 qvm_build() {
-  cmake -S . -B "$QVM_BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake -S . -B "$QVM_BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release ${QVM_CMAKE_OPTIONS[@]+"${QVM_CMAKE_OPTIONS[@]}"} >/dev/null
   cmake --build "$QVM_BUILD_DIR" --parallel "$(nproc)" ${1:+--target "$@"}
 }

@@ -422,7 +422,7 @@ void KopimotorTest::unreadableNameIsNotCalledMissing()
     TestHome home;
     home.make({"m/"});
     QDir().mkpath(home / "k");
-    const QByteArray navn = QFile::encodeName(home / "k/") + "bl\xe5b\xe6r.txt";
+    const QByteArray navn = QFile::encodeName(home / "k/") + "bl\xe5" "b\xe6" "r.txt";
     const int fd = ::open(navn.constData(), O_WRONLY | O_CREAT, 0600);
     QVERIFY(fd >= 0);
     ::close(fd);
