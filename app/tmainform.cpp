@@ -243,10 +243,18 @@ void Tmainform::andenStart(const QStringList& arguments)
         // The first explorer window is not made yet: it takes the folder when it is.
         if (!mappe.isEmpty())
             startMappe = mappe;
-    } else if (StifinderVindue* explorer = aktivStifinder() ? aktivStifinder() : fremStifinder();
-               explorer && !mappe.isEmpty()) {
-        explorer->gaaTilMappe(mappe);
+    } else {
+        StifinderVindue* explorer = aktivStifinder();
+        if (!explorer)
+            explorer = fremStifinder();
+        if (explorer && !mappe.isEmpty())
+            explorer->gaaTilMappe(mappe);
     }
+    fremad();
+}
+
+void Tmainform::fremad()
+{
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();

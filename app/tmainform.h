@@ -211,6 +211,8 @@ public:
     // A later start of the program handed over its arguments: its folder is shown in the current
     // explorer window, as at a start with a folder, and the window comes to the front.
     void andenStart(const QStringList& arguments);
+    // The frame shown, not minimised, in front and active.
+    void fremad();
 
     bool opstart = true;
     // Closes the program as asked from outside (a termination signal), once no box is open and no

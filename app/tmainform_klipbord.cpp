@@ -146,12 +146,8 @@ StifinderVindue* Tmainform::fremStifinder()
 {
     aktiverWinform(false, QString());
     // Asked from a tool window of its own, the frame comes forward over it.
-    if (!isActiveWindow()) {
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-        show();
-        raise();
-        activateWindow();
-    }
+    if (!isActiveWindow())
+        fremad();
     return dynamic_cast<StifinderVindue*>(stifindere().value(0));
 }
 

@@ -47,6 +47,9 @@ Ejer ejer(const QString& linje)
     return e;
 }
 
+// Removes the unfinished copies of the record with these lines, and the record; the message.
+QString rydPost(const QString& fil, const QStringList& linjer);
+
 bool koerer(const Ejer& e)
 {
     const quint64 starttid = platform::processtarttid(e.pid);
@@ -66,9 +69,12 @@ bool skriv(const QString& fil, const Kopiering& kopiering)
 
 void fjern(const QString& fil) { QFile::remove(fil); }
 
-QString ryd(const QString& fil)
+QString ryd(const QString& fil) { return rydPost(fil, platform::readTextLines(fil).value_or(QStringList())); }
+
+namespace {
+
+QString rydPost(const QString& fil, const QStringList& linjer)
 {
-    const QStringList linjer = platform::readTextLines(fil).value_or(QStringList());
     fjern(fil);
     const Ejer e = ejer(linjer.value(0));
     const QString dest = linjer.value(1);
@@ -92,6 +98,8 @@ QString ryd(const QString& fil)
               .arg(fjernet == 1 ? QStringLiteral("ufærdig kopi") : QStringLiteral("ufærdige kopier"));
 }
 
+}  // namespace
+
 QStringList rydAfbrudte(const QString& mappe)
 {
     QStringList beskeder;
@@ -99,7 +107,7 @@ QStringList rydAfbrudte(const QString& mappe)
         const QStringList linjer = platform::readTextLines(fil.filePath()).value_or(QStringList());
         if (koerer(ejer(linjer.value(0))))
             continue;
-        if (const QString besked = ryd(fil.filePath()); !besked.isEmpty())
+        if (const QString besked = rydPost(fil.filePath(), linjer); !besked.isEmpty())
             beskeder << besked;
     }
     return beskeder;

@@ -170,6 +170,9 @@ Kopimotor::Kopiudfald Kopimotor::kopierFil(const QByteArray& source, const QByte
 
 namespace {
 
+// "." or "..", which a folder listing gives besides its entries.
+bool punktnavn(const char* navn) { return navn[0] == '.' && (navn[1] == 0 || (navn[1] == '.' && navn[2] == 0)); }
+
 // True for a folder with anything in it.
 bool harIndhold(const QByteArray& sti)
 {
@@ -177,13 +180,11 @@ bool harIndhold(const QByteArray& sti)
     if (!dir)
         return false;
     bool noget = false;
-    while (const dirent* entry = ::readdir(dir)) {
-        const char* navn = entry->d_name;
-        if (!(navn[0] == '.' && (navn[1] == 0 || (navn[1] == '.' && navn[2] == 0)))) {
+    while (const dirent* entry = ::readdir(dir))
+        if (!punktnavn(entry->d_name)) {
             noget = true;
             break;
         }
-    }
     ::closedir(dir);
     return noget;
 }
@@ -245,7 +246,7 @@ bool Kopimotor::kopierMappe(const QByteArray& source, const QByteArray& target, 
     std::vector<Indgang> indgange;
     while (const dirent* entry = ::readdir(dir)) {
         const char* navn = entry->d_name;
-        if (navn[0] == '.' && (navn[1] == 0 || (navn[1] == '.' && navn[2] == 0)))
+        if (punktnavn(navn))
             continue;
         bool mappe = entry->d_type == DT_DIR;
         struct stat st;
