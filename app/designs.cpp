@@ -37,6 +37,19 @@ QString resource(const QString& name)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+// A colour set for a role holds in every state, so a design's disabled texts would be drawn as
+// its enabled ones: they are made half way between the text and the ground they stand on.
+void graaUdeAf(QPalette& palette)
+{
+    const auto midtimellem = [](const QColor& a, const QColor& b) {
+        return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
+    };
+    const std::pair<QPalette::ColorRole, QPalette::ColorRole> tekstPaaGrund[] = {
+        {QPalette::WindowText, QPalette::Window}, {QPalette::Text, QPalette::Base}, {QPalette::ButtonText, QPalette::Button}};
+    for (const auto& [tekst, grund] : tekstPaaGrund)
+        palette.setColor(QPalette::Disabled, tekst, midtimellem(palette.color(tekst), palette.color(grund)));
+}
+
 }  // namespace
 
 QStringList designNavne()
@@ -74,6 +87,8 @@ bool anvendDesignNavn(const QString& navn)
             palette.setColor(roller.value(key), QColor(colour));
         stylesheet.replace(u'@' + key + u'@', colour);
     }
+    graaUdeAf(palette);
+    stylesheet.replace(QStringLiteral("@DisabledText@"), palette.color(QPalette::Disabled, QPalette::ButtonText).name());
     qApp->setPalette(palette);
     qApp->setStyleSheet(stylesheet);
     return true;

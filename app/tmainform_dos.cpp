@@ -3,6 +3,7 @@
 #include "app/handlingsregler.h"
 #include "app/kontroller.h"
 #include "app/ombrydningslayout.h"
+#include "app/ombrudtefaner.h"
 #include "app/rulbarside.h"
 #include "app/tmainform.h"
 #include "app/treopenfiler.h"
@@ -51,9 +52,6 @@ void Tmainform::byggeDosside()
     dosFiler->Itemtype = itFil;
     auto* dosBog = new QTabWidget(side);
     dosBog->setObjectName(QStringLiteral("dosBog"));
-    // Both pages' tabs stay in sight in the narrow panel, their captions shortened when they must be.
-    dosBog->tabBar()->setUsesScrollButtons(false);
-    dosBog->setElideMode(Qt::ElideRight);
     auto* kommandoside = new QWidget(dosBog);
     auto* indfoerside = new QWidget(dosBog);
     dosBog->addTab(kommandoside, QStringLiteral("Dos kommandoer"));
@@ -161,7 +159,7 @@ void Tmainform::byggeDosside()
     };
     auto* layout = new QVBoxLayout(side);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(dosBog, 1);
+    layout->addWidget(medOmbrudteFaner(dosBog), 1);
     layout->addWidget(ombrudtRaekke(
         side, {konsolknap("dosKnap", QStringLiteral("Konsol"), QStringLiteral("Åben en dos-konsol"), [this] { dosKnapClick(); }),
                konsolknap("SpeedButton81", QStringLiteral("PowerShell"), QStringLiteral("Åben en PowerShell-konsol"),

@@ -33,19 +33,29 @@ QLabel* forklaring(const QString& tekst, QWidget* parent)
 }
 
 // The tab look of one page control or tab bar: 0 flat buttons, 1 buttons, 2 tabs.
+// The look of the tabs, for tab bars and for the buttons that stand as tabs in rows of their own.
 QString fanestil(int stil)
 {
+    QString regler;
     switch (stil) {
     case 0:
-        return QStringLiteral("QTabBar::tab { border: none; padding: 4px 8px; margin: 1px; }"
-                              "QTabBar::tab:selected { background: palette(highlight); color: palette(highlighted-text); }");
+        regler = QStringLiteral("@fane { border: none; padding: 4px 8px; margin: 1px; }"
+                                "@valgt { background: palette(highlight); color: palette(highlighted-text); }");
+        break;
     case 1:
-        return QStringLiteral("QTabBar::tab { border: 1px solid palette(mid); border-radius: 3px; padding: 3px 8px;"
-                              " margin: 1px; background: palette(button); }"
-                              "QTabBar::tab:selected { background: palette(light); border-color: palette(highlight); }");
+        regler = QStringLiteral("@fane { border: 1px solid palette(mid); border-radius: 3px; padding: 3px 8px;"
+                                " margin: 1px; background: palette(button); }"
+                                "@valgt { background: palette(light); border-color: palette(highlight); }");
+        break;
     default:
         return {};
     }
+    const QString knapper = QString(regler)
+                                .replace(QStringLiteral("@fane"), QStringLiteral("QToolButton[fane=\"true\"]"))
+                                .replace(QStringLiteral("@valgt"), QStringLiteral("QToolButton[fane=\"true\"]:checked"));
+    return regler.replace(QStringLiteral("@fane"), QStringLiteral("QTabBar::tab"))
+               .replace(QStringLiteral("@valgt"), QStringLiteral("QTabBar::tab:selected"))
+           + knapper;
 }
 
 }  // namespace
@@ -100,6 +110,9 @@ QWidget* Tmainform::byggeEgenskaber()
     designBox->setObjectName(QStringLiteral("designBox"));
     designBox->addItems(designNavne());
     designBox->setMaxVisibleItems(designBox->count());
+    // The box takes the page's width rather than its longest name; its list shows the names whole.
+    designBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    designBox->setMinimumContentsLength(8);
     connect(designBox, &QComboBox::textActivated, this, [this](const QString& navn) {
         opt.designName = navn;
         anvendDesign(navn);
@@ -258,7 +271,8 @@ void Tmainform::setMaxElementer(int antal)
 
 void Tmainform::anvendBogfaner()
 {
-    anvendBogfanerPaa({elementTabs, funkBog, Programbog});
+    // The books stand under their rows of tabs, in the widget that holds both.
+    anvendBogfanerPaa({elementTabs, funkBog->parentWidget(), Programbog->parentWidget()});
     Q_EMIT signaler.bogfanerAendret(opt.bogfanerBox);
 }
 

@@ -1,5 +1,6 @@
 // The top bar and the left panel: the page control "Hovedbog" with its pages, the panel title,
 // showing and hiding the panel, and the actions that turn to a page.
+#include "app/ombrudtefaner.h"
 #include "app/rulbarside.h"
 #include "app/tmainform.h"
 
@@ -128,13 +129,13 @@ QWidget* Tmainform::byggeVenstrePanel()
         QStyle::StandardPixmap ikon;
     };
     const Side sider[] = {
-        {funkBog, "openProgramSide", "Programmer med funktioner", QStyle::SP_DesktopIcon},
+        {medOmbrudteFaner(funkBog), "openProgramSide", "Programmer med funktioner", QStyle::SP_DesktopIcon},
         {byggeProgramside(Hovedbog), "programmerSide", "Udvalgte programmer", QStyle::SP_ComputerIcon},
         {rulbarSide(globusIndhold), "globusSide", "Søg på nettet", QStyle::SP_DriveNetIcon},
         {rulbarSide(notatIndhold), "notatSide", "Notater", QStyle::SP_FileDialogDetailedView},
-        {Programbog, "programSide", "Egenskaber", QStyle::SP_FileDialogInfoView},
+        {medOmbrudteFaner(Programbog), "programSide", "Egenskaber", QStyle::SP_FileDialogInfoView},
         {byggeInfoside(Hovedbog), "TabSheet1", "Velkommen", QStyle::SP_MessageBoxInformation},
-        {genvejsBog, "genvejsSide", "Program genveje", QStyle::SP_FileDialogListView},
+        {medOmbrudteFaner(genvejsBog), "genvejsSide", "Program genveje", QStyle::SP_FileDialogListView},
         {nullptr, "oversigtSide", "Indhold", QStyle::SP_FileDialogContentsView},
     };
     for (const Side& side : sider) {
