@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QIcon>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -136,15 +137,31 @@ void Tmainform::byggeHandlinger()
     handling("aOpenStifinder", QString(), QStringLiteral("Åben aktuelle mappe i Window Stifinder: Ctrl+Alt+S"),
              Qt::CTRL | Qt::ALT | Qt::Key_S, [this] { aOpenStifinderExecute(); });
 
+    // The icon theme's picture where the desktop has one, else the style's own.
     const struct {
         const char* navn;
+        const char* temaikon;
         QStyle::StandardPixmap ikon;
-    } ikoner[] = {{"OpenElement", QStyle::SP_FileDialogNewFolder},  {"CloseElement", QStyle::SP_DialogCloseButton},
-                  {"CloseAlleElementer", QStyle::SP_DialogDiscardButton}, {"aPanelV", QStyle::SP_ArrowLeft},
-                  {"aOpenStifinder", QStyle::SP_DirOpenIcon},       {"aInfo2", QStyle::SP_MessageBoxInformation},
-                  {"aStifinder", QStyle::SP_DirHomeIcon},           {"aVisStifinder", QStyle::SP_DirHomeIcon}};
+    } ikoner[] = {{"OpenElement", "", QStyle::SP_FileDialogNewFolder},
+                  {"CloseElement", "", QStyle::SP_DialogCloseButton},
+                  {"CloseAlleElementer", "", QStyle::SP_DialogDiscardButton},
+                  {"aPanelV", "", QStyle::SP_ArrowLeft},
+                  {"aOpenStifinder", "", QStyle::SP_DirOpenIcon},
+                  {"aInfo2", "", QStyle::SP_MessageBoxInformation},
+                  {"aStifinder", "system-file-manager", QStyle::SP_DirHomeIcon},
+                  {"aVisStifinder", "", QStyle::SP_DirHomeIcon},
+                  {"aInfo", "help-about", QStyle::SP_MessageBoxInformation},
+                  {"opretGenveje", "emblem-symbolic-link", QStyle::SP_FileLinkIcon},
+                  {"progInsert", "application-x-executable", QStyle::SP_ComputerIcon},
+                  {"OpretSmappe", "folder-new", QStyle::SP_FileDialogNewFolder},
+                  {"findTekst", "edit-find", QStyle::SP_FileDialogContentsView},
+                  {"aBilledGal", "image-x-generic", QStyle::SP_FileIcon},
+                  {"visKalender", "x-office-calendar", QStyle::SP_FileDialogDetailedView},
+                  {"aWmi", "computer", QStyle::SP_DriveHDIcon},
+                  {"winApp", "preferences-system", QStyle::SP_DesktopIcon}};
     for (const auto& ikon : ikoner)
-        handlinger.value(QLatin1String(ikon.navn))->setIcon(style()->standardIcon(ikon.ikon));
+        handlinger.value(QLatin1String(ikon.navn))
+            ->setIcon(QIcon::fromTheme(QLatin1String(ikon.temaikon), style()->standardIcon(ikon.ikon)));
     const auto paaKnap = [this](const char* knap, const char* navn) {
         findChild<QToolButton*>(QLatin1String(knap))->setDefaultAction(handlinger.value(QLatin1String(navn)));
     };

@@ -254,6 +254,9 @@ void MainWindowTest::everyWindowKindHasItsAction()
     QCOMPARE(action->text(), caption);
     QCOMPARE(action->toolTip(), hint);
     QCOMPARE(action->shortcut(), key);
+    // Every program of the main menu shows its picture there.
+    if (main->findChild<QMenu*>("PuProgrammer")->actions().contains(action))
+        QVERIFY(!action->icon().isNull());
 }
 
 void MainWindowTest::maximumButtons()
