@@ -1,3 +1,4 @@
+#include "app/danskeqttekster.h"
 #include "app/datafolders.h"
 #include "app/enkeltprogram.h"
 #include "app/leveretprogram.h"
@@ -20,8 +21,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 int main(int argc, char** argv)
 {
@@ -31,11 +30,7 @@ int main(int argc, char** argv)
     qputenv("PATH", QFile::encodeName(QApplication::applicationDirPath()) + ':' + qgetenv("PATH"));
     // The trees draw their connecting lines through the application's style.
     QApplication::setStyle(new TraeLinjer);
-    // Qt's own dialogs (choosing a file) speak Danish like the rest of the program.
-    QTranslator qtTekster;
-    if (qtTekster.load(QLocale(QLocale::Danish, QLocale::Denmark), QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTekster);
+    brugDanskeQtTekster();
     // A second start hands its folder to the program that runs and ends before it reads or writes
     // anything of the data folder: the running program's pastes and their records stay its own.
     EnkeltProgram enkeltProgram(brugerensDataFolders().BrugerMappe);

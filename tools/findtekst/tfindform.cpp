@@ -1,5 +1,6 @@
 #include "tools/findtekst/tfindform.h"
 
+#include "app/fildialog.h"
 #include "app/handlingsregler.h"
 #include "app/kontroller.h"
 #include "app/tmainform.h"
@@ -244,7 +245,7 @@ void Tfindform::aAktuelle()
 void Tfindform::vaelgFilFraDisk()
 {
     QFileDialog dialog(this, QStringLiteral("Vælg fil fra disk"), Mappe);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    tilpasFildialog(dialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (modalseam::exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;

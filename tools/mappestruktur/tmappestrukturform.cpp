@@ -1,5 +1,6 @@
 #include "tools/mappestruktur/tmappestrukturform.h"
 
+#include "app/fildialog.h"
 #include "app/handlingsregler.h"
 #include "app/kontroller.h"
 #include "app/linjetegner.h"
@@ -321,7 +322,7 @@ void Tmappestrukturform::aDeleteExecute()
 void Tmappestrukturform::indfoerMappe()
 {
     QFileDialog dialog(this, QStringLiteral("Indfør mappe"), main.EditSti()->text());
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    tilpasFildialog(dialog);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     if (modalseam::exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
