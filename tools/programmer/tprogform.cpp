@@ -191,9 +191,9 @@ QWidget* TProgform::byggeHoejre()
     placering->addRow(QStringLiteral("Placering"), placeringEdit);
     layout->addLayout(placering);
     trin(QStringLiteral("Programmernes rækkefølge kan bestemmes på rediger siden."));
-    layout->addWidget(byggeKendte());
+    // The well-known programs have the height left, the window's buttons stand at its foot.
+    layout->addWidget(byggeKendte(), 1);
     layout->addLayout(vaerktoejsBund(main, this, showInternt, QStringLiteral("Indfør programmer.html")));
-    layout->addStretch();
     return panel;
 }
 

@@ -218,6 +218,9 @@ void ProgrammerTest::orderAndRemoval()
     };
     const QHash<QWidget*, QRect> foer = steder();
     QVERIFY(foer.contains(liste));
+    // The window is filled to its foot, where its buttons stand.
+    auto* luk = form->findChild<QPushButton*>("ButtonLuk");
+    QVERIFY(foer.value(luk).bottom() >= form->height() - 2 * luk->height());
     auto* valgt = form->findChild<QLabel*>("fileText");
     QVERIFY(valgt->text().endsWith(QChar(0x2026)));
     QCOMPARE(valgt->toolTip(), lang);
