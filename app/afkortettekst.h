@@ -11,7 +11,6 @@ public:
     Afkortettekst(const char* navn, Qt::TextElideMode maade, QWidget* parent);
 
     void setHeleTekst(const QString& tekst);
-    const QString& heleTekst() const { return hele; }
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
