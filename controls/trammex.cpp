@@ -99,7 +99,8 @@ void TRammeX::tegn(QPainter& p, const QRect& rect, TRammeType art, int antal, co
     if (omrids) {
         p.setPen(FarveOmrids);
         p.setBrush(Qt::NoBrush);
-        p.drawRect(rect);
+        for (int i = 0; i < BreddeOmrids; ++i)
+            p.drawRect(rect.adjusted(i, i, -i, -i));
     }
     p.restore();
 }

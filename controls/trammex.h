@@ -33,6 +33,7 @@ public:
     QColor FarveLys;
     QColor FarveSkygge;
     QColor FarveOmrids = Qt::black;
+    int BreddeOmrids = 1;  // the outline's width in pixels
     bool MedFeltFarve = true;
     bool SomListe = false;
     bool MedOmrids = false;

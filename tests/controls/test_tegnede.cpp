@@ -110,6 +110,14 @@ void TegnedeTest::focusRingAndOutline()
     QCOMPARE(billede.pixelColor(8, 24), omrids);
     QCOMPARE(billede.pixelColor(4, 12), felt);
 
+    // A wider outline grows inwards.
+    r.BreddeOmrids = 2;
+    const QImage bred = tegn(r, 3, true);
+    for (const int x : {2, 3, 13, 14})
+        QCOMPARE(bred.pixelColor(x, 12), omrids);
+    QCOMPARE(bred.pixelColor(4, 12), felt);
+    r.BreddeOmrids = 1;
+
     r.FocusRamme = false;
     const QImage uden = tegn(r, 3, true);
     QCOMPARE(uden.pixelColor(2, 12), lys);

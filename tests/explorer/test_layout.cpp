@@ -1,4 +1,5 @@
 #include "app/kontroller.h"
+#include "app/mainsettings.h"
 #include "app/programentry.h"
 #include "app/tmainform.h"
 #include "explorer/tlisteform.h"
@@ -6,41 +7,43 @@
 #include "tests/common/medstifindere.h"
 #include "tests/common/scriptedboxes.h"
 #include "tests/common/testhome.h"
-#include "tools/information/informationssider.h"
+#include "tools/applets/twaform.h"
+#include "tools/findtekst/stiafkorter.h"
 #include "tools/findtekst/tfindform.h"
+#include "tools/galleri/tgalform.h"
 #include "tools/genveje/tgenvejform.h"
+#include "tools/information/informationssider.h"
 #include "tools/kalender/tkalenderform.h"
 #include "tools/mappestruktur/tmappestrukturform.h"
 #include "tools/programmer/tprogform.h"
+#include "tools/wmi/twmiform.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
 
 namespace {
 
-// Why a shown button, check box or radio button cannot be read or reached; empty when it can.
-// Its text must fit (or be elided with the whole text as hint), and it must lie inside every
-// widget it stands in, up to its window, unless a scroll area brings it into view.
-QString fejlVed(const QAbstractButton* knap)
+// Why a shown control (through its rectangle) cannot be reached: it must lie inside every widget
+// it stands in, up to its window, unless a scroll area brings it into view. Empty when it can.
+QString udenforVed(const QWidget* kontrol)
 {
-    const auto* tool = qobject_cast<const QToolButton*>(knap);
-    const bool kunIkon = tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly && !tool->icon().isNull();
-    const bool medTekst = !knap->text().isEmpty() && !kunIkon;
-    if (medTekst && knap->sizeHint().width() > knap->width()
-        && !(knap->text().contains(QChar(0x2026)) && !knap->toolTip().isEmpty()))
-        return QStringLiteral("text cut (%1 of %2 px)").arg(knap->width()).arg(knap->sizeHint().width());
-    QRect rect = knap->rect();
-    const QWidget* w = knap;
+    QRect rect = kontrol->rect();
+    const QWidget* w = kontrol;
     while (!w->isWindow() && !qobject_cast<const QMdiSubWindow*>(w)) {
         rect.translate(w->pos());
         w = w->parentWidget();
@@ -55,6 +58,69 @@ QString fejlVed(const QAbstractButton* knap)
     return {};
 }
 
+// Whether a text shown in less than its width is honestly shortened: with "…" and the whole text
+// as hint.
+bool afkortetMedHint(const QString& vist, const QString& hint) { return vist.contains(QChar(0x2026)) && !hint.isEmpty(); }
+
+// Why a shown button, check box or radio button cannot be read or reached; empty when it can.
+// Its text must fit (or be elided with the whole text as hint).
+QString fejlVed(const QAbstractButton* knap)
+{
+    const auto* tool = qobject_cast<const QToolButton*>(knap);
+    const bool kunIkon = tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly && !tool->icon().isNull();
+    const bool medTekst = !knap->text().isEmpty() && !kunIkon;
+    if (medTekst && knap->sizeHint().width() > knap->width() && !afkortetMedHint(knap->text(), knap->toolTip()))
+        return QStringLiteral("text cut (%1 of %2 px)").arg(knap->width()).arg(knap->sizeHint().width());
+    return udenforVed(knap);
+}
+
+// Why a shown one-line label cannot be read; empty when it can.
+QString fejlVed(const QLabel* label)
+{
+    if (label->wordWrap() || label->text().isEmpty() || label->textFormat() == Qt::RichText)
+        return {};
+    if (label->sizeHint().width() > label->width() && !afkortetMedHint(label->text(), label->toolTip()))
+        return QStringLiteral("text cut (%1 of %2 px)").arg(label->width()).arg(label->sizeHint().width());
+    return udenforVed(label);
+}
+
+// Why a shown tab bar hides a tab behind its scroll arrows or past its end; empty when none.
+QString fejlVed(const QTabBar* bar)
+{
+    QRect faner;
+    for (int i = 0; i < bar->count(); ++i)
+        if (bar->isTabVisible(i))
+            faner |= bar->tabRect(i);
+    bool pile = false;
+    for (const QToolButton* pil : bar->findChildren<QToolButton*>())
+        pile = pile || pil->isVisible();
+    if (!pile && bar->rect().contains(faner))
+        return {};
+    return QStringLiteral("tabs hidden (%1x%2 of tabs in %3x%4)")
+        .arg(faner.width()).arg(faner.height()).arg(bar->width()).arg(bar->height());
+}
+
+// Why a path in a list's column cannot be read: it must be whole, or lose the middle of its
+// folders with the file name kept and the whole path as hint. Empty when every row can.
+QString stiFejlVed(const QAbstractItemView* liste, int kolonne)
+{
+    const int margen = 2 * (liste->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, liste) + 1);
+    for (int r = 0; r < liste->model()->rowCount(); ++r) {
+        const QModelIndex celle = liste->model()->index(r, kolonne);
+        const QString sti = celle.data().toString();
+        const int bredde = liste->visualRect(celle).width() - margen;
+        if (liste->fontMetrics().horizontalAdvance(sti) <= bredde)
+            continue;
+        // As the list draws it: through the column's path delegate, or shortened by the view.
+        const QString vist = dynamic_cast<const Stiafkorter*>(liste->itemDelegateForColumn(kolonne))
+                                 ? Stiafkorter::afkortet(sti, liste->fontMetrics(), bredde)
+                                 : liste->fontMetrics().elidedText(sti, liste->textElideMode(), bredde);
+        if (!afkortetMedHint(vist, celle.data(Qt::ToolTipRole).toString()) || !vist.endsWith(sti.section(u'/', -1)))
+            return QStringLiteral("row %1 reads \"%2\" in %3 px").arg(r).arg(vist).arg(bredde);
+    }
+    return {};
+}
+
 // Every page of every book in the window, shown in turn with the books around it.
 void vis(QWidget* page)
 {
@@ -63,12 +129,26 @@ void vis(QWidget* page)
             stak->setCurrentWidget(w);
 }
 
+// The tool windows of the main menu and the setting that opens each as a window of its own
+// (none: the window always stands inside the frame).
+struct Vaerktoej {
+    const char* handling;
+    int MainSettings::*egetVindue;
+};
+constexpr Vaerktoej vaerktoejer[] = {
+    {"progInsert", &MainSettings::openProgrammer}, {"findTekst", &MainSettings::openTekstfiler},
+    {"OpretSmappe", &MainSettings::openStrukturer}, {"opretGenveje", &MainSettings::openGenveje},
+    {"visKalender", &MainSettings::openKalender},   {"aBilledGal", &MainSettings::openBilleder},
+    {"aWmi", &MainSettings::openWmi},               {"aInfo", &MainSettings::openInfo},
+    {"winApp", nullptr},
+};
+
 }  // namespace
 
 // At the default window size (or on a smaller screen) and each font size, the main window with an
-// explorer, the clipboard window, the program register, the text search, the structures, the
-// shortcuts and the calendar (inside the frame and as its own window) shows every button, check box
-// and radio button whole and within reach.
+// explorer and every page of its panel, the clipboard window and every tool window (inside the
+// frame and as its own window) show every button, check box, radio button and label whole and
+// within reach, every tab in sight, and the text search's documents by their file names.
 class LayoutTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -89,16 +169,20 @@ void LayoutTest::everyPageFits()
     QFETCH(int, fontbox);
     TestHome home;
     ScriptedBoxes boxes;
+    // A document deep in folders of long names, for the text search to find.
+    const QString dokument = QStringLiteral("Dokumenter/Økonomi og regnskaber for husstanden/Gamle år fra 2019 til 2023/"
+                                            "Kvitteringer og bilag/budget_2024_endelig.txt");
+    home.write(dokument, "kaffe");
     ProgramEntry entry(QStringLiteral(QVM_CONTENT_DIR), {});
     Tmainform& main = entry.mainform();
     medStifindere(main);
     registrerInformation(main);
-    registrerProgrammer(main);
-    registrerFindtekst(main);
-    registrerKalender(main);
-    registrerMappestruktur(main);
-    registrerGenveje(main);
+    for (const auto registrer : {registrerProgrammer, registrerFindtekst, registrerKalender, registrerMappestruktur,
+                                 registrerGenveje, registrerWmi, registrerApplets, registrerGalleri})
+        registrer(main);
     main.opt.TryedBefore = true;
+    // Every page of the panel shown, the shortcut lists and the contents too.
+    main.opt.tabVisCheck3 = main.opt.tabVisCheck4 = true;
     entry.start();
     main.FormActivate();
     // The default size, or as much of it as a smaller screen holds.
@@ -107,15 +191,6 @@ void LayoutTest::everyPageFits()
     if (skaerm.height() >= 1000)
         QCOMPARE(main.size(), QSize(1270, 870));
     main.hovedhandling(QStringLiteral("aVisKlipbordet"))->trigger();
-    main.hovedhandling(QStringLiteral("progInsert"))->trigger();
-    main.hovedhandling(QStringLiteral("findTekst"))->trigger();
-    main.hovedhandling(QStringLiteral("OpretSmappe"))->trigger();
-    main.aabnVaerktoej(QStringLiteral("opretGenveje"));  // its action wants a current element
-    auto* findtekst = main.findChild<Tfindform*>();
-    QVERIFY(findtekst);
-    main.hovedhandling(QStringLiteral("visKalender"))->trigger();
-    auto* kalender = main.findChild<Tkalenderform*>();
-    QVERIFY(kalender);
     QWidget* explorer = main.getWinform(QStringLiteral("Stifinder 1"));
     QVERIFY(explorer);
     main.findChild<QRadioButton*>(QStringLiteral("Fontbox%1").arg(fontbox))->click();
@@ -130,48 +205,86 @@ void LayoutTest::everyPageFits()
         fejl.append(QStringLiteral("the maximised explorer is %1x%2 in %3x%4")
                         .arg(ramme->width()).arg(ramme->height())
                         .arg(main.mdi()->viewport()->width()).arg(main.mdi()->viewport()->height()));
+    // Each fault once, with the first page it was seen on.
+    QStringList sete;
+    const auto noter = [&](const QString& side, const QWidget* w, const QString& f) {
+        if (f.isEmpty())
+            return;
+        const auto* knap = qobject_cast<const QAbstractButton*>(w);
+        const QString klasse = QString::fromLatin1(w->metaObject()->className());
+        const QString navn = !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"))
+                                 ? w->objectName()
+                                 : (knap ? knap->text() : klasse) + u'@' + w->parentWidget()->objectName();
+        if (sete.contains(navn + f))
+            return;
+        sete.append(navn + f);
+        fejl.append(side + QStringLiteral(": ") + navn + QStringLiteral(": ") + f);
+    };
     const auto proev = [&](const QString& side) {
         QCoreApplication::processEvents();
-        for (QWidget* window : QApplication::topLevelWidgets())
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible())
+                continue;
             for (QAbstractButton* knap : window->findChildren<QAbstractButton*>())
-                if (knap->isVisibleTo(window) && knap->isVisible())
-                    if (const QString f = fejlVed(knap); !f.isEmpty()) {
-                        const QString navn = knap->objectName().isEmpty()
-                                                 ? knap->text() + u'@' + knap->parentWidget()->objectName()
-                                                 : knap->objectName();
-                        fejl.append(side + QStringLiteral(": ") + navn + QStringLiteral(": ") + f);
-                    }
+                if (knap->isVisible())
+                    noter(side, knap, fejlVed(knap));
+            for (QLabel* label : window->findChildren<QLabel*>())
+                if (label->isVisible())
+                    noter(side, label, fejlVed(label));
+            for (QTabBar* bar : window->findChildren<QTabBar*>())
+                if (bar->isVisible())
+                    noter(side, bar, fejlVed(bar));
+            if (auto* fund = window->findChild<QTableView*>(QStringLiteral("findis")); fund && fund->isVisible())
+                noter(side, fund, stiFejlVed(fund, 0));
+        }
     };
     const auto proevSider = [&](QWidget* vindue) {
         if (auto* egenRamme = qobject_cast<QMdiSubWindow*>(vindue->parentWidget())) {
             main.mdi()->setActiveSubWindow(egenRamme);
             egenRamme->showMaximized();
         }
+        proev(vindue->windowTitle());
         for (QTabWidget* bog : vindue->findChildren<QTabWidget*>())
             for (int i = 0; i < bog->count(); ++i) {
                 vis(bog);
                 bog->setCurrentIndex(i);
-                proev(bog->objectName() + u'/' + QString::number(i));
+                proev(vindue->windowTitle() + u'/' + bog->objectName() + u'/' + QString::number(i));
             }
     };
-    for (QWidget* vindue : {static_cast<QWidget*>(&main), explorer, static_cast<QWidget*>(findtekst),
-                            static_cast<QWidget*>(kalender), static_cast<QWidget*>(main.findChild<Tmappestrukturform*>())})
-        proevSider(vindue);
-    for (QMdiSubWindow* ramme2 : main.mdi()->subWindowList()) {
-        main.mdi()->setActiveSubWindow(ramme2);
-        ramme2->showMaximized();
-        proev(ramme2->windowTitle());
+    proevSider(&main);
+    proevSider(explorer);
+    // Each tool window inside the frame, then each as a window of its own.
+    for (const bool egne : {false, true}) {
+        QList<QPointer<QWidget>> aabne;
+        for (const Vaerktoej& v : vaerktoejer) {
+            if (egne && !v.egetVindue)
+                continue;
+            if (v.egetVindue)
+                main.opt.*v.egetVindue = egne ? 1 : 0;
+            // As the menu opens it, taking up the document as the current element.
+            main.EditSti()->setText(home / dokument);
+            main.hovedhandling(QLatin1String(v.handling))->trigger();
+            QWidget* vindue = main.aabnVaerktoej(QLatin1String(v.handling));
+            QVERIFY2(vindue, v.handling);
+            QCOMPARE(vindue->isWindow(), egne);
+            if (auto* findtekst = qobject_cast<Tfindform*>(vindue)) {
+                findtekst->findChild<QComboBox*>(QStringLiteral("EditFind"))->setEditText(QStringLiteral("kaffe"));
+                findtekst->findChild<QAction*>(QStringLiteral("AfindBib"))->trigger();
+                QTRY_VERIFY(!findtekst->soeger());
+                QCOMPARE(findtekst->findChild<QTableView*>(QStringLiteral("findis"))->model()->rowCount(), 1);
+            }
+            proevSider(vindue);
+            aabne.append(vindue);
+        }
+        for (QMdiSubWindow* ramme2 : main.mdi()->subWindowList()) {
+            main.mdi()->setActiveSubWindow(ramme2);
+            ramme2->showMaximized();
+            proev(ramme2->windowTitle());
+        }
+        for (QWidget* vindue : std::as_const(aabne))
+            lukVindue(vindue);
+        QTRY_VERIFY(std::none_of(aabne.cbegin(), aabne.cend(), [](const QPointer<QWidget>& v) { return bool(v); }));
     }
-    // The calendar as a window of its own has a fixed size.
-    QPointer<QWidget> indeni = kalender;
-    lukVindue(kalender);
-    QTRY_VERIFY(indeni.isNull());
-    main.opt.openKalender = 1;
-    main.hovedhandling(QStringLiteral("visKalender"))->trigger();
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* egen = qobject_cast<Tkalenderform*>(window))
-            proevSider(egen);
-    fejl.removeDuplicates();
     for (const QString& f : std::as_const(fejl))
         qWarning("%s", qPrintable(f));
     QVERIFY(fejl.isEmpty());

@@ -11,6 +11,7 @@
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "tools/findtekst/fundmodel.h"
+#include "tools/findtekst/stiafkorter.h"
 #include "tools/findtekst/tekstsoegning.h"
 
 #include <QAction>
@@ -153,14 +154,19 @@ QWidget* Tfindform::byggeSoegeside()
     findis->setEditTriggers(QAbstractItemView::NoEditTriggers);
     findis->setWordWrap(false);
     findis->setShowGrid(false);
-    // Rows of one height and columns of set widths: nothing is measured per row, so a million
-    // rows cost no more than a screenful.
+    // Rows of one height and columns whose widths follow the view, not their rows: nothing is
+    // measured per row, so a million rows cost no more than a screenful. The document and the
+    // line share the width; a long path loses the middle of its folders, its file name stays.
     findis->verticalHeader()->hide();
     findis->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     findis->verticalHeader()->setDefaultSectionSize(findis->fontMetrics().height() + 4);
-    findis->horizontalHeader()->setStretchLastSection(true);
-    findis->setColumnWidth(0, 260);
-    findis->setColumnWidth(1, 80);
+    findis->setItemDelegateForColumn(0, new Stiafkorter(findis));
+    QHeaderView* kolonner = findis->horizontalHeader();
+    kolonner->setSectionResizeMode(0, QHeaderView::Stretch);
+    kolonner->setSectionResizeMode(1, QHeaderView::Fixed);
+    kolonner->setSectionResizeMode(2, QHeaderView::Stretch);
+    kolonner->resizeSection(1, std::max(kolonner->sectionSizeHint(1),
+                                        findis->fontMetrics().horizontalAdvance(QStringLiteral("0000000000"))));
     connect(findis, &QTableView::doubleClicked, this, &Tfindform::AvisValgte);
     connect(findis->selectionModel(), &QItemSelectionModel::selectionChanged, regler, &Handlingsregler::opdaterSenere);
     connect(fund, &QAbstractItemModel::rowsInserted, regler, &Handlingsregler::opdaterSenere);

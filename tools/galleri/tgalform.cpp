@@ -1,5 +1,6 @@
 #include "tools/galleri/tgalform.h"
 
+#include "app/afkortettekst.h"
 #include "app/handlingsregler.h"
 #include "app/kontroller.h"
 #include "app/mainsettings.h"
@@ -14,6 +15,7 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -40,11 +42,22 @@ QIcon farveIkon(const QColor& farve)
     return QIcon(billede);
 }
 
+// A read-only field as wide as its layout makes it: its text never widens its panel.
 QLineEdit* visningsfelt(const char* navn, QWidget* parent)
 {
     auto* felt = new QLineEdit(parent);
     felt->setObjectName(QLatin1String(navn));
     felt->setReadOnly(true);
+    felt->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    return felt;
+}
+
+// A read-only field for a picture's measure, wide enough for five digits.
+QLineEdit* maalfelt(const char* navn, QWidget* parent)
+{
+    QLineEdit* felt = visningsfelt(navn, parent);
+    felt->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    felt->setFixedWidth(felt->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
     return felt;
 }
 
@@ -55,20 +68,21 @@ TGalForm::TGalForm(Tmainform& main, bool internt)
       BibBitmap(new TBitmapX)
 {
     setWindowTitle(QStringLiteral("Billeder"));
-    // The gallery's field frames: sunken, width 2, margin 2, gaps of 2; the focus mark blue, the
-    // pressed field yellow, the outline black.
+    // The gallery's field frames: sunken, width 2, margin 2, gaps of 2; the field under the mouse
+    // blue, the pressed field yellow, the selected picture outlined 2 px wide.
     BibRF->Art = rtInd;
     BibRF->Bredde = 2;
     BibRF->Margen = 2;
     BibRF->AfstandVandret = 2;
     BibRF->AfstandLodret = 2;
-    BibRF->FarveRamme = palette().color(QPalette::Button);
     BibRF->FarveOver = Qt::blue;
     BibRF->FarveAktiv = Qt::yellow;
-    BibRF->FarveOmrids = Qt::black;
+    BibRF->BreddeOmrids = 2;
+    anvendPalet();
 
     byggeHandlinger();
     auto* layout = new QVBoxLayout(this);
+    // The side panels are as wide as their controls need, the thumbnails have the rest.
     auto* dele = new QHBoxLayout;
     dele->addWidget(byggeVenstre());
     dele->addWidget(byggeMidte(), 1);
@@ -82,6 +96,7 @@ TGalForm::TGalForm(Tmainform& main, bool internt)
     BibPan->NyeFelterVL(AntalV, AntalL);
     BVedit->setText(QString::number(AntalV));
     BLedit->setText(QString::number(AntalL));
+    visFeltknapper();
     connect(BVedit, &QLineEdit::textChanged, this, &TGalForm::anvendAntal);
     connect(BLedit, &QLineEdit::textChanged, this, &TGalForm::anvendAntal);
     if (showInternt) {
@@ -108,7 +123,7 @@ QWidget* TGalForm::byggeVenstre()
 {
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panelLeft"));
-    panel->setFixedWidth(190);
+    panel->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     BibFelt = new QLabel(panel);
@@ -147,6 +162,8 @@ QToolButton* TGalForm::feltknap(const char* navn, int v, int l, const char* menu
     knap->setPopupMode(QToolButton::MenuButtonPopup);
     knap->setToolButtonStyle(Qt::ToolButtonTextOnly);
     knap->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    knap->setCheckable(true);
+    feltknapper.append({knap, QSize(v, l)});
     connect(knap, &QToolButton::clicked, this, [this, v, l] { loadBilleder(v, l); });
     auto* menu = new QMenu(knap);
     menu->setObjectName(QLatin1String(menuNavn));
@@ -198,7 +215,7 @@ QWidget* TGalForm::antalGruppe(const QString& titel, QLineEdit*& edit, const cha
     for (const auto& [navn, tekst, trin, status] :
          {std::tuple{plusNavn, QStringLiteral("+"), 1, plusTekst}, std::tuple{minusNavn, QStringLiteral("-"), -1, minusTekst}}) {
         QPushButton* knap = tekstknap(navn, tekst, QString(), gruppe);
-        knap->setFixedWidth(28);
+        knap->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         connect(knap, &QPushButton::clicked, this, [this, vandret, trin = trin] { aendrAntal(vandret, trin); });
         statusTekster.insert(knap, status);
         knap->installEventFilter(this);
@@ -229,22 +246,28 @@ QWidget* TGalForm::byggeMidte()
     BibRul->NyePos(2, 0, 0);
     gitter->addWidget(BibRul);
     layout->addLayout(gitter, 1);
-    auto* felter = new QHBoxLayout;
-    const auto felt = [&](const QString& tekst, const char* navn, int strakt) {
-        felter->addWidget(new QLabel(tekst, midte));
-        QLineEdit* edit = visningsfelt(navn, midte);
-        felter->addWidget(edit, strakt);
-        return edit;
+    // The file name and the folder have the width; a long file name loses its middle, so its
+    // start and its extension stay in sight.
+    auto* felter = new QGridLayout;
+    const auto raekke = [&](int nr, const QString& tekst, QWidget* felt) {
+        felter->addWidget(new QLabel(tekst, midte), nr, 0);
+        felter->addWidget(felt, nr, 1);
     };
-    Navnfelt = felt(QStringLiteral("Filnavn"), "Navnfelt", 3);
-    Breddefelt = felt(QStringLiteral("Bredde"), "Breddefelt", 1);
-    Hojdefelt = felt(QStringLiteral("Højde"), "Hojdefelt", 1);
-    layout->addLayout(felter);
-    auto* mappe = new QHBoxLayout;
-    mappe->addWidget(new QLabel(QStringLiteral("Mappe"), midte));
+    Navnfelt = new Afkortettekst("Navnfelt", Qt::ElideMiddle, midte);
+    raekke(0, QStringLiteral("Filnavn"), Navnfelt);
+    auto* maal = new QHBoxLayout;
+    Breddefelt = maalfelt("Breddefelt", midte);
+    Hojdefelt = maalfelt("Hojdefelt", midte);
+    for (const auto& [tekst, felt] : {std::pair{QStringLiteral("Bredde"), Breddefelt}, std::pair{QStringLiteral("Højde"), Hojdefelt}}) {
+        maal->addWidget(new QLabel(tekst, midte));
+        maal->addWidget(felt);
+    }
+    maal->addStretch();
+    felter->addLayout(maal, 1, 1);
     mappeFelt = visningsfelt("mappeFelt", midte);
-    mappe->addWidget(mappeFelt, 1);
-    layout->addLayout(mappe);
+    raekke(2, QStringLiteral("Mappe"), mappeFelt);
+    felter->setColumnStretch(1, 1);
+    layout->addLayout(felter);
     return midte;
 }
 
@@ -252,7 +275,7 @@ QWidget* TGalForm::byggeHoejre()
 {
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panelRight"));
-    panel->setFixedWidth(240);
+    panel->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* titel = new QLabel(QStringLiteral("Billeder"), panel);

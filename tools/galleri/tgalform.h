@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class Afkortettekst;
 class Handlingsregler;
 class QLabel;
 class QLineEdit;
@@ -58,6 +59,10 @@ private:
     void aendrAntal(bool vandret, int trin);
     void anvendAntal();
     void opdaterRul();
+    // The grid buttons: the one of the grid shown stands pressed.
+    void visFeltknapper();
+    // The field frames in the colours of the design: the selected picture's mark in its highlight.
+    void anvendPalet();
     void slet();
     void aktiveret();
 
@@ -72,11 +77,12 @@ private:
     QLineEdit* BVedit = nullptr;
     QLineEdit* BLedit = nullptr;
     QLineEdit* antalEdit = nullptr;
-    QLineEdit* Navnfelt = nullptr;
+    Afkortettekst* Navnfelt = nullptr;
     QLineEdit* Breddefelt = nullptr;
     QLineEdit* Hojdefelt = nullptr;
     QLineEdit* mappeFelt = nullptr;
     QToolButton* colButton2 = nullptr;
+    QList<std::pair<QToolButton*, QSize>> feltknapper;
     QHash<QObject*, QString> statusTekster;
     int infoItem = -1;
     bool opstart = true;

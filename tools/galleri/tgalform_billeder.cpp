@@ -2,12 +2,14 @@
 // picture's information and the actions on it and on the folder.
 #include "tools/galleri/tgalform.h"
 
+#include "app/afkortettekst.h"
 #include "app/handlingsregler.h"
 #include "app/mainsettings.h"
 #include "app/tmainform.h"
 #include "controls/billedlaeser.h"
 #include "controls/tbibpan.h"
 #include "controls/tprogresscompo.h"
+#include "controls/trammex.h"
 #include "controls/trulskakt.h"
 #include "core/beskeder.h"
 #include "platform/registry.h"
@@ -105,7 +107,7 @@ void TGalForm::loadBilleder(int columns, int rows)
 void TGalForm::visMappe(const QString& mappe, int columns, int rows)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    Navnfelt->clear();
+    Navnfelt->setHeleTekst(QString());
     mappeFelt->setText(mappe);
     AntalV = std::max(columns, 1);
     AntalL = std::max(rows, 1);
@@ -118,6 +120,7 @@ void TGalForm::visMappe(const QString& mappe, int columns, int rows)
     }
     main.opt.GBoxV = AntalV;
     main.opt.GBoxL = AntalL;
+    visFeltknapper();
     BibPan->NyeFelterVL(AntalV, AntalL);
     BibPan->setBibliotek(QFileInfo(mappe).isDir() ? mappe : QString());
     BibPan->InitAlleUp();
@@ -161,9 +164,24 @@ void TGalForm::anvendAntal()
     AntalL = std::max(BLedit->text().toInt(), 1);
     main.opt.GBoxV = AntalV;
     main.opt.GBoxL = AntalL;
+    visFeltknapper();
     BibPan->NyeFelterVL(AntalV, AntalL);
     opdaterRul();
     StepPan->setPosition(0);
+}
+
+void TGalForm::visFeltknapper()
+{
+    for (const auto& [knap, felter] : std::as_const(feltknapper))
+        knap->setChecked(felter == QSize(AntalV, AntalL));
+}
+
+void TGalForm::anvendPalet()
+{
+    BibRF->FarveRamme = palette().color(QPalette::Button);
+    BibRF->FarveOmrids = palette().color(QPalette::Highlight);
+    if (BibPan)
+        BibPan->update();
 }
 
 void TGalForm::setBgFarve(int index)
@@ -184,14 +202,14 @@ void TGalForm::BibInfo(int item, bool show)
     infoItem = show ? item : -1;
     if (!show || item < 0 || item >= BibPan->Poster().size()) {
         picFilnavn.clear();
-        Navnfelt->clear();
+        Navnfelt->setHeleTekst(QString());
         Breddefelt->clear();
         Hojdefelt->clear();
         regler->opdaterSenere();
         return;
     }
     picFilnavn = BibPan->GetFilnavn(item, true);
-    Navnfelt->setText(BibPan->GetFilnavn(item, false));
+    Navnfelt->setHeleTekst(BibPan->GetFilnavn(item, false));
     const auto maal = [](int v) { return v > 0 ? QString::number(v) : QString(); };
     Breddefelt->setText(maal(BibPan->GetBredde(item)));
     Hojdefelt->setText(maal(BibPan->GetHojde(item)));
@@ -232,6 +250,8 @@ void TGalForm::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isWindow() && isActiveWindow())
         aktiveret();
+    else if (event->type() == QEvent::PaletteChange)
+        anvendPalet();
 }
 
 void TGalForm::aktiveret()

@@ -1,5 +1,6 @@
 #include "tools/programmer/tprogform.h"
 
+#include "app/afkortettekst.h"
 #include "app/handlingsregler.h"
 #include "app/kontroller.h"
 #include "app/tmainform.h"
@@ -100,7 +101,7 @@ QWidget* TProgform::byggeVenstre()
     raekke->addStretch();
     layout->addLayout(raekke);
     auto* valgtRaekke = new QFormLayout;
-    fileText = felt("fileText", QString(), true, panel);
+    fileText = new Afkortettekst("fileText", Qt::ElideRight, panel);
     valgtRaekke->addRow(QStringLiteral("Valgt program"), fileText);
     layout->addLayout(valgtRaekke);
     auto* fjernKnap = new QToolButton(panel);
@@ -110,9 +111,13 @@ QWidget* TProgform::byggeVenstre()
     regler->tilfoej(fjernAction, [this] { return SletNr >= 0 && programListe->isEnabled(); });
     fjernKnap->setDefaultAction(fjernAction);
     layout->addWidget(fjernKnap);
+    // The question takes its place from the start, two lines beside its buttons, and as wide as
+    // the column whatever program it names: nothing moves when it shows.
     spmLabel = new QLabel(panel);
     spmLabel->setObjectName(QStringLiteral("spmLabel"));
-    spmLabel->setWordWrap(true);
+    spmLabel->setTextFormat(Qt::PlainText);
+    spmLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    spmLabel->setFixedHeight(2 * spmLabel->fontMetrics().lineSpacing() + 4);
     jaKnap = tekstknap("jaKnap", QStringLiteral("Ja"), QStringLiteral("Bekræft sletning af program fra listen"), panel);
     nejKnap = tekstknap("nejKnap", QStringLiteral("Nej"), QStringLiteral("Annuller sletning af program fra listen"), panel);
     connect(jaKnap, &QPushButton::clicked, this, [this] { fjern(true); });
@@ -122,8 +127,12 @@ QWidget* TProgform::byggeVenstre()
     spm->addWidget(jaKnap);
     spm->addWidget(nejKnap);
     layout->addLayout(spm);
-    for (QWidget* w : std::initializer_list<QWidget*>{spmLabel, jaKnap, nejKnap})
+    for (QWidget* w : std::initializer_list<QWidget*>{spmLabel, jaKnap, nejKnap}) {
+        QSizePolicy plads = w->sizePolicy();
+        plads.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(plads);
         w->hide();
+    }
     return panel;
 }
 
@@ -182,9 +191,9 @@ QWidget* TProgform::byggeHoejre()
     placering->addRow(QStringLiteral("Placering"), placeringEdit);
     layout->addLayout(placering);
     trin(QStringLiteral("Programmernes rækkefølge kan bestemmes på rediger siden."));
-    layout->addWidget(byggeKendte());
+    // The well-known programs have the height left, the window's buttons stand at its foot.
+    layout->addWidget(byggeKendte(), 1);
     layout->addLayout(vaerktoejsBund(main, this, showInternt, QStringLiteral("Indfør programmer.html")));
-    layout->addStretch();
     return panel;
 }
 
@@ -245,7 +254,7 @@ void TProgform::visProgrammer()
 {
     listeForandret = false;
     SletNr = -1;
-    fileText->clear();
+    fileText->setHeleTekst(QString());
     programListe->clear();
     for (int i = 0; i < main.MenuExe->Filantal(); ++i)
         programListe->addItem(main.MenuExe->GetCaption(i));
@@ -260,7 +269,7 @@ void TProgform::vaelg(int nr)
         return;
     }
     SletNr = nr;
-    fileText->setText(main.MenuExe->GetCaption(nr));
+    fileText->setHeleTekst(main.MenuExe->GetCaption(nr));
     placeringEdit->setText(main.MenuExe->GetFilnavn(nr));
     regler->opdaterSenere();
 }
@@ -372,7 +381,11 @@ void TProgform::AGem()
 
 void TProgform::ADelprog()
 {
-    spmLabel->setText(QStringLiteral("Vil du fjerne programmet\r") + main.MenuExe->GetCaption(SletNr) + u'?');
+    const QString navn = main.MenuExe->GetCaption(SletNr);
+    const QString vist = spmLabel->fontMetrics().elidedText(
+        navn, Qt::ElideMiddle, spmLabel->contentsRect().width() - spmLabel->fontMetrics().horizontalAdvance(u'?'));
+    spmLabel->setText(QStringLiteral("Vil du fjerne programmet\r") + vist + u'?');
+    spmLabel->setToolTip(vist == navn ? QString() : navn);
     for (QWidget* w : std::initializer_list<QWidget*>{spmLabel, jaKnap, nejKnap})
         w->show();
     programListe->setEnabled(false);

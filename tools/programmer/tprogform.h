@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QWidget>
 
+class Afkortettekst;
 class Handlingsregler;
 class QCheckBox;
 class QLabel;
@@ -54,7 +55,7 @@ private:
     bool opstart = true;
     QLabel* progInfLabel = nullptr;
     QListWidget* programListe = nullptr;
-    QLineEdit* fileText = nullptr;
+    Afkortettekst* fileText = nullptr;
     QLabel* spmLabel = nullptr;
     QPushButton* jaKnap = nullptr;
     QPushButton* nejKnap = nullptr;

@@ -169,6 +169,23 @@ void FindtekstTest::searchListsHits()
     QCOMPARE(celle(1, 1), "9");
     QCOMPARE(celle(1, 2), "kaffe og kaffe");
     QCOMPARE(celle(2, 0), *home / "d/b.txt");
+    QCOMPARE(findis->model()->index(2, 0).data(Qt::ToolTipRole).toString(), *home / "d/b.txt");
+
+    // The document and the line share the list's width as the window's width changes.
+    auto* ramme = qobject_cast<QMdiSubWindow*>(form->parentWidget());
+    ramme->showNormal();
+    // The columns' widths and the list's, at a width of the window.
+    const auto bredder = [findis, ramme](int bredde) {
+        ramme->resize(bredde, 500);
+        QCoreApplication::processEvents();
+        return QList<int>{findis->columnWidth(0), findis->columnWidth(1), findis->columnWidth(2), findis->viewport()->width()};
+    };
+    const QList<int> smal = bredder(500);
+    const QList<int> bred = bredder(900);
+    for (const QList<int>& b : {smal, bred})
+        QCOMPARE(b[0] + b[1] + b[2], b[3]);
+    QVERIFY(bred[0] - smal[0] >= 150 && bred[2] - smal[2] >= 150);
+    ramme->showMaximized();
 
     // RTF documents by their text; the history keeps each search text once.
     form->findChild<QComboBox*>("filterBoks")->setCurrentText("Rich Text (*.rtf)");

@@ -36,6 +36,7 @@ private Q_SLOTS:
     void colours_data();
     void colours();
     void markingAndDeleting();
+    void narrowedWindow();
     void ownWindowPlace();
     void closingWhileReading();
 
@@ -50,7 +51,9 @@ private:
     TBibPan* pan() { return felt<TBibPan>("BibPan"); }
     // Loads through a control and waits for the reading to end.
     void laes(const std::function<void()>& start);
-    void skrivBilleder(const QString& mappe, int antal);
+    void skrivBilleder(const QString& mappe, int antal, const QString& navn = QStringLiteral("b"));
+    // The grid buttons that stand pressed.
+    QStringList trykkedeFeltknapper();
 
     std::unique_ptr<TestHome> home;
     std::unique_ptr<ScriptedBoxes> boxes;
@@ -90,7 +93,16 @@ TGalForm* BillederTest::aabn()
     return form;
 }
 
-void BillederTest::skrivBilleder(const QString& mappe, int antal)
+QStringList BillederTest::trykkedeFeltknapper()
+{
+    QStringList navne;
+    for (const char* navn : {"Button1", "Button6", "Button7"})
+        if (felt<QToolButton>(navn)->isChecked())
+            navne.append(QLatin1String(navn));
+    return navne;
+}
+
+void BillederTest::skrivBilleder(const QString& mappe, int antal, const QString& navn)
 {
     QImage billede(40, 30, QImage::Format_RGB32);
     billede.fill(Qt::darkGreen);
@@ -99,7 +111,7 @@ void BillederTest::skrivBilleder(const QString& mappe, int antal)
     buffer.open(QIODevice::WriteOnly);
     billede.save(&buffer, "JPG");
     for (int i = 0; i < antal; ++i)
-        home->write(mappe + QString("/b%1.jpg").arg(i, 2, 10, QChar('0')), data);
+        home->write(mappe + QString("/%1%2.jpg").arg(navn).arg(i, 2, 10, QChar('0')), data);
 }
 
 void BillederTest::laes(const std::function<void()>& start)
@@ -126,7 +138,8 @@ void BillederTest::loadsTheFolderOfTheCurrentFile()
     QCOMPARE(felt<QLineEdit>("BLedit")->text(), "6");
     QCOMPARE(felt<QLineEdit>("antalEdit")->text(), "30");
     QCOMPARE(felt<TRulskakt>("BibRul")->PosMax(), 6);
-    QCOMPARE(felt<QLineEdit>("Navnfelt")->text(), "b00.jpg");
+    QCOMPARE(felt<QLabel>("Navnfelt")->text(), "b00.jpg");
+    QCOMPARE(trykkedeFeltknapper(), QStringList{"Button7"});
     QTRY_COMPARE(felt<QLineEdit>("Breddefelt")->text(), "40");
     QCOMPARE(felt<QLineEdit>("Hojdefelt")->text(), "30");
     QCOMPARE(form->picFilnavn, *home / "Billeder/b00.jpg");
@@ -154,6 +167,7 @@ void BillederTest::loadsTheFolderOfTheCurrentFile()
     QCOMPARE(felt<TRulskakt>("BibRul")->PosMax(), 0);
     QCOMPARE(main().opt.GBoxV, 9);
     QCOMPARE(main().opt.GBoxL, 11);
+    QCOMPARE(trykkedeFeltknapper(), QStringList{"Button6"});
 }
 
 void BillederTest::countButtons()
@@ -177,6 +191,7 @@ void BillederTest::countButtons()
     QCOMPARE(pan()->Poster().size(), 5);
     QCOMPARE(pan()->AntalLodret(), 3);
     QCOMPARE(main().opt.GBoxL, 3);
+    QVERIFY(trykkedeFeltknapper().isEmpty());
     // The status line tells what a button does while the pointer is over it.
     QEvent ind(QEvent::Enter);
     QApplication::sendEvent(felt<QPushButton>("BLknapMinus"), &ind);
@@ -261,6 +276,44 @@ void BillederTest::markingAndDeleting()
     // Read anew, the folder has no picture left to show (one trashed, one hidden, one gone).
     QCOMPARE(boxes->texts().value(1), QStringLiteral("Filen blev ikke fundet."));
     QVERIFY(pan()->Poster().isEmpty());
+}
+
+void BillederTest::narrowedWindow()
+{
+    const QString navn = QStringLiteral("ferie_på_bornholm_sommeren_2023_stranden_ved_dueodde_");
+    skrivBilleder("B", 3, navn);
+    main().EditSti()->setText(*home / "B");
+    aabn();
+    laes([this] { form->loadBilleder(2, 2); });
+    auto* ramme = qobject_cast<QMdiSubWindow*>(form->parentWidget());
+    // The side panels are as wide as their controls need, in a wide and in a narrowed window;
+    // the thumbnails have the rest.
+    for (const int bredde : {1000, 700}) {
+        ramme->showNormal();
+        ramme->resize(bredde, 600);
+        QCoreApplication::processEvents();
+        for (const char* side : {"panelLeft", "panelRight"})
+            QCOMPARE(felt(side)->width(), felt(side)->sizeHint().width());
+        QCOMPARE(pan()->width() + felt<TRulskakt>("BibRul")->width(), felt("Navnfelt")->parentWidget()->width());
+    }
+
+    // A long file name loses its middle, its start and extension stay, its whole name is the hint.
+    auto* filnavn = felt<QLabel>("Navnfelt");
+    const QStringList dele = filnavn->text().split(QChar(0x2026));
+    QVERIFY2(dele.size() == 2 && (navn + "00.jpg").startsWith(dele[0]) && dele[1].endsWith("00.jpg"), qPrintable(filnavn->text()));
+    QCOMPARE(filnavn->toolTip(), navn + "00.jpg");
+
+    // The selected picture is outlined in the design's highlight colour, 2 px wide (its right
+    // and bottom edges a pixel further out, as every outline is drawn).
+    QTest::mouseClick(pan(), Qt::LeftButton, {}, pan()->gitter().Felter[0].Indre.center());
+    const QImage billede = pan()->grab().toImage();
+    const QRect ydre = pan()->gitter().Felter[0].Ydre;
+    const QPoint midt = ydre.center();
+    const QColor hoejlys = form->palette().color(QPalette::Highlight);
+    for (const int i : {0, 1})
+        for (const QPoint p : {QPoint(ydre.left() + i, midt.y()), QPoint(midt.x(), ydre.top() + i),
+                               QPoint(ydre.right() + i, midt.y()), QPoint(midt.x(), ydre.bottom() + i)})
+            QVERIFY2(billede.pixelColor(p) == hoejlys, qPrintable(QString("%1,%2").arg(p.x()).arg(p.y())));
 }
 
 void BillederTest::ownWindowPlace()

@@ -200,6 +200,38 @@ void ProgrammerTest::orderAndRemoval()
     QVERIFY(main.opt.exeProgram.isEmpty());
     QVERIFY(main.MenuExe->AktuelleProgram.isEmpty());
     QCOMPARE(platform::readTextLines(main.MenuExe->Itemfile)->value(0), QStringLiteral("2"));
+
+    // A long name: shortened with its whole text as hint, as the chosen program and in the
+    // question, and nothing in the window moves as the question shows.
+    const QString lang = QStringLiteral("Et program med et meget langt navn, der ikke kan stå på én linje i listens side");
+    main.MenuExe->InsertItem(program("d"), lang, QString(), 1);
+    form->show();  // closed above, its frame stayed
+    form->visProgrammer();
+    liste->setCurrentRow(2);
+    const auto steder = [form] {
+        QCoreApplication::processEvents();
+        QHash<QWidget*, QRect> steder;
+        for (QWidget* w : form->findChildren<QWidget*>())
+            if (w->isVisible())
+                steder.insert(w, QRect(w->mapTo(form, QPoint()), w->size()));
+        return steder;
+    };
+    const QHash<QWidget*, QRect> foer = steder();
+    QVERIFY(foer.contains(liste));
+    // The window is filled to its foot, where its buttons stand.
+    auto* luk = form->findChild<QPushButton*>("ButtonLuk");
+    QVERIFY(foer.value(luk).bottom() >= form->height() - 2 * luk->height());
+    auto* valgt = form->findChild<QLabel*>("fileText");
+    QVERIFY(valgt->text().endsWith(QChar(0x2026)));
+    QCOMPARE(valgt->toolTip(), lang);
+    form->ADelprog();
+    const QHash<QWidget*, QRect> efter = steder();
+    for (auto it = foer.cbegin(); it != foer.cend(); ++it)
+        QVERIFY2(efter.value(it.key()) == it.value(), it.key()->metaObject()->className());
+    auto* spm = form->findChild<QLabel*>("spmLabel");
+    QVERIFY(spm->text().contains(QChar(0x2026)));
+    QCOMPARE(spm->toolTip(), lang);
+    form->fjern(false);
 }
 
 namespace {
