@@ -253,6 +253,12 @@ void LayoutTest::everyPageFits()
     };
     proevSider(&main);
     proevSider(explorer);
+    // The explorer's file actions stand in one row at the default size.
+    const QList<QToolButton*> filhandlinger = explorer->findChild<QWidget*>(QStringLiteral("filhandlinger"))
+                                                  ->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
+    for (const QToolButton* knap : filhandlinger)
+        if (knap->isVisible() && knap->y() > filhandlinger.constFirst()->geometry().bottom())
+            noter(explorer->windowTitle(), knap, QStringLiteral("on a row of its own"));
     // Each tool window inside the frame, then each as a window of its own.
     for (const bool egne : {false, true}) {
         QList<QPointer<QWidget>> aabne;
