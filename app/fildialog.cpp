@@ -9,17 +9,23 @@
 
 namespace {
 
+constexpr int stoerrelseskolonne = 1;
 constexpr int datokolonne = 3;
 
-// The file model writes its dates in the system's language; the program writes them in Danish.
-class DanskeDatoer : public QIdentityProxyModel {
+// The file model writes its sizes and dates in the system's language; the program in Danish.
+class DanskeTal : public QIdentityProxyModel {
 public:
     using QIdentityProxyModel::QIdentityProxyModel;
     QVariant data(const QModelIndex& index, int role) const override
     {
-        if (index.column() == datokolonne && role == Qt::DisplayRole)
-            if (const auto* filer = qobject_cast<const QFileSystemModel*>(sourceModel()))
-                return QLocale().toString(filer->lastModified(mapToSource(index)), QLocale::ShortFormat);
+        const auto* filer = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (filer && role == Qt::DisplayRole) {
+            const QModelIndex kilde = mapToSource(index);
+            if (index.column() == datokolonne)
+                return QLocale().toString(filer->lastModified(kilde), QLocale::ShortFormat);
+            if (index.column() == stoerrelseskolonne && !filer->isDir(kilde))
+                return QLocale().formattedDataSize(filer->size(kilde));
+        }
         return QIdentityProxyModel::data(index, role);
     }
 };
@@ -29,7 +35,7 @@ public:
 void tilpasFildialog(QFileDialog& dialog)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setProxyModel(new DanskeDatoer(&dialog));
+    dialog.setProxyModel(new DanskeTal(&dialog));
     dialog.setViewMode(QFileDialog::Detail);
     if (auto* liste = dialog.findChild<QTreeView*>()) {
         QHeaderView* hoved = liste->header();

@@ -24,7 +24,7 @@ void FildialogTest::danishWordsAndWholeColumns()
 {
     TestHome home;
     home.write(QStringLiteral("valg/a.txt"), "hej\n");
-    home.write(QStringLiteral("valg/b.qvmukendt"), QByteArray(155, '\0'));  // a kind no one knows
+    home.write(QStringLiteral("valg/b.qvmukendt"), QByteArray(2000, '\0'));  // a kind no one knows
     QVERIFY(QDir(home / QStringLiteral("valg")).mkdir(QStringLiteral("undermappe")));
     QFileDialog dialog(nullptr, QStringLiteral("Vælg fil fra disk"), home / QStringLiteral("valg"));
     tilpasFildialog(dialog);
@@ -46,6 +46,8 @@ void FildialogTest::danishWordsAndWholeColumns()
     QCOMPARE(raekker.value("undermappe").value(2), QStringLiteral("Mappe"));
     const QDateTime tid = QFileInfo(home / QStringLiteral("valg/a.txt")).lastModified();
     QCOMPARE(raekker.value("a.txt").value(3), QLocale().toString(tid, QLocale::ShortFormat));
+    QCOMPARE(raekker.value("b.qvmukendt").value(1), QLocale().formattedDataSize(2000));
+    QCOMPARE(raekker.value("undermappe").value(1), QString());
 
     for (const QLabel* label : dialog.findChildren<QLabel*>())
         tekster << label->text();
