@@ -12,39 +12,6 @@
 #include <QMenu>
 #include <optional>
 
-namespace {
-
-// The programs of a list file's lines, as far as they are valid: the complete programs before a
-// fault, and whether the whole file was valid.
-struct Indlaest {
-    QList<TProgRec> programmer;
-    bool helt = true;
-};
-
-Indlaest fortolk(const QStringList& linjer)
-{
-    Indlaest resultat;
-    bool tal = false;
-    const int antal = linjer.value(0).trimmed().toInt(&tal);
-    if (!tal || antal < 0) {
-        resultat.helt = linjer.isEmpty();
-        return resultat;
-    }
-    for (int i = 0; i < antal; ++i) {
-        const qsizetype start = 1 + 4 * qsizetype(i);
-        bool gyldig = false;
-        const int showType = linjer.value(start + 3).trimmed().toInt(&gyldig);
-        if (start + 3 >= linjer.size() || !gyldig || showType < 0 || showType > 255) {
-            resultat.helt = false;
-            return resultat;
-        }
-        resultat.programmer.append({linjer[start], linjer[start + 1], linjer[start + 2], showType});
-    }
-    return resultat;
-}
-
-}  // namespace
-
 TMenuExeFiler::TMenuExeFiler(QObject* parent) : QObject(parent) {}
 
 TMenuExeFiler::~TMenuExeFiler() = default;
@@ -73,7 +40,7 @@ QString TMenuExeFiler::HentProgrammer()
     Prog.clear();
     IconList = IconList.mid(0, IconStartNr);
     const std::optional<QStringList> linjer = platform::readTextLines(Itemfile);
-    const Indlaest indlaest = linjer ? fortolk(*linjer) : Indlaest{};
+    const Programliste indlaest = linjer ? programlisteFraLinjer(*linjer) : Programliste{};
     if (linjer)
         ikoner = std::make_unique<Programikoner>();
     for (const TProgRec& rec : indlaest.programmer) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/listefiler.h"
+
 #include <QIcon>
 #include <QList>
 #include <QObject>
@@ -11,15 +13,6 @@ class Beskeder;
 class Programikoner;
 class QAction;
 class QMenu;
-
-struct TProgRec {
-    QString Caption;
-    QString Filnavn;
-    QString Parameter;
-    int ShowType = 1;  // kept with the entry; the desktop starts no other program maximised
-
-    bool operator==(const TProgRec&) const = default;
-};
 
 // The user's list of programs: its file "ProgItem.txt" (a count, then four lines per program:
 // caption, path, parameter, show mode 0-255), the programs' icons and the submenu that starts them.

@@ -118,11 +118,8 @@ void TReopenFiler::MakeListeMenu()
 
 void TReopenFiler::HentReopenFiler()
 {
-    Ropen.clear();
     const auto lines = platform::readTextLines(Itemfile);
-    if (lines)
-        for (qsizetype i = 0; i < lines->size(); i += 2)
-            Ropen.append({lines->at(i), lines->value(i + 1)});
+    Ropen = lines ? reopenPoster(*lines) : QList<TReopenRec>();
     MakeListeMenu();
 }
 

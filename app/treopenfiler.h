@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/beskeder.h"
+#include "core/listefiler.h"
 #include "core/pathhelpers.h"
 
 #include <QColor>
@@ -13,13 +14,6 @@
 class QListWidget;
 
 enum TItemtype { itFil = 0, itBibliotek = 1, itAndet = 2 };
-
-struct TReopenRec {
-    QString Caption;
-    QString Filnavn;
-
-    bool operator==(const TReopenRec&) const = default;
-};
 
 // A list that the user can reopen: entries of a caption and a path, kept in a file of pairs of
 // lines, shown in a list box that the component fills and draws itself. A caption never holds a

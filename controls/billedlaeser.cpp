@@ -107,14 +107,21 @@ QImage overIcoBaggrund(const QImage& ikon)
     return ud;
 }
 
-// An icon file: its largest picture, transparent pixels over the icon colour.
+// An icon file: its largest picture, transparent pixels over the icon colour. The directory's
+// count of pictures is believed only as far as the file has room for their entries (a header of
+// 6 bytes, 16 a picture), and the pictures are read up to the first that cannot be: a crafted
+// count of thousands would keep the reader busy for nothing.
 void icoMiniature(QImageReader& laeser, QSize maks, Miniature& m)
 {
+    const qint64 plads = (laeser.device()->size() - 6) / 16;
+    const qint64 antal = std::max<qint64>(std::min<qint64>(laeser.imageCount(), plads), 1);
     QImage stoerst;
-    for (int i = 0; i < std::max(laeser.imageCount(), 1); ++i) {
-        if (i > 0 && !laeser.jumpToImage(i))
+    for (qint64 i = 0; i < antal; ++i) {
+        if (i > 0 && !laeser.jumpToImage(int(i)))
             break;
         const QImage billede = laeser.read();
+        if (billede.isNull())
+            break;
         if (qint64(billede.width()) * billede.height() > qint64(stoerst.width()) * stoerst.height())
             stoerst = billede;
     }
@@ -222,13 +229,18 @@ QStringList billedfiler(const QString& mappe, TFilType FilType)
 
 Miniature laesMiniature(const QString& sti, QSize maks)
 {
-    Miniature m;
     const std::optional<QByteArray> data = laesRegulaerFil(sti, stoersteFil);
-    if (!data || data->isEmpty())
+    return data ? miniatureAfIndhold(*data, maks) : Miniature();
+}
+
+Miniature miniatureAfIndhold(const QByteArray& data, QSize maks)
+{
+    Miniature m;
+    if (data.isEmpty())
         return m;
-    if (erJpeg(*data) && jpegMiniature(*data, maks, m))
+    if (erJpeg(data) && jpegMiniature(data, maks, m))
         return m;
-    qtMiniature(*data, maks, m);
+    qtMiniature(data, maks, m);
     return m;
 }
 

@@ -33,6 +33,8 @@ struct Miniature {
 // that covers the box; anything else, or JPEG that the fast decoder refuses (CMYK), through Qt's
 // readers by the file's content. Safe to call from several threads at once.
 Miniature laesMiniature(const QString& sti, QSize maks);
+// The same for a picture file's content.
+Miniature miniatureAfIndhold(const QByteArray& data, QSize maks);
 
 // How many pictures have been decoded in this process (the thumbnail cache is measured by it).
 int antalAfkodninger();

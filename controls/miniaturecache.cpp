@@ -11,6 +11,7 @@
 #include <QThread>
 #include <QUrl>
 #include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -93,8 +94,10 @@ void skrivTilCache(const QString& sti, QSize maks)
     if (m.fejl)
         return;
     const QString mappe = rod + u'/' + QLatin1String(niveau->navn);
+    QDir().mkpath(QFileInfo(rod).absolutePath());
     for (const QString& del : {rod, mappe}) {
-        QDir().mkpath(del);
+        // Made the owner's alone from the start; one made before is made so.
+        ::mkdir(QFile::encodeName(del).constData(), 0700);
         QFile::setPermissions(del, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     const QString endelig = mappe + u'/' + postNavn(sti);
@@ -106,12 +109,18 @@ void skrivTilCache(const QString& sti, QSize maks)
     post.setText(QStringLiteral("Thumb::Image::Width"), QString::number(m.original.width()));
     post.setText(QStringLiteral("Thumb::Image::Height"), QString::number(m.original.height()));
     post.setText(QStringLiteral("Software"), QStringLiteral("qvmMirvel"));
-    QImageWriter skriver(midlertidig, "png");
-    if (!skriver.write(post)) {
+    // The temporary file is the owner's alone from its first moment.
+    const int fd = ::open(QFile::encodeName(midlertidig).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return;
+    QFile fil;
+    const bool skrevet = fil.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)
+                         && QImageWriter(&fil, "png").write(post) && fil.flush();
+    fil.close();
+    if (!skrevet) {
         QFile::remove(midlertidig);
         return;
     }
-    QFile::setPermissions(midlertidig, QFile::ReadOwner | QFile::WriteOwner);
     if (::rename(QFile::encodeName(midlertidig).constData(), QFile::encodeName(endelig).constData()) != 0)
         QFile::remove(midlertidig);
 }

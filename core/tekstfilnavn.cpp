@@ -13,7 +13,10 @@ std::optional<QString> tekstfilnavn(const QString& tekst)
         return std::nullopt;
     QString navn = tekst;
     navn.replace(u'/', QChar(skraastreg)).append(QStringLiteral(".txt"));
-    if (QFile::encodeName(navn).size() > 255)
+    // The name as the file system keeps it must read back as the same name (a leading
+    // byte-order mark or a lone surrogate would not), or the file would be listed as another text.
+    const QByteArray paaDisken = QFile::encodeName(navn);
+    if (paaDisken.size() > 255 || QFile::decodeName(paaDisken) != navn)
         return std::nullopt;
     return navn;
 }

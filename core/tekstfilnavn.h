@@ -8,7 +8,8 @@
 // in its folder, and read back as "/".
 
 // The file name for the text (with ".txt"), or nothing when no file can have it: an empty text,
-// "." or "..", a line break or NUL, or a name over 255 bytes.
+// "." or "..", a line break or NUL, a name over 255 bytes, or one that would read back from the
+// file system as another (a leading byte-order mark, a lone surrogate).
 std::optional<QString> tekstfilnavn(const QString& tekst);
 
 // The text a file name (without ".txt") stands for.

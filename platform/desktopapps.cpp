@@ -37,26 +37,21 @@ bool isTextType(const QString& contentType)
     return !contentType.isEmpty() && g_content_type_is_a(contentType.toUtf8().constData(), "text/plain");
 }
 
-namespace {
-
-// An application's command line for files: %F and %U become the paths, %f and %u the first one,
-// each path one argument; %% a percent sign; the other codes drop out.
-QStringList commandFor(GDesktopAppInfo* app, const QStringList& files)
+QStringList terminalKommando(const QByteArray& exec, const QStringList& files)
 {
-    gchar* exec = g_desktop_app_info_get_string(app, "Exec");
     gchar** argv = nullptr;
-    const bool parsed = exec && g_shell_parse_argv(exec, nullptr, &argv, nullptr);
-    g_free(exec);
+    if (!g_shell_parse_argv(exec.constData(), nullptr, &argv, nullptr))
+        return {};
     QStringList command;
-    for (gchar** arg = argv; parsed && *arg; ++arg) {
+    for (gchar** arg = argv; *arg; ++arg) {
         const QString text = QString::fromUtf8(*arg);
-        if (text == u"%F" || text == u"%U") {
-            command += files;
-            continue;
-        }
-        if (text == u"%f" || text == u"%u") {
-            if (!files.isEmpty())
-                command.append(files.first());
+        const bool alle = text == u"%F" || text == u"%U";
+        if (alle || text == u"%f" || text == u"%u") {
+            // A file in the program's place would be run itself, or taken by the terminal as a
+            // command line for a shell.
+            if (command.isEmpty())
+                break;
+            command += alle ? files : files.mid(0, 1);
             continue;
         }
         QString expanded;
@@ -70,6 +65,17 @@ QStringList commandFor(GDesktopAppInfo* app, const QStringList& files)
             command.append(expanded);
     }
     g_strfreev(argv);
+    return command;
+}
+
+namespace {
+
+// An application's command line for files, from its Exec value.
+QStringList commandFor(GDesktopAppInfo* app, const QStringList& files)
+{
+    gchar* exec = g_desktop_app_info_get_string(app, "Exec");
+    const QStringList command = exec ? terminalKommando(exec, files) : QStringList();
+    g_free(exec);
     return command;
 }
 

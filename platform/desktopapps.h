@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -14,6 +15,13 @@ QString contentTypeOf(const QString& path);
 
 // True for plain text and every type that is a kind of it (scripts, source code, HTML, ...).
 bool isTextType(const QString& contentType);
+
+// The command line of an application that runs in a terminal, from its desktop entry's Exec value
+// (UTF-8), for files: the value is split into words as a shell would split it (no shell ever
+// runs it), %F and %U become the files and %f and %u the first one, each file one word of its
+// own, %% a percent sign, and the other codes drop out. Empty when the value cannot be split, or
+// when a file would stand in the program's place.
+QStringList terminalKommando(const QByteArray& exec, const QStringList& files);
 
 // Runs a command in the user's terminal; a shell code.
 using TerminalStart = std::function<int(const QStringList& command)>;

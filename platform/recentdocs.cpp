@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+#include <optional>
 
 namespace platform {
 namespace {
@@ -53,8 +54,71 @@ void skrivBogmaerke(QXmlStreamWriter& xml, const QString& href, const QString& f
     xml.writeEndElement();
 }
 
-// Writes the list anew: the entries of the old one, with fil's entry renewed or added; with an
-// empty fil, no entries at all.
+// Reads on to the next bookmark; false when there is none before the end.
+bool naesteBogmaerke(QXmlStreamReader& laes)
+{
+    while (!laes.atEnd()) {
+        laes.readNext();
+        if (laes.isStartElement() && laes.name() == u"bookmark")
+            return true;
+    }
+    return false;
+}
+
+// The number of bookmarks that a list holds whole: all of them, or, in a list cut off (as a crash
+// leaves a file), those before the cut. Nothing when the list cannot be read.
+std::optional<int> heleBogmaerker(const QByteArray& indhold)
+{
+    QXmlStreamReader laes(indhold);
+    int antal = 0;
+    while (naesteBogmaerke(laes)) {
+        laes.skipCurrentElement();
+        if (laes.hasError())
+            break;
+        ++antal;
+    }
+    if (laes.hasError() && laes.error() != QXmlStreamReader::PrematureEndOfDocumentError)
+        return std::nullopt;
+    return antal;
+}
+
+// Copies the bookmarks of the old list that it holds whole, renewing the times of the one with
+// href; true when that one was among them.
+bool kopierBogmaerker(const QByteArray& indhold, int antal, const QString& href, QXmlStreamWriter& xml)
+{
+    QXmlStreamReader laes(indhold);
+    bool fundet = false;
+    for (int n = 0; n < antal && naesteBogmaerke(laes); ++n) {
+        const bool vores = laes.attributes().value(QStringLiteral("href")) == href;
+        fundet = fundet || vores;
+        xml.writeStartElement(QStringLiteral("bookmark"));
+        for (const QXmlStreamNamespaceDeclaration& navnerum : laes.namespaceDeclarations())
+            xml.writeNamespace(navnerum.namespaceUri().toString(), navnerum.prefix().toString());
+        for (const QXmlStreamAttribute& egenskab : laes.attributes()) {
+            const bool tid = egenskab.name() == u"modified" || egenskab.name() == u"visited";
+            const QString vaerdi = vores && tid ? nu() : egenskab.value().toString();
+            if (egenskab.namespaceUri().isEmpty())
+                xml.writeAttribute(egenskab.qualifiedName().toString(), vaerdi);
+            else
+                xml.writeAttribute(egenskab.namespaceUri().toString(), egenskab.name().toString(), vaerdi);
+        }
+        for (int dybde = 1; dybde > 0 && !laes.atEnd();) {
+            laes.readNext();
+            if (laes.isStartElement())
+                ++dybde;
+            else if (laes.isEndElement())
+                --dybde;
+            if (dybde > 0)
+                xml.writeCurrentToken(laes);
+        }
+        xml.writeEndElement();
+    }
+    return fundet;
+}
+
+// Writes the list anew: the bookmarks of the old one, with fil's renewed or added; with an empty
+// fil, no bookmarks at all. A list that cannot be read is left as it is, and so is one whose new
+// content would not read back whole.
 bool skrivListe(const QString& fil)
 {
     const QString sti = listeFil();
@@ -64,10 +128,11 @@ bool skrivListe(const QString& fil)
         indhold = gammel.readAll();
     gammel.close();
     const QString href = fil.isEmpty() ? QString() : QUrl::fromLocalFile(fil).toString(QUrl::FullyEncoded);
-
-    QSaveFile ny(sti);
-    if (!ny.open(QIODevice::WriteOnly))
+    const std::optional<int> antal = fil.isEmpty() || indhold.isEmpty() ? 0 : heleBogmaerker(indhold);
+    if (!antal)
         return false;
+
+    QByteArray ny;
     QXmlStreamWriter xml(&ny);
     xml.setAutoFormatting(true);
     xml.writeNamespace(bookmarkNs, QStringLiteral("bookmark"));
@@ -75,39 +140,15 @@ bool skrivListe(const QString& fil)
     xml.writeStartDocument();
     xml.writeStartElement(QStringLiteral("xbel"));
     xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.0"));
-    bool fundet = false;
-    if (!fil.isEmpty() && !indhold.isEmpty()) {
-        QXmlStreamReader laes(indhold);
-        // Every bookmark of the old list is copied whole, ours with its times renewed.
-        while (laes.readNextStartElement() || (!laes.atEnd() && !laes.hasError())) {
-            if (!laes.isStartElement() || laes.name() != u"bookmark")
-                continue;
-            const bool vores = laes.attributes().value(QStringLiteral("href")) == href;
-            fundet = fundet || vores;
-            xml.writeStartElement(QStringLiteral("bookmark"));
-            for (const QXmlStreamAttribute& egenskab : laes.attributes()) {
-                const bool tid = egenskab.name() == u"modified" || egenskab.name() == u"visited";
-                xml.writeAttribute(egenskab.qualifiedName().toString(), vores && tid ? nu() : egenskab.value().toString());
-            }
-            for (int dybde = 1; dybde > 0 && !laes.atEnd();) {
-                laes.readNext();
-                if (laes.isStartElement())
-                    ++dybde;
-                else if (laes.isEndElement())
-                    --dybde;
-                if (dybde > 0 || !laes.isEndElement())
-                    xml.writeCurrentToken(laes);
-            }
-            xml.writeEndElement();
-        }
-        if (laes.hasError() && laes.error() != QXmlStreamReader::PrematureEndOfDocumentError)
-            return false;  // a list we cannot read is left as it is
-    }
+    const bool fundet = kopierBogmaerker(indhold, *antal, href, xml);
     if (!fil.isEmpty() && !fundet)
         skrivBogmaerke(xml, href, fil);
     xml.writeEndElement();
     xml.writeEndDocument();
-    return !xml.hasError() && ny.commit();
+    if (xml.hasError() || heleBogmaerker(ny) != *antal + (fil.isEmpty() || fundet ? 0 : 1))
+        return false;
+    QSaveFile nyFil(sti);
+    return nyFil.open(QIODevice::WriteOnly) && nyFil.write(ny) == ny.size() && nyFil.commit();
 }
 
 }  // namespace

@@ -187,6 +187,7 @@ void NotaterTest::overskriftSomFilnavn_data()
     QTest::newRow("..") << ".." << "";
     QTest::newRow(".") << "." << "";
     QTest::newRow("over 255 bytes") << QString(126, u'ø') << "";
+    QTest::newRow("a byte-order mark the file name would lose") << QStringLiteral("\uFEFFx") << "";
 }
 
 void NotaterTest::overskriftSomFilnavn()

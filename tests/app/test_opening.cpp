@@ -62,14 +62,22 @@ void OpeningTest::initTestCase()
     home->write("xdg/data/applications/qvmterm.desktop",
                 "[Desktop Entry]\nType=Application\nName=QVM terminal\nTerminal=true\nExec=" + recorder.toUtf8()
                     + " --i-terminal %f\nMimeType=application/x-qvmterm;\n");
+    // One whose Exec line puts the file in the program's place; GIO takes the entry only when a
+    // program of that name is found, so one is.
+    home->write("xdg/data/applications/qvmselv.desktop", "[Desktop Entry]\nType=Application\nName=QVM selv\nTerminal=true\n"
+                                                         "Exec=%f\nMimeType=application/x-qvmselv;\n");
+    home->write("xdg/bin/%f", "#!/bin/sh\n");
+    QFile::setPermissions(*home / "xdg/bin/%f", QFile::ReadOwner | QFile::ExeOwner);
+    qputenv("PATH", QFile::encodeName(xdg + "/bin:") + qgetenv("PATH"));
     home->write("xdg/config/mimeapps.list", "[Default Applications]\ntext/plain=qvmtest.desktop\n"
                                             "application/x-qvmtest=qvmtest.desktop\ninode/directory=qvmtest.desktop\n"
-                                            "application/x-qvmterm=qvmterm.desktop\n");
+                                            "application/x-qvmterm=qvmterm.desktop\napplication/x-qvmselv=qvmselv.desktop\n");
     home->write("xdg/data/mime/packages/qvmtest.xml",
                 "<?xml version=\"1.0\"?>\n<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
                 "<mime-type type=\"application/x-qvmtest\"><glob pattern=\"*.qvmtest\"/></mime-type>\n"
                 "<mime-type type=\"application/x-qvmnone\"><glob pattern=\"*.qvmnone\"/></mime-type>\n"
-                "<mime-type type=\"application/x-qvmterm\"><glob pattern=\"*.qvmterm\"/></mime-type>\n</mime-info>\n");
+                "<mime-type type=\"application/x-qvmterm\"><glob pattern=\"*.qvmterm\"/></mime-type>\n"
+                "<mime-type type=\"application/x-qvmselv\"><glob pattern=\"*.qvmselv\"/></mime-type>\n</mime-info>\n");
     QProcess mimeDatabase;
     mimeDatabase.start("update-mime-database", {xdg + "/data/mime"});
     QVERIFY(mimeDatabase.waitForFinished(60000));
@@ -201,6 +209,7 @@ void OpeningTest::failuresAreReported_data()
     QTest::newRow("missing file") << "files/findes ikke.txt" << false << 2;
     QTest::newRow("missing folder") << "ingen mappe/x.txt" << false << 3;
     QTest::newRow("a desktop entry that cannot be read") << "files/brudt.desktop" << false << 11;
+    QTest::newRow("a terminal application whose program would be the file") << "files/x.qvmselv" << false << 22;
 }
 
 void OpeningTest::failuresAreReported()
@@ -211,6 +220,7 @@ void OpeningTest::failuresAreReported()
     home->write("files/arkiv.qvmnone", QByteArray("\x00\x01\x02", 3));
     home->write("files/data.qvmtest", QByteArray("\x00\x01\x02", 3));
     home->write("files/brudt.desktop", "ikke en programpost\n");
+    home->write("files/x.qvmselv", "tekst");
     entry->mainform().OpenFilen(*home / file, edit);
     QCOMPARE(boxes->texts(), QStringList{errorTekst(code) + "\n"});
     QVERIFY(!QFileInfo::exists(record));

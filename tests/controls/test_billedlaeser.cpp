@@ -143,6 +143,10 @@ void BilledlaeserTest::badInput_data()
     QTest::newRow("broken bmp") << "a.bmp" << billede(QSize(50, 40), "BMP").left(40) << true << QSize();
     QTest::newRow("truncated bmp: what was read") << "a.bmp" << billede(QSize(50, 40), "BMP").left(600) << false << QSize(50, 40);
     QTest::newRow("ico") << "a.ico" << billede(QSize(32, 32), "ICO") << false << QSize(32, 32);
+    QByteArray taeller = billede(QSize(32, 32), "ICO");
+    taeller[4] = char(0x60);  // the directory counts 60,000 pictures
+    taeller[5] = char(0xea);
+    QTest::newRow("ico counting more pictures than it holds") << "b.ico" << taeller << false << QSize(32, 32);
     QTest::newRow("jpeg") << "a.jpeg" << god << false << QSize(320, 240);
     QTest::newRow("png") << "a.png" << billede(QSize(30, 20), "PNG") << false << QSize(30, 20);
     // One pixel in two frames: red, then blue.
@@ -309,7 +313,8 @@ void BilledlaeserTest::sharedCache()
     home->write("c/b.jpg", jpeg(QSize(600, 800)));
     const QString cache = miniatureCacheMappe();
     QVERIFY(cache.startsWith(home->path()));
-    const auto poster = [&] { return QDir(cache + "/large").entryList(QDir::Files); };
+    // The finished entries; one being written has a temporary name.
+    const auto poster = [&] { return QDir(cache + "/large").entryList({"*.png"}, QDir::Files); };
     {
         PanelMaaling panel(QSize(400, 300), 2, 2);
         panel.laes(*home / "c");

@@ -49,6 +49,8 @@ class RecentDocsTest : public QObject {
 private Q_SLOTS:
     void addsAndKeepsOtherProgramsEntries();
     void clearsAndLeavesAnUnreadableListAlone();
+    void cutOffListKeepsItsWholeEntries_data();
+    void cutOffListKeepsItsWholeEntries();
 };
 
 void RecentDocsTest::addsAndKeepsOtherProgramsEntries()
@@ -98,6 +100,32 @@ void RecentDocsTest::clearsAndLeavesAnUnreadableListAlone()
     QFile fil(home / ".local/share/recently-used.xbel");
     QVERIFY(fil.open(QIODevice::ReadOnly));
     QCOMPARE(fil.readAll(), oedelagt);
+}
+
+void RecentDocsTest::cutOffListKeepsItsWholeEntries_data()
+{
+    QTest::addColumn<QByteArray>("liste");
+    QTest::addColumn<QStringList>("andre");
+    const QByteArray andre = andresListe();
+    QTest::newRow("cut after a whole entry") << andre.left(andre.indexOf("</xbel>")) << QStringList{"file:///home/anna/rapport.odt"};
+    // The entry cut off is left out; the new one is not put inside it.
+    QTest::newRow("cut inside an entry") << andre.left(andre.indexOf("<bookmark:applications>")) << QStringList();
+}
+
+// A list cut off, as a crash of the program that wrote it leaves it: the entries it holds whole
+// are kept and the new one is added beside them.
+void RecentDocsTest::cutOffListKeepsItsWholeEntries()
+{
+    QFETCH(QByteArray, liste);
+    QFETCH(QStringList, andre);
+    TestHome home;
+    home.write(".local/share/recently-used.xbel", liste);
+    home.make({"a.txt"});
+    QVERIFY(platform::tilfoejSenesteDokument(home / "a.txt"));
+    QStringList hrefs;
+    for (const Bogmaerke& bogmaerke : laes(home / ".local/share/recently-used.xbel"))
+        hrefs.append(bogmaerke.href);
+    QCOMPARE(hrefs, andre + QStringList{QUrl::fromLocalFile(home / "a.txt").toString(QUrl::FullyEncoded)});
 }
 
 QTEST_MAIN(RecentDocsTest)
