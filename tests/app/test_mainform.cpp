@@ -291,7 +291,18 @@ void MainformTest::sigtermEndsARealBoxAndTellsUnsavedSettingsNextTime()
     program.start();
     QVERIFY(program.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(settingsPath(home)).dir().exists(), 20000);
-    QTest::qWait(1500);  // the box is open
+    // The box is open when the started program waits: its processor time stands still.
+    const auto processortid = [&program] {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(program.processId()));
+        const QList<QByteArray> felter = stat.open(QIODevice::ReadOnly) ? stat.readAll().split(')').value(1).split(' ')
+                                                                        : QList<QByteArray>();
+        return felter.value(12).toLongLong() + felter.value(13).toLongLong();  // utime and stime
+    };
+    for (int stille = 0, forsoeg = 0; stille < 3 && forsoeg < 100; ++forsoeg) {
+        const qint64 foer = processortid();
+        QTest::qWait(200);
+        stille = processortid() == foer ? stille + 1 : 0;
+    }
     QElapsedTimer lukning;
     lukning.start();
     program.terminate();
